@@ -1,0 +1,222 @@
+#include "app/Hauptfenster.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Seitenrahmen.h"
+#include "app/Seitenregister.h"
+#include "circuits/LedSeite.h"
+#include "circuits/SpannungsteilerSeite.h"
+#include "colourcode/WiderstandSeite.h"
+#include "dialogs/Dialoge.h"
+#include "eseries/ToleranzSeite.h"
+#include "fields/Meldungen.h"
+#include "fields/Ressourcen.h"
+#include "platform/Plattform.h"
+#include "platform/ordner.h"
+
+namespace zelmo {
+
+namespace {
+
+template <class Seite>
+Seite* einsetzen(QWidget* inhalt, const Umgebung& u, std::vector<Rechnerseite*>& alle) {
+    auto* s = new Seite(u, inhalt);
+    auto* lay = new QVBoxLayout(inhalt);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->addWidget(s);
+    alle.push_back(s);
+    return s;
+}
+
+QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QRect platz) {
+    auto* b = new QPushButton(text, eltern);
+    b->setObjectName(name);
+    b->setGeometry(platz);
+    return b;
+}
+
+}  // namespace
+
+Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
+    ressourcenLaden();
+    // FormCreate: the decimal separator is captured once
+    const QString trenner = QLocale::system().decimalPoint();
+    m_umgebung.dezimal = trenner.isEmpty() ? QChar(u',') : trenner[0];
+    m_umgebung.anToleranzUebergeben = [this](double ohm) {
+        m_pc1->setCurrentIndex(1);
+        if (m_toleranz) m_toleranz->Uebergabe(ohm);
+    };
+
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("  Zelmotron V1.2       by  QR2ZUX"));
+    setWindowIcon(QIcon(QStringLiteral(":/zelmotron.svg")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(670, 617);
+    move(8, 231);
+    QFont f(QStringLiteral("Microsoft Sans Serif"));
+    f.setPixelSize(13);
+    setFont(f);
+
+    m_pc1 = new Seitenregister(QStringLiteral("PageControl1"), this);
+    m_pc1->setGeometry(4, 4, 657, 561);
+    QWidget* farbcode = m_pc1->neueSeite(QStringLiteral("TabSheet1"), QStringLiteral("Farbcode"));
+    QWidget* toleranz = m_pc1->neueSeite(QStringLiteral("TabSheet5"), QStringLiteral("Toleranz (E-Reihen)"));
+    QWidget* teiler = m_pc1->neueSeite(QStringLiteral("TabSheet6"), QStringLiteral("Spannungs-/ Stromteiler"));
+    QWidget* led = m_pc1->neueSeite(QStringLiteral("TabSheet7"), QStringLiteral("LED-Vorwiderstand"));
+    QWidget* lm317 = m_pc1->neueSeite(QStringLiteral("TabSheet8"), QStringLiteral("LM317 Berechnung"));
+    QWidget* ne555 = m_pc1->neueSeite(QStringLiteral("TabSheet9"), QStringLiteral("NE555 Berechnung"));
+    QWidget* strom = m_pc1->neueSeite(QStringLiteral("TabSheet10"), QStringLiteral("konst. Stromquelle"));
+    QWidget* sd = m_pc1->neueSeite(QStringLiteral("TabSheet11"), QStringLiteral("Stern-/Dreieckwandlung"));
+
+    m_pc2 = new Seitenregister(QStringLiteral("PageControl2"), farbcode);
+    m_pc2->setGeometry(0, 0, 649, 505);
+    QWidget* widerstaende = m_pc2->neueSeite(QStringLiteral("TabSheet2"), QStringLiteral(u"Widerstände"));
+    QWidget* drosseln = m_pc2->neueSeite(QStringLiteral("TabSheet3"), QStringLiteral("Drosseln"));
+    QWidget* kondensatore = m_pc2->neueSeite(QStringLiteral("TabSheet4"), QStringLiteral("Kondensatore"));
+    m_pc2->setCurrentIndex(2);
+
+    m_widerstand = einsetzen<WiderstandSeite>(rahmen(widerstaende, "LHilfe_R", "IHilfe_R", 90), m_umgebung, m_seiten);
+    rahmen(drosseln, "LHilfe_L", "IHilfe_L", 100);
+    rahmen(kondensatore, "LHilfe_C", "IHilfe_C", 110);
+    m_toleranz = einsetzen<ToleranzSeite>(rahmen(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120), m_umgebung,
+                                          m_seiten);
+    m_spannungsteiler = einsetzen<SpannungsteilerSeite>(
+        rahmen(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130), m_umgebung, m_seiten);
+    m_led = einsetzen<LedSeite>(rahmen(led, "LHilfe_LED", "IHilfe_LED", 140), m_umgebung, m_seiten);
+    rahmen(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150);
+    rahmen(ne555, "LHilfe_NE555", "IHilfe_NE555", 160);
+    rahmen(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170);
+    rahmen(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180);
+
+    auto* optionen = knopf(this, QStringLiteral("Button1"), QStringLiteral("Optionen"), {8, 571, 75, 23});
+    connect(optionen, &QPushButton::clicked, this, [this] {
+        if (m_optionen) m_optionen->show();
+    });
+    auto* info = knopf(this, QStringLiteral("Button2"), QStringLiteral("Info"), {89, 571, 75, 23});
+    connect(info, &QPushButton::clicked, this, [this] {
+        if (m_info) m_info->show();
+    });
+    auto* ok = knopf(this, QStringLiteral("Button3"), QStringLiteral("OK"), {573, 576, 89, 33});
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+
+    qApp->installEventFilter(this);
+}
+
+Hauptfenster::~Hauptfenster() { qApp->removeEventFilter(this); }
+
+void Hauptfenster::setzeDialoge(OptionenDialog* optionen, InfoDialog* info, SternDreieckDialog* sternDreieck,
+                                UpdateDialog* update) {
+    m_optionen = optionen;
+    m_info = info;
+    m_sternDreieck = sternDreieck;
+    m_update = update;
+}
+
+QWidget* Hauptfenster::rahmen(QWidget* seite, const QString& hilfeLabel, const QString& hilfeBild, int kontext) {
+    auto* r = new Seitenrahmen(seite, hilfeLabel, hilfeBild, kontext);
+    connect(r, &Seitenrahmen::hilfeAngefordert, this, &Hauptfenster::hilfeLink);
+    return r->inhalt();
+}
+
+int Hauptfenster::hilfeKontext() const {
+    const int seite = m_pc1->currentIndex();
+    if (seite == 0) return 90 + 10 * std::max(0, m_pc2->currentIndex());
+    return 110 + 10 * seite;
+}
+
+void Hauptfenster::hilfeLink(int kontext) {
+    if (m_hilfe) {
+        plattform::zeigeHilfe(kontext);
+        return;
+    }
+    Meldungen::fehler(QStringLiteral(
+        "Die Hilfe-Datei  \"ZelmosV121.chm\"  konnte leider nicht gefunden werden. Es kann keine Hilfe "
+        "angezeigt werden.\r\rBitte die Datei \"ZelmosV121.chm\" in den Programmordner kopieren und das "
+        "Programm neu starten."));
+}
+
+bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
+    // the window previews every key: F1, whatever the shift state, opens the visible page's help
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 && o->isWidgetType() &&
+        static_cast<QWidget*>(o)->window() == this) {
+        plattform::zeigeHilfe(hilfeKontext());
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void Hauptfenster::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!m_gezeigt) {
+        m_gezeigt = true;
+        FormShow();
+    }
+}
+
+void Hauptfenster::FormShow() {
+    // 1 to 3: the data folder
+    const QString programm = plattform::programmOrdner();
+    m_iniPath = plattform::datenOrdner();
+    // 4: data file
+    const QString dat = m_iniPath + u'/' + datDateiName;
+    if (QFileInfo::exists(dat)) {
+        // the data file is read here once its reader exists
+    }
+    // 5: settings file, or the first-start values
+    const QString ini = m_iniPath + u'/' + iniDateiName;
+    if (QFileInfo::exists(ini)) {
+        Eingabefelder_laden();  // until the settings reader exists, a settings file starts like a first start
+    } else {
+        Eingabefelder_laden();
+    }
+    // 6: help file beside the program
+    if (!QFileInfo::exists(programm + u'/' + hilfeDateiName)) {
+        Meldungen::fehler(QStringLiteral(
+            "Die Hilfe-Datei  \"ZelmosV121.chm\"  konnte leider nicht gefunden werden.\r\rBitte diese Datei in "
+            "den Programmordner kopieren und das Programm neu starten."));
+        m_hilfe = false;
+    }
+    // 7: no warning beep
+    plattform::warntonAus();
+    // 8 and 9: run-time hints and button positions of the pages
+    for (Rechnerseite* s : m_seiten) s->laufzeitEinstellungen();
+    // 10
+    setWindowTitle(QStringLiteral("  Zelmotron Version 1.2      by  QR2ZUX"));
+    // 11
+    aufUpdatePruefen();
+}
+
+void Hauptfenster::aufUpdatePruefen() {
+    if (!m_optionen || !m_optionen->autoUpdate()->isChecked()) return;
+    // the version request of the update dialog is made here once the HTTPS client exists
+}
+
+void Hauptfenster::Eingabefelder_laden() {
+    for (Rechnerseite* s : m_seiten) s->ersterStart();
+    m_pc1->setCurrentIndex(6);
+    m_pc2->setCurrentIndex(0);
+}
+
+void Hauptfenster::FormClose() {
+    // the settings file, then the data file, are written here once their writers exist
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* e) {
+    if (!m_geschlossen) {
+        m_geschlossen = true;
+        FormClose();
+    }
+    e->accept();
+    qApp->quit();
+}
+
+}  // namespace zelmo

@@ -1,0 +1,83 @@
+#pragma once
+// The main window: every calculator on the pages of a two-level page control, the frame buttons,
+// start-up (data folder, files, help check, hints, update check) and shutdown (files written).
+
+#include <QWidget>
+#include <array>
+
+#include "fields/Rechnerseite.h"
+
+namespace zelmo {
+
+class Seitenregister;
+class Seitenrahmen;
+class OptionenDialog;
+class InfoDialog;
+class SternDreieckDialog;
+class UpdateDialog;
+class WiderstandSeite;
+class ToleranzSeite;
+class SpannungsteilerSeite;
+class LedSeite;
+
+class Hauptfenster : public QWidget {
+    Q_OBJECT
+public:
+    explicit Hauptfenster(QWidget* parent = nullptr);
+    ~Hauptfenster() override;
+
+    // The dialogs are created by the program entry right after the window.
+    void setzeDialoge(OptionenDialog* optionen, InfoDialog* info, SternDreieckDialog* sternDreieck,
+                      UpdateDialog* update);
+
+    Seitenregister* pageControl1() const { return m_pc1; }
+    Seitenregister* pageControl2() const { return m_pc2; }
+    // Help context of the visible page: 90/100/110 for the colour-code sub-pages, 120 ... 180.
+    int hilfeKontext() const;
+    QString iniPath() const { return m_iniPath; }
+    bool hilfeVorhanden() const { return m_hilfe; }
+    const Umgebung& umgebung() const { return m_umgebung; }
+
+    WiderstandSeite* widerstandSeite() const { return m_widerstand; }
+    ToleranzSeite* toleranzSeite() const { return m_toleranz; }
+    SpannungsteilerSeite* spannungsteilerSeite() const { return m_spannungsteiler; }
+    LedSeite* ledSeite() const { return m_led; }
+
+    // Start-up and shutdown steps, public so that tests can run them on a window of their own.
+    void FormShow();
+    void Eingabefelder_laden();
+    void FormClose();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QWidget* rahmen(QWidget* seite, const QString& hilfeLabel, const QString& hilfeBild, int kontext);
+    void hilfeLink(int kontext);
+    void aufUpdatePruefen();
+
+    Umgebung m_umgebung;
+    QString m_iniPath;
+    bool m_hilfe = true;
+    bool m_gezeigt = false;
+    bool m_geschlossen = false;
+
+    Seitenregister* m_pc1;
+    Seitenregister* m_pc2;
+    std::vector<Rechnerseite*> m_seiten;
+    WiderstandSeite* m_widerstand = nullptr;
+    ToleranzSeite* m_toleranz = nullptr;
+    SpannungsteilerSeite* m_spannungsteiler = nullptr;
+    LedSeite* m_led = nullptr;
+
+    OptionenDialog* m_optionen = nullptr;
+    InfoDialog* m_info = nullptr;
+    SternDreieckDialog* m_sternDreieck = nullptr;
+    UpdateDialog* m_update = nullptr;
+};
+
+inline constexpr int VersiondiesesProg = 121;
+
+}  // namespace zelmo

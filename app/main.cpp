@@ -1,0 +1,51 @@
+// Program entry: the application, the main window, the four dialogs, the message loop.
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/Hauptfenster.h"
+#include "dialogs/Dialoge.h"
+
+namespace {
+int signalPaar[2];
+void beiSignal(int) {
+    char c = 1;
+    (void)!::write(signalPaar[0], &c, 1);
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // the window was laid out for "Microsoft Sans Serif"; Liberation Sans has the same metrics family
+    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
+    QApplication::setApplicationName(QStringLiteral("Zelmotron V1.2"));
+    QApplication::setApplicationDisplayName(QString());
+
+    zelmo::Hauptfenster fenster;
+    zelmo::OptionenDialog optionen(&fenster);
+    zelmo::InfoDialog info(&fenster);
+    zelmo::SternDreieckDialog sternDreieck(&fenster);
+    zelmo::UpdateDialog update(&fenster);
+    fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
+
+    // A desktop session that ends (SIGTERM, SIGINT) closes the window like its "OK" button, so that
+    // the values are saved.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPaar) == 0) {
+        auto* notifier = new QSocketNotifier(signalPaar[1], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &fenster, [&fenster] {
+            char c;
+            (void)!::read(signalPaar[1], &c, 1);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != &fenster && w->isModal()) w->close();
+            fenster.close();
+        });
+        std::signal(SIGTERM, beiSignal);
+        std::signal(SIGINT, beiSignal);
+    }
+
+    fenster.show();
+    return app.exec();
+}

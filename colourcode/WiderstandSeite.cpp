@@ -1,0 +1,7 @@
+#include "colourcode/WiderstandSeite.h"
+
+namespace zelmo {
+
+WiderstandSeite::WiderstandSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umgebung, parent) {}
+
+}  // namespace zelmo

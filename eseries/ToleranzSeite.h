@@ -1,0 +1,15 @@
+#pragma once
+
+#include "fields/Rechnerseite.h"
+
+namespace zelmo {
+
+class ToleranzSeite : public Rechnerseite {
+    Q_OBJECT
+public:
+    ToleranzSeite(const Umgebung& umgebung, QWidget* parent);
+    // A resistance in ohm handed over by another page: kind R, value shown, calculation run.
+    void Uebergabe(double ohm);
+};
+
+}  // namespace zelmo

@@ -1,0 +1,97 @@
+#include "eseries/ereihen.h"
+
+#include <cmath>
+
+namespace zelmo {
+
+namespace {
+
+// One decade of each series as integers: two significant digits up to E24, three for E48 and E96.
+constexpr std::array<int, 3> e3{10, 22, 47};
+constexpr std::array<int, 6> e6{10, 15, 22, 33, 47, 68};
+constexpr std::array<int, 12> e12{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
+constexpr std::array<int, 24> e24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
+                                  33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
+constexpr std::array<int, 48> e48{100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169,
+                                  178, 187, 196, 205, 215, 226, 237, 249, 261, 274, 287, 301,
+                                  316, 332, 348, 365, 383, 402, 422, 442, 464, 487, 511, 536,
+                                  562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953};
+constexpr std::array<int, 96> e96{
+    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143, 147, 150, 154, 158,
+    162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210, 215, 221, 226, 232, 237, 243, 249, 255,
+    261, 267, 274, 280, 287, 294, 301, 309, 316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412,
+    422, 432, 442, 453, 464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
+    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
+
+// Three decades from 0.1 and the end value 100; each entry is the double nearest to its decimal
+// value because it is one exact integer divided by an exact power of ten.
+template <size_t N>
+constexpr std::array<double, 3 * N + 1> dreiDekaden(const std::array<int, N>& dekade, double basis) {
+    std::array<double, 3 * N + 1> t{};
+    const double teiler[3] = {basis * 10.0, basis, basis / 10.0};
+    for (size_t d = 0; d < 3; ++d)
+        for (size_t i = 0; i < N; ++i)
+            t[d * N + i] = dekade[i] / teiler[d];
+    t[3 * N] = 100.0;
+    return t;
+}
+
+constexpr auto ReiheE3 = dreiDekaden(e3, 10.0);
+constexpr auto ReiheE6 = dreiDekaden(e6, 10.0);
+constexpr auto ReiheE12 = dreiDekaden(e12, 10.0);
+constexpr auto ReiheE24 = dreiDekaden(e24, 10.0);
+constexpr auto ReiheE48 = dreiDekaden(e48, 100.0);
+constexpr auto ReiheE96 = dreiDekaden(e96, 100.0);
+
+}  // namespace
+
+std::span<const double> reihe(EReihe r) {
+    switch (r) {
+        case EReihe::E3: return ReiheE3;
+        case EReihe::E6: return ReiheE6;
+        case EReihe::E12: return ReiheE12;
+        case EReihe::E24: return ReiheE24;
+        case EReihe::E48: return ReiheE48;
+        case EReihe::E96: return ReiheE96;
+    }
+    return {};
+}
+
+int hoechsterIndex(EReihe r) { return int(reihe(r).size()) - 1; }
+
+QString reihenName(EReihe r) {
+    static const char* namen[] = {"E3", "E6", "E12", "E24", "E48", "E96"};
+    return QString::fromLatin1(namen[int(r)]);
+}
+
+QString toleranzText(EReihe r) {
+    static const char* texte[] = {">20%", "20%", "10%", "5%", "2%", "1%"};
+    return QString::fromLatin1(texte[int(r)]);
+}
+
+std::vector<EReihe> EReihenMitWert(double v) {
+    std::vector<EReihe> ergebnis;
+    if (!(v > 0.0) || !std::isfinite(v)) return ergebnis;
+    long double n = v;
+    if (n > 100.0L) {
+        while (n > 100.0L) n /= 10.0L;
+    } else {
+        while (n < 0.1L) n *= 10.0L;
+    }
+    for (EReihe r : alleEReihen) {
+        for (double e : reihe(r)) {
+            if (std::fabs(n - static_cast<long double>(e)) <= 0.0001L) {
+                ergebnis.push_back(r);
+                break;
+            }
+        }
+    }
+    return ergebnis;
+}
+
+std::optional<EReihe> reiheZuIndex(int i) {
+    if (i < 0 || i > 5) return std::nullopt;
+    return alleEReihen[size_t(i)];
+}
+
+}  // namespace zelmo

@@ -1,0 +1,32 @@
+#pragma once
+// The preferred-value series E3 ... E96 over three decades (0.1 up to 100) and the membership test.
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace zelmo {
+
+enum class EReihe { E3 = 0, E6, E12, E24, E48, E96 };
+inline constexpr std::array<EReihe, 6> alleEReihen{EReihe::E3, EReihe::E6,  EReihe::E12,
+                                                  EReihe::E24, EReihe::E48, EReihe::E96};
+
+// The 3n + 1 values of a series in ascending order (index 0 is 0.1, the last one 100).
+std::span<const double> reihe(EReihe r);
+// Highest zero-based index (3n).
+int hoechsterIndex(EReihe r);
+// "E3" ... "E96"
+QString reihenName(EReihe r);
+// ">20%", "20%", "10%", "5%", "2%", "1%"
+QString toleranzText(EReihe r);
+
+// The series that contain v (after normalising v into 0.1 ... 100), in the order E3 ... E96.
+// Zero, negative, infinite and NaN values belong to no series.
+std::vector<EReihe> EReihenMitWert(double v);
+
+// Series selected by item i of the tolerance page's series group; nothing for any other index.
+std::optional<EReihe> reiheZuIndex(int i);
+
+}  // namespace zelmo

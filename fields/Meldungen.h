@@ -1,0 +1,37 @@
+#pragma once
+// The program's message boxes behind one replaceable service (tests install a recorder).
+
+#include <QString>
+
+namespace zelmo {
+
+class Meldungen {
+public:
+    enum class Art {
+        Fehler,          // caption "Fehler", error icon, one "OK" button
+        Hinweis,         // plain box with the application title
+        Standardfehler,  // the application's box for failures (error icon, application title)
+    };
+    virtual ~Meldungen() = default;
+    virtual void zeige(Art art, const QString& text) = 0;
+
+    // The service in use; by default real modal boxes centred on the screen.
+    static Meldungen& dienst();
+    // Installs another service (nullptr restores the real boxes); the caller keeps ownership.
+    static void setzeDienst(Meldungen* d);
+
+    static void fehler(const QString& text) { dienst().zeige(Art::Fehler, text); }
+    static void hinweis(const QString& text) { dienst().zeige(Art::Hinweis, text); }
+    static void standardFehler(const QString& text) { dienst().zeige(Art::Standardfehler, text); }
+};
+
+// Real boxes. In the texts a "\r" breaks the line.
+class MeldungsBoxen : public Meldungen {
+public:
+    void zeige(Art art, const QString& text) override;
+};
+
+// The application title shown in plain boxes: "Zelmotron V1.2".
+QString anwendungsTitel();
+
+}  // namespace zelmo

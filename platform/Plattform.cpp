@@ -1,0 +1,48 @@
+#include "platform/Plattform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "platform/ordner.h"
+
+#ifndef ZELMO_INSTALL_BINDIR
+#define ZELMO_INSTALL_BINDIR "/usr/local/bin"
+#endif
+
+namespace zelmo::plattform {
+
+namespace {
+std::function<void(int)>& hilfeAnzeige() {
+    static std::function<void(int)> a;
+    return a;
+}
+}  // namespace
+
+QString programmOrdner() { return QDir::cleanPath(QCoreApplication::applicationDirPath()); }
+
+QString installOrdner() { return QDir::cleanPath(QStringLiteral(ZELMO_INSTALL_BINDIR)); }
+
+QString benutzerOrdner() {
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+QString datenOrdner() { return datenOrdnerFuer(programmOrdner(), installOrdner(), benutzerOrdner()); }
+
+bool oeffne(const QString& urlOderDatei) {
+    const QUrl url = QFileInfo::exists(urlOderDatei) ? QUrl::fromLocalFile(urlOderDatei) : QUrl(urlOderDatei);
+    return QDesktopServices::openUrl(url);
+}
+
+void zeigeHilfe(int kontext) {
+    if (hilfeAnzeige()) hilfeAnzeige()(kontext);
+}
+
+void setzeHilfeAnzeige(std::function<void(int)> anzeige) { hilfeAnzeige() = std::move(anzeige); }
+
+void warntonAus() {}
+
+}  // namespace zelmo::plattform

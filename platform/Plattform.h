@@ -1,0 +1,31 @@
+#pragma once
+// What the program needs of the desktop: special folders, opening URLs and files, the help
+// viewer, the warning beep. Implemented with Qt; nothing here is specific to one system.
+
+#include <QString>
+#include <functional>
+
+namespace zelmo::plattform {
+
+// Folder of the running program file, without trailing separator.
+QString programmOrdner();
+// Folder an installation (cmake --install) puts the program into.
+QString installOrdner();
+// The per-user configuration folder (XDG config home, ~/.config by default).
+QString benutzerOrdner();
+// The data folder of this run.
+QString datenOrdner();
+
+// Opens a URL (web page, mail link) or a file with the desktop's program for it.
+bool oeffne(const QString& urlOderDatei);
+
+// Shows the help topic of a context number (90 ... 180). The help viewer installs itself here;
+// tests install a recorder.
+void zeigeHilfe(int kontext);
+void setzeHilfeAnzeige(std::function<void(int)> anzeige);
+
+// Switches the warning beep of the edit fields off for this run (our fields never beep on Enter,
+// so there is nothing to switch on this desktop; the call stays as the start-up step).
+void warntonAus();
+
+}  // namespace zelmo::plattform

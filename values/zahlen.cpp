@@ -1,0 +1,259 @@
+#include "values/zahlen.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace zelmo {
+
+namespace {
+
+struct Stufe {
+    QChar buchstabe;
+    double faktor;
+};
+
+// Prefixes largest first; the factors are exact decimal literals so that "1n" is exactly 1e-9.
+const std::array<Stufe, 17> stufen{{{u'Y', 1e24},
+                                    {u'Z', 1e21},
+                                    {u'E', 1e18},
+                                    {u'P', 1e15},
+                                    {u'T', 1e12},
+                                    {u'G', 1e9},
+                                    {u'M', 1e6},
+                                    {u'k', 1e3},
+                                    {u' ', 1.0},
+                                    {u'm', 1e-3},
+                                    {u'\u00B5', 1e-6},
+                                    {u'n', 1e-9},
+                                    {u'p', 1e-12},
+                                    {u'f', 1e-15},
+                                    {u'a', 1e-18},
+                                    {u'z', 1e-21},
+                                    {u'y', 1e-24}}};
+
+// Inverse factors for the prefixes below one, so that scaling is a multiplication.
+const std::array<double, 8> kehrwerte{1e3, 1e6, 1e9, 1e12, 1e15, 1e18, 1e21, 1e24};
+
+bool istZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
+bool istExponentZeichen(QChar c) { return istZiffer(c) || c == u'+' || c == u'-'; }
+bool istZahlZeichen(QChar c) { return istExponentZeichen(c) || c == u',' || c == u'.'; }
+
+// A decimal number in the system format: optional sign, digits, at most one separator.
+std::optional<double> leseDezimalzahl(const QString& t, QChar dezimal) {
+    if (t.isEmpty()) return std::nullopt;
+    std::string ascii;
+    ascii.reserve(t.size());
+    int i = 0;
+    if (t[0] == u'+' || t[0] == u'-') {
+        ascii += char(t[0].unicode());
+        i = 1;
+    }
+    bool trenner = false;
+    bool ziffern = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (istZiffer(c)) {
+            ascii += char(c.unicode());
+            ziffern = true;
+        } else if (c == dezimal && !trenner) {
+            ascii += '.';
+            trenner = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!ziffern) return std::nullopt;
+    char* ende = nullptr;
+    const double w = std::strtod(ascii.c_str(), &ende);
+    if (ende != ascii.c_str() + ascii.size() || !std::isfinite(w)) return std::nullopt;
+    return w;
+}
+
+std::optional<int> leseGanzzahl(const QString& t) {
+    bool ok = false;
+    const int n = t.toInt(&ok);
+    if (!ok) return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+std::optional<double> vorsatzFaktor(QChar c) {
+    if (c == u'u') return 1e-6;
+    if (c == u' ') return std::nullopt;
+    for (const auto& s : stufen)
+        if (s.buchstabe == c) return s.faktor;
+    return std::nullopt;
+}
+
+std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
+    // Exponent form: an "E" (else an "e") followed by a sign or digit.
+    qsizetype p = s.indexOf(u'E');
+    if (p < 0) p = s.indexOf(u'e');
+    if (p >= 0 && p + 1 < s.size() && istExponentZeichen(s[p + 1])) {
+        QString exponent;
+        for (qsizetype i = p + 1; i < s.size() && i <= p + 4; ++i)
+            if (istExponentZeichen(s[i])) exponent += s[i];
+        QString mantisse;
+        for (qsizetype i = 0; i < p; ++i)
+            if (istZahlZeichen(s[i])) mantisse += s[i];
+        const auto e = leseGanzzahl(exponent);
+        const auto m = leseDezimalzahl(mantisse, dezimal);
+        if (!e || !m) return std::nullopt;
+        const double w = *m * std::pow(10.0, *e);
+        if (!std::isfinite(w)) return std::nullopt;
+        return w;
+    }
+
+    // Plain form: all number characters wherever they stand, then one prefix letter.
+    QString rest = s;
+    while (rest.startsWith(u' ')) rest.remove(0, 1);
+    QString ziffern;
+    for (QChar c : rest)
+        if (istZahlZeichen(c)) ziffern += c;
+    rest.remove(0, ziffern.size());
+    while (rest.startsWith(u' ')) rest.remove(0, 1);
+    double faktor = 1.0;
+    if (!rest.isEmpty() && rest[0] != u' ')
+        if (const auto f = vorsatzFaktor(rest[0])) faktor = *f;
+    const auto z = leseDezimalzahl(ziffern, dezimal);
+    if (!z) return std::nullopt;
+    const double w = *z * faktor;
+    if (!std::isfinite(w)) return std::nullopt;
+    return w;
+}
+
+QString festkomma(double wert, int nachkomma, QChar dezimal) {
+    if (!std::isfinite(wert)) return QStringLiteral("---");
+    const bool negativ = std::signbit(wert) && wert != 0.0;
+    const double betrag = std::fabs(wert);
+    // 15 significant digits first, so that 999.995 counts as 999.995 and not as 999.99499999...
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.14e", betrag);
+    // puffer: d.dddddddddddddde[+-]xx
+    std::string mant;
+    mant += puffer[0];
+    mant.append(puffer + 2, 14);
+    const int exp10 = std::atoi(std::strchr(puffer, 'e') + 1);
+    // digits of the number: mant with the decimal point after (exp10 + 1) digits
+    int punkt = exp10 + 1;
+    std::string ziffern = mant;
+    if (punkt <= 0) {
+        ziffern.insert(0, std::string(size_t(1 - punkt), '0'));
+        punkt = 1;
+    }
+    if (int(ziffern.size()) < punkt + nachkomma + 1)
+        ziffern.append(size_t(punkt + nachkomma + 1 - int(ziffern.size())), '0');
+    // round half away from zero at position punkt + nachkomma
+    const int behalten = punkt + nachkomma;
+    const bool aufrunden = ziffern[size_t(behalten)] >= '5';
+    ziffern.resize(size_t(behalten));
+    if (aufrunden) {
+        int i = behalten - 1;
+        while (i >= 0) {
+            if (ziffern[size_t(i)] == '9') {
+                ziffern[size_t(i)] = '0';
+                --i;
+            } else {
+                ++ziffern[size_t(i)];
+                break;
+            }
+        }
+        if (i < 0) {
+            ziffern.insert(0, "1");
+            ++punkt;
+        }
+    }
+    // strip leading zeros of the integer part, keep one
+    int fuehrend = 0;
+    while (fuehrend < punkt - 1 && ziffern[size_t(fuehrend)] == '0') ++fuehrend;
+    QString text = QString::fromLatin1(ziffern.data() + fuehrend, punkt - fuehrend);
+    if (nachkomma > 0) {
+        text += dezimal;
+        text += QString::fromLatin1(ziffern.data() + punkt, nachkomma);
+    }
+    bool nurNullen = true;
+    for (QChar c : text)
+        if (c != u'0' && c != dezimal) nurNullen = false;
+    if (negativ && !nurNullen) text.prepend(u'-');
+    return text;
+}
+
+QString allgemein(double wert, QChar dezimal) {
+    if (!std::isfinite(wert)) return QStringLiteral("---");
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.15g", wert);
+    QString t = QString::fromLatin1(puffer);
+    // "1e+21" -> "1E21", "1e-21" -> "1E-21"
+    const qsizetype e = t.indexOf(u'e');
+    if (e >= 0) {
+        QString mant = t.left(e);
+        QString ex = t.mid(e + 1);
+        const bool neg = ex.startsWith(u'-');
+        if (ex.startsWith(u'+') || neg) ex.remove(0, 1);
+        while (ex.size() > 1 && ex.startsWith(u'0')) ex.remove(0, 1);
+        t = mant + u'E' + (neg ? QStringLiteral("-") : QString()) + ex;
+    }
+    t.replace(u'.', dezimal);
+    return t;
+}
+
+QString Zahlenausgabe(double Wert, QChar dezimal) {
+    if (!std::isfinite(Wert)) return QStringLiteral("--- ");
+    if (Wert == 0.0) return festkomma(0.0, 2, dezimal) + u' ';
+    const bool negativ = Wert < 0;
+    const double betrag = std::fabs(Wert);
+    constexpr double Epsilon = 0.001;
+    for (size_t i = 0; i < stufen.size(); ++i) {
+        const double f = stufen[i].faktor;
+        // |Wert| * 1e24 against the threshold f * 1e24 with the tolerance Epsilon, i.e. 1e-27 on
+        // the value; comparing with the factor itself lets an exact power of ten open its range.
+        if (betrag >= f || std::fabs(betrag - f) * 1e24 <= Epsilon) {
+            const double zahl = i <= 8 ? betrag / f : betrag * kehrwerte[i - 9];
+            QString prefix = QStringLiteral(" ");
+            if (stufen[i].buchstabe != u' ') prefix += stufen[i].buchstabe;
+            return festkomma(negativ ? -zahl : zahl, 2, dezimal) + prefix;
+        }
+    }
+    // below 1e-24: no prefix reaches it; the plain value rounds to zero
+    return festkomma(negativ ? -betrag : betrag, 2, dezimal);
+}
+
+QString EinheitVorsatz(double Wert, const QString& einheitAb1) {
+    for (size_t i = 0; i < 8; ++i)
+        if (Wert >= stufen[i].faktor) return QString(stufen[i].buchstabe);
+    if (Wert >= 1.0) return einheitAb1;
+    for (size_t i = 9; i < stufen.size(); ++i)
+        if (Wert >= stufen[i].faktor) return QString(stufen[i].buchstabe);
+    return QStringLiteral("  ");
+}
+
+double AnzeigeWert(double Wert) {
+    if (Wert < 1e-24) return Wert * 1e27;
+    static const std::array<double, 8> grenzenKlein{1e-21, 1e-18, 1e-15, 1e-12, 1e-9, 1e-6, 1e-3, 1.0};
+    static const std::array<double, 8> faktorenKlein{1e24, 1e21, 1e18, 1e15, 1e12, 1e9, 1e6, 1e3};
+    for (size_t i = 0; i < grenzenKlein.size(); ++i)
+        if (Wert < grenzenKlein[i]) return Wert * faktorenKlein[i];
+    static const std::array<double, 8> grenzenGross{9.9999e23, 9.9999e20, 9.9999e17, 9.9999e14,
+                                                    9.9999e11, 9.9999e8,  999990.0,  999.99};
+    static const std::array<double, 8> teiler{1e24, 1e21, 1e18, 1e15, 1e12, 1e9, 1e6, 1e3};
+    for (size_t i = 0; i < grenzenGross.size(); ++i)
+        if (Wert > grenzenGross[i]) return Wert / teiler[i];
+    return Wert;
+}
+
+double EinheitinWert(const QString& Vorsatz) {
+    if (Vorsatz.isEmpty()) return 1.0;
+    const QChar c = Vorsatz[0];
+    if (c == u'u') return 1.0;
+    return vorsatzFaktor(c).value_or(1.0);
+}
+
+QString Grenzwert(double Wert, QChar dezimal) {
+    if (!std::isfinite(Wert)) return QStringLiteral("---");
+    return allgemein(AnzeigeWert(Wert), dezimal) + EinheitVorsatz(Wert);
+}
+
+}  // namespace zelmo

@@ -1,0 +1,48 @@
+#pragma once
+// Reading and writing values with SI unit prefixes ("4,7k", "2,2µ", "1E-9" in, "4,70 k" out).
+// The decimal separator is always passed in; nothing here reads the locale.
+
+#include <QChar>
+#include <QString>
+#include <optional>
+
+namespace zelmo {
+
+// The 17 prefix letters, largest first ("µ" is U+00B5).
+inline const QString Vorsatz = QStringLiteral(u"YZEPTGMkmuµnpfazy");
+
+// Factor of prefix letter c, or nothing when c is no prefix letter ("u" counts as micro).
+std::optional<double> vorsatzFaktor(QChar c);
+
+// Parses an entered text; nothing when the text yields no number.
+std::optional<double> Zahleneingabe(const QString& s, QChar dezimal);
+
+// Fixed two-decimal number plus prefix string (" k", " " ...); the caller appends the unit.
+// Infinite and NaN values give "--- ".
+QString Zahlenausgabe(double Wert, QChar dezimal);
+
+// Prefix letter of a value. Values from 1 to below 1000 get einheitAb1 (the tolerance page passes
+// the unit sign of its component kind there; everybody else leaves it empty). Below 1e-24, zero,
+// negative and NaN give two blanks.
+QString EinheitVorsatz(double Wert, const QString& einheitAb1 = {});
+
+// The value scaled to its prefix (switches at 0.99999 of each power of 1000).
+double AnzeigeWert(double Wert);
+
+// Factor of the first character of a prefix or unit text ("kΩ" gives 1000, anything unknown 1).
+double EinheitinWert(const QString& Vorsatz);
+
+// General-format AnzeigeWert followed by EinheitVorsatz, as used in range messages ("1n", "1,3").
+QString Grenzwert(double Wert, QChar dezimal);
+
+// --- number text helpers shared by the formatters ---
+
+// Fixed notation with the given decimals: the value is first taken to 15 significant digits,
+// then rounded half away from zero (999.995 gives "1000,00"). Non-finite values give "---".
+QString festkomma(double wert, int nachkomma, QChar dezimal);
+
+// Shortest text with up to 15 significant digits, no trailing zeros ("1,3", "1E-21" stays
+// out: large or small numbers switch to exponent notation like "1E21"). Non-finite gives "---".
+QString allgemein(double wert, QChar dezimal);
+
+}  // namespace zelmo
