@@ -19,8 +19,6 @@ void beiSignal(int) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // the window was laid out for "Microsoft Sans Serif"; Liberation Sans has the same metrics family
-    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
     QApplication::setApplicationName(QStringLiteral("Zelmotron V1.2"));
     QApplication::setApplicationDisplayName(QString());
 

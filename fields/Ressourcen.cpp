@@ -1,8 +1,13 @@
 #include "fields/Ressourcen.h"
 
+#include <QFont>
 #include <QtGlobal>
 
-static void laden() { Q_INIT_RESOURCE(resources); }
+static void laden() {
+    Q_INIT_RESOURCE(resources);
+    // the window was laid out for "Microsoft Sans Serif"; Liberation Sans is the nearest free face
+    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
+}
 
 namespace zelmo {
 void ressourcenLaden() {

@@ -1,0 +1,181 @@
+#include "fields/Schaltbild.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace zelmo {
+
+Schaltbild::Schaltbild(const QString& name, QSizeF logisch, QWidget* parent)
+    : QWidget(parent), m_logisch(logisch) {
+    setObjectName(name);
+}
+
+void Schaltbild::setZeichnung(Zeichnung z) {
+    m_zeichnung = std::move(z);
+    update();
+}
+
+void Schaltbild::setHintergrund(const QColor& c) {
+    m_hintergrund = c;
+    update();
+}
+
+void Schaltbild::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (m_hintergrund.isValid()) p.fillRect(rect(), m_hintergrund);
+    if (!m_zeichnung) return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const double s = std::min(width() / m_logisch.width(), height() / m_logisch.height());
+    p.translate((width() - m_logisch.width() * s) / 2, (height() - m_logisch.height() * s) / 2);
+    p.scale(s, s);
+    symbol::stift(p);
+    m_zeichnung(p);
+}
+
+namespace symbol {
+
+namespace {
+// Rotates the painter so that the x axis runs from a to b; returns the length of a-b.
+double ausrichten(QPainter& p, QPointF a, QPointF b) {
+    const QPointF d = b - a;
+    p.translate(a);
+    p.rotate(qRadiansToDegrees(std::atan2(d.y(), d.x())));
+    return std::hypot(d.x(), d.y());
+}
+}  // namespace
+
+void stift(QPainter& p, double breite) {
+    QPen pen(Qt::black, breite);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+}
+
+void draht(QPainter& p, QPointF a, QPointF b) { p.drawLine(a, b); }
+
+void draht(QPainter& p, std::initializer_list<QPointF> punkte) {
+    QPolygonF poly;
+    for (const QPointF& q : punkte) poly << q;
+    p.drawPolyline(poly);
+}
+
+void punkt(QPainter& p, QPointF m) {
+    p.save();
+    p.setBrush(Qt::black);
+    p.drawEllipse(m, 2.5, 2.5);
+    p.restore();
+}
+
+void klemme(QPainter& p, QPointF m) {
+    p.save();
+    p.setBrush(Qt::white);
+    p.drawEllipse(m, 3, 3);
+    p.restore();
+}
+
+void widerstand(QPainter& p, QPointF a, QPointF b, double laenge, double breite) {
+    p.save();
+    const double l = ausrichten(p, a, b);
+    const double start = (l - laenge) / 2;
+    p.drawLine(QPointF(0, 0), QPointF(start, 0));
+    p.drawLine(QPointF(start + laenge, 0), QPointF(l, 0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(start, -breite / 2, laenge, breite));
+    p.restore();
+}
+
+void spule(QPainter& p, QPointF a, QPointF b, double laenge, double breite) {
+    p.save();
+    const double l = ausrichten(p, a, b);
+    const double start = (l - laenge) / 2;
+    p.drawLine(QPointF(0, 0), QPointF(start, 0));
+    p.drawLine(QPointF(start + laenge, 0), QPointF(l, 0));
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(start, -breite / 2, laenge, breite));
+    p.restore();
+}
+
+void kondensator(QPainter& p, QPointF a, QPointF b, double abstand, double plattenBreite) {
+    p.save();
+    const double l = ausrichten(p, a, b);
+    const double m = l / 2;
+    p.drawLine(QPointF(0, 0), QPointF(m - abstand / 2, 0));
+    p.drawLine(QPointF(m + abstand / 2, 0), QPointF(l, 0));
+    QPen dick = p.pen();
+    dick.setWidthF(dick.widthF() * 2);
+    dick.setCapStyle(Qt::FlatCap);
+    p.setPen(dick);
+    p.drawLine(QPointF(m - abstand / 2, -plattenBreite / 2), QPointF(m - abstand / 2, plattenBreite / 2));
+    p.drawLine(QPointF(m + abstand / 2, -plattenBreite / 2), QPointF(m + abstand / 2, plattenBreite / 2));
+    p.restore();
+}
+
+void led(QPainter& p, QPointF a, QPointF b, double g) {
+    p.save();
+    const double l = ausrichten(p, a, b);
+    const double m = l / 2;
+    const double h = g / 2;
+    p.drawLine(QPointF(0, 0), QPointF(m - h, 0));
+    p.drawLine(QPointF(m + h, 0), QPointF(l, 0));
+    QPolygonF dreieck;
+    dreieck << QPointF(m - h, -h) << QPointF(m - h, h) << QPointF(m + h, 0);
+    p.setBrush(Qt::white);
+    p.drawPolygon(dreieck);
+    p.drawLine(QPointF(m + h, -h), QPointF(m + h, h));
+    // light leaving the diode
+    for (double dx : {-h * 0.3, h * 0.5}) {
+        const QPointF von(m + dx, -h - 2);
+        const QPointF nach(m + dx + h * 0.7, -h - 2 - h * 0.9);
+        p.drawLine(von, nach);
+        const QPointF r = nach - von;
+        const double len = std::hypot(r.x(), r.y());
+        const QPointF e = r / len;
+        const QPointF n(-e.y(), e.x());
+        QPolygonF spitze;
+        spitze << nach << nach - e * 4 + n * 2 << nach - e * 4 - n * 2;
+        p.setBrush(Qt::black);
+        p.drawPolygon(spitze);
+    }
+    p.restore();
+}
+
+void text(QPainter& p, QPointF mitte, const QString& t, double groesse, const QString& index) {
+    p.save();
+    QFont f(QStringLiteral("Microsoft Sans Serif"));
+    f.setPixelSize(std::max(1, int(std::lround(groesse))));
+    p.setFont(f);
+    QFont fi = f;
+    fi.setPixelSize(std::max(1, int(std::lround(groesse * 0.7))));
+    const QFontMetricsF fm(f);
+    const QFontMetricsF fmi(fi);
+    const double w = fm.horizontalAdvance(t) + (index.isEmpty() ? 0 : fmi.horizontalAdvance(index));
+    const QPointF links(mitte.x() - w / 2, mitte.y() + fm.ascent() / 2 - fm.descent() / 2);
+    p.setPen(Qt::black);
+    p.drawText(links, t);
+    if (!index.isEmpty()) {
+        p.setFont(fi);
+        p.drawText(links + QPointF(fm.horizontalAdvance(t), groesse * 0.3), index);
+    }
+    p.restore();
+}
+
+void pfeil(QPainter& p, QPointF a, QPointF b, const QColor& farbe) {
+    p.save();
+    QPen pen = p.pen();
+    pen.setColor(farbe);
+    p.setPen(pen);
+    const double l = ausrichten(p, a, b);
+    p.drawLine(QPointF(0, 0), QPointF(l - 5, 0));
+    QPolygonF spitze;
+    spitze << QPointF(l, 0) << QPointF(l - 7, -3) << QPointF(l - 7, 3);
+    p.setBrush(farbe);
+    p.drawPolygon(spitze);
+    p.restore();
+}
+
+}  // namespace symbol
+
+}  // namespace zelmo
