@@ -51,8 +51,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     const QString trenner = QLocale::system().decimalPoint();
     m_umgebung.dezimal = trenner.isEmpty() ? QChar(u',') : trenner[0];
     m_umgebung.anToleranzUebergeben = [this](double ohm) {
-        m_pc1->setCurrentIndex(1);
-        if (m_toleranz) m_toleranz->Uebergabe(ohm);
+        if (m_toleranz && m_toleranz->Uebergabe(ohm)) m_pc1->setCurrentIndex(1);
     };
 
     setObjectName(QStringLiteral("TForm1"));

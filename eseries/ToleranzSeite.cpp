@@ -4,6 +4,6 @@ namespace zelmo {
 
 ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umgebung, parent) {}
 
-void ToleranzSeite::Uebergabe(double) {}
+bool ToleranzSeite::Uebergabe(double) { return false; }
 
 }  // namespace zelmo

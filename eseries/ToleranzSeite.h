@@ -9,7 +9,8 @@ class ToleranzSeite : public Rechnerseite {
 public:
     ToleranzSeite(const Umgebung& umgebung, QWidget* parent);
     // A resistance in ohm handed over by another page: kind R, value shown, calculation run.
-    void Uebergabe(double ohm);
+    // False when the value cannot be taken (the page then stays as it was).
+    bool Uebergabe(double ohm);
 };
 
 }  // namespace zelmo

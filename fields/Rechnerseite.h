@@ -10,7 +10,7 @@ namespace zelmo {
 // Given by the main window to every page when it is created.
 struct Umgebung {
     QChar dezimal = u',';  // the system decimal separator, captured once at start-up
-    // Hands a resistance in ohm to the tolerance page and shows that page.
+    // Hands a resistance in ohm to the tolerance page and shows that page (when the page takes it).
     std::function<void(double ohm)> anToleranzUebergeben;
 };
 

@@ -1,0 +1,20 @@
+#include "fields/Uebergabeknopf.h"
+
+#include <QIcon>
+
+#include "fields/Ressourcen.h"
+
+namespace zelmo {
+
+Uebergabeknopf::Uebergabeknopf(const QString& name, const QString& hinweis, QWidget* parent)
+    : QToolButton(parent) {
+    ressourcenLaden();
+    setObjectName(name);
+    setToolTip(hinweis);
+    setIcon(QIcon(QStringLiteral(":/uebergabe.svg")));
+    setIconSize(QSize(18, 18));
+    setFixedSize(25, 25);
+    setCursor(Qt::PointingHandCursor);
+}
+
+}  // namespace zelmo

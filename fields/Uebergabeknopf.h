@@ -1,0 +1,14 @@
+#pragma once
+// The small glyph button beside a computed resistance that hands it to the tolerance page.
+
+#include <QToolButton>
+
+namespace zelmo {
+
+class Uebergabeknopf : public QToolButton {
+    Q_OBJECT
+public:
+    Uebergabeknopf(const QString& name, const QString& hinweis, QWidget* parent = nullptr);
+};
+
+}  // namespace zelmo
