@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "support/gtest_qt.h"
+
+#include <cmath>
+#include <limits>
+
+#include "values/zahlen.h"
+
+using namespace zelmo;
+
+namespace {
+
+// Writes a text given with "," in the separator of the run.
+QString mit(const char* text, QChar dez) {
+    QString s = QString::fromUtf8(text);
+    if (dez == u'.') {
+        for (QChar& c : s)
+            if (c == u',') c = u'.';
+            else if (c == u'.') c = u',';
+    }
+    return s;
+}
+
+class MitTrenner : public ::testing::TestWithParam<char16_t> {
+protected:
+    QChar dez() const { return QChar(GetParam()); }
+};
+
+struct EingabeFall {
+    const char* text;
+    double erwartet;
+};
+
+const EingabeFall eingaben[] = {
+    {"4,7 k", 4700},       {"4,7k", 4700},       {" 39,00 kΩ", 39000}, {"2,2µ", 2.2e-6}, {"2,2u", 2.2e-6},
+    {"100 n", 1e-7},       {"5 M", 5e6},         {"5 m", 0.005},       {"5 E", 5e18},    {"5E", 5e18},
+    {"1E-9", 1e-9},        {"1e-9", 1e-9},       {"1,5E3", 1500},      {"2E3k", 2000},   {"12,00 V", 12},
+    {"5 K", 5},            {"4k7", 47},          {"-5 k", -5000},      {"1n", 1e-9},     {"1T", 1e12},
+    {"+12", 12},           {"1E+12", 1e12},      {"0", 0},             {"3 y", 3e-24},   {"7 Y", 7e24},
+};
+
+TEST_P(MitTrenner, ZahleneingabeListeDerBeispiele) {
+    for (const auto& f : eingaben) {
+        const auto w = Zahleneingabe(mit(f.text, dez()), dez());
+        ASSERT_TRUE(w.has_value()) << f.text;
+        EXPECT_DOUBLE_EQ(*w, f.erwartet) << f.text;
+    }
+}
+
+TEST_P(MitTrenner, ZahleneingabeGrenzenSindExakt) {
+    // the limits table compares in double precision: a typed bound must equal the constant exactly
+    EXPECT_EQ(*Zahleneingabe(QStringLiteral("1n"), dez()), 1e-9);
+    EXPECT_EQ(*Zahleneingabe(QStringLiteral("1T"), dez()), 1e12);
+    EXPECT_EQ(*Zahleneingabe(QStringLiteral("1µ"), dez()), 1e-6);
+    EXPECT_EQ(*Zahleneingabe(QStringLiteral("1E-9"), dez()), 1e-9);
+}
+
+TEST_P(MitTrenner, ZahleneingabeFehler) {
+    for (const char* t : {"", "abc", "1,2,3", "1.5", "k", " ", "1E-", "1-2", "1E1-2", "5+", "1E999", "--5"}) {
+        EXPECT_FALSE(Zahleneingabe(mit(t, dez()), dez()).has_value()) << t;
+    }
+}
+
+struct AusgabeFall {
+    double wert;
+    const char* text;
+};
+
+const AusgabeFall ausgaben[] = {
+    {0, "0,00 "},           {1, "1,00 "},          {4700, "4,70 k"},     {0.0000022, "2,20 µ"},
+    {123456, "123,46 k"},   {-4700, "-4,70 k"},    {0.5, "500,00 m"},    {1e9, "1,00 G"},
+    {999.994, "999,99 "},   {999.995, "1000,00 "}, {1.5e-24, "1,50 y"},  {1e-9, "1,00 n"},
+    {1e12, "1,00 T"},       {1e-3, "1,00 m"},      {1e24, "1,00 Y"},     {2.675, "2,68 "},
+    {583.333333, "583,33 "}, {1e27, "1000,00 Y"},  {0.9995e-24, "1,00 y"}, {-0.001, "-1,00 m"},
+};
+
+TEST_P(MitTrenner, ZahlenausgabeListeDerBeispiele) {
+    for (const auto& f : ausgaben) EXPECT_EQ(Zahlenausgabe(f.wert, dez()), mit(f.text, dez())) << f.wert;
+}
+
+TEST_P(MitTrenner, ZahlenausgabeUnbestimmteWerte) {
+    // never "inf" or "nan", never a hang
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double w : {nan, inf, -inf}) {
+        const QString t = Zahlenausgabe(w, dez());
+        EXPECT_EQ(t, QStringLiteral("--- ")) << w;
+    }
+    // below the smallest prefix: no prefix, the plain value (0) and no minus sign
+    EXPECT_EQ(Zahlenausgabe(1e-30, dez()), mit("0,00", dez()));
+    EXPECT_EQ(Zahlenausgabe(-1e-30, dez()), mit("0,00", dez()));
+    EXPECT_EQ(Zahlenausgabe(std::numeric_limits<double>::denorm_min(), dez()), mit("0,00", dez()));
+}
+
+TEST_P(MitTrenner, GrenzwertDerMeldungen) {
+    const AusgabeFall faelle[] = {{1e-9, "1n"},  {1e12, "1T"}, {0.01, "10m"},   {1e-14, "10f"},
+                                  {5, "5"},      {1.3, "1,3"}, {999000, "999k"}, {0.4, "400m"},
+                                  {999.995, "0,999995"}, {1.25, "1,25"}, {9.99e7, "99,9M"}};
+    for (const auto& f : faelle) EXPECT_EQ(Grenzwert(f.wert, dez()), mit(f.text, dez())) << f.wert;
+    EXPECT_EQ(Grenzwert(std::numeric_limits<double>::quiet_NaN(), dez()), QStringLiteral("---"));
+    EXPECT_EQ(Grenzwert(std::numeric_limits<double>::infinity(), dez()), QStringLiteral("---"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Trenner, MitTrenner, ::testing::Values(u',', u'.'),
+                         [](const auto& info) { return info.param == u',' ? "Komma" : "Punkt"; });
+
+TEST(EinheitVorsatz, StufenUndEinheitZwischenEinsUndTausend) {
+    const struct {
+        double w;
+        const char16_t* v;
+    } faelle[] = {{1e24, u"Y"}, {1e21, u"Z"}, {1e12, u"T"},  {4700, u"k"}, {999.99, u""}, {1, u""},
+                  {0.5, u"m"},  {2.2e-6, u"\u00B5"}, {1e-9, u"n"}, {1e-24, u"y"}, {1e-25, u"  "},
+                  {0, u"  "},   {-5, u"  "}};
+    for (const auto& f : faelle) EXPECT_EQ(EinheitVorsatz(f.w), QString::fromUtf16(f.v)) << f.w;
+    EXPECT_EQ(EinheitVorsatz(500, QStringLiteral(u"\u2126")), QStringLiteral(u"\u2126"));
+    EXPECT_EQ(EinheitVorsatz(1000, QStringLiteral("H")), QStringLiteral("k"));
+    EXPECT_EQ(EinheitVorsatz(0.5, QStringLiteral("F")), QStringLiteral("m"));
+    EXPECT_EQ(EinheitVorsatz(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("  "));
+}
+
+TEST(AnzeigeWert, SchaltetBeiNullKommaNeunNeunNeunNeunNeun) {
+    const struct {
+        double w, erwartet;
+    } faelle[] = {{999.99, 999.99}, {999.995, 0.999995}, {4700, 4.7}, {999990, 999.99},
+                  {999991, 0.999991}, {0.5, 500}, {1e-25, 100}, {-3, -3e27}, {1e27, 1000}};
+    for (const auto& f : faelle) EXPECT_NEAR(AnzeigeWert(f.w), f.erwartet, std::fabs(f.erwartet) * 1e-12) << f.w;
+}
+
+TEST(EinheitinWert, ErstesZeichen) {
+    EXPECT_EQ(EinheitinWert(QStringLiteral(u"k\u2126")), 1000.0);
+    EXPECT_EQ(EinheitinWert(QStringLiteral(u"\u2126")), 1.0);
+    EXPECT_EQ(EinheitinWert(QStringLiteral(u"\u00B5F")), 1e-6);
+    EXPECT_EQ(EinheitinWert(QStringLiteral("uF")), 1.0);
+    EXPECT_EQ(EinheitinWert(QString()), 1.0);
+    EXPECT_EQ(EinheitinWert(QStringLiteral(" V")), 1.0);
+    EXPECT_EQ(EinheitinWert(QStringLiteral("mA")), 1e-3);
+}
+
+TEST(Vorsatz, SiebzehnBuchstabenMitMikrozeichen) {
+    ASSERT_EQ(Vorsatz.size(), 17);
+    EXPECT_EQ(Vorsatz[10], QChar(0x00B5));
+}
+
+}  // namespace
