@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -8,16 +9,139 @@
 
 using namespace zelmo;
 
+namespace {
+
+const QString hilfeFehlt = QStringLiteral(
+    "Die Hilfe-Datei  \"ZelmosV121.chm\"  konnte leider nicht gefunden werden.\r\rBitte diese Datei in den "
+    "Programmordner kopieren und das Programm neu starten.");
+
+struct Fenster {
+    test::MeldungsRecorder rec;
+    std::vector<int> hilfe;
+    Hauptfenster f;
+    Fenster() {
+        plattform::setzeHilfeAnzeige([this](int k) { hilfe.push_back(k); });
+        f.show();
+        f.activateWindow();
+        (void)QTest::qWaitForWindowActive(&f);
+    }
+    ~Fenster() { plattform::setzeHilfeAnzeige({}); }
+};
+
+}  // namespace
+
 class HauptfensterTest : public QObject {
     Q_OBJECT
 private slots:
-    void groesse() {
-        test::MeldungsRecorder rec;
-        Hauptfenster f;
-        f.show();
-        auto* inhalt = f.findChild<QWidget*>("TabSheet10_Inhalt"); f.pageControl1()->setCurrentIndex(0); QTest::qWait(50);
-        auto* inhalt2 = f.findChild<QWidget*>("TabSheet2_Inhalt");
-        qInfo() << "page content" << inhalt->size() << "sub-page content" << inhalt2->size();
+    void seitenUndTitelInIhrerReihenfolge() {
+        Fenster w;
+        QCOMPARE(w.f.objectName(), QStringLiteral("TForm1"));
+        QCOMPARE(w.f.windowTitle(), QStringLiteral("  Zelmotron Version 1.2      by  QR2ZUX"));
+        QCOMPARE(w.f.size(), QSize(670, 617));
+        QCOMPARE(w.f.minimumSize(), w.f.maximumSize());
+        QVERIFY(!(w.f.windowFlags() & Qt::WindowMaximizeButtonHint));
+
+        const QStringList namen{"TabSheet1", "TabSheet5", "TabSheet6", "TabSheet7",
+                                "TabSheet8", "TabSheet9", "TabSheet10", "TabSheet11"};
+        const QStringList titel{"Farbcode",          "Toleranz (E-Reihen)", "Spannungs-/ Stromteiler",
+                                "LED-Vorwiderstand", "LM317 Berechnung",    "NE555 Berechnung",
+                                "konst. Stromquelle", "Stern-/Dreieckwandlung"};
+        Seitenregister* pc1 = w.f.findChild<Seitenregister*>(QStringLiteral("PageControl1"));
+        QVERIFY(pc1);
+        QCOMPARE(pc1->geometry(), QRect(4, 4, 657, 561));
+        QCOMPARE(pc1->count(), 8);
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(pc1->seite(i)->objectName(), namen[i]);
+            QCOMPARE(pc1->tabText(i), titel[i]);
+        }
+        QVERIFY(pc1->reihen() >= 2);  // the tabs wrap instead of being cut
+        Seitenregister* pc2 = w.f.findChild<Seitenregister*>(QStringLiteral("PageControl2"));
+        QVERIFY(pc2);
+        QCOMPARE(pc2->parentWidget(), pc1->seite(0));
+        QCOMPARE(pc2->count(), 3);
+        const QStringList unter{QStringLiteral(u"Widerstände"), "Drosseln", "Kondensatore"};
+        const QStringList unterNamen{"TabSheet2", "TabSheet3", "TabSheet4"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(pc2->tabText(i), unter[i]);
+            QCOMPARE(pc2->seite(i)->objectName(), unterNamen[i]);
+        }
+        // the first start shows "konst. Stromquelle" and the resistor sub-page
+        QCOMPARE(pc1->currentIndex(), 6);
+        QCOMPARE(pc2->currentIndex(), 0);
+
+        const struct {
+            const char* name;
+            const char* text;
+            QRect platz;
+        } knoepfe[] = {{"Button1", "Optionen", {8, 571, 75, 23}},
+                       {"Button2", "Info", {89, 571, 75, 23}},
+                       {"Button3", "OK", {573, 576, 89, 33}}};
+        for (const auto& k : knoepfe) {
+            auto* b = w.f.findChild<QPushButton*>(QString::fromLatin1(k.name));
+            QVERIFY(b);
+            QCOMPARE(b->text(), QString::fromLatin1(k.text));
+            QCOMPARE(b->geometry(), k.platz);
+        }
+    }
+
+    void jedeSeiteHatIhrenRahmen() {
+        Fenster w;
+        const char* labels[] = {"LHilfe_R",          "LHilfe_L",     "LHilfe_C",     "LHilfe_Toleranz",
+                                "LHilfe_SpannTeiler", "LHilfe_LED",   "LHilfe_LM317", "LHilfe_NE555",
+                                "LHilfe_konstStrom",  "LHilfe_SternDreieck"};
+        const char* bilder[] = {"IHilfe_R",          "IHilfe_L",      "IHilfe_C",      "IHilfe_Toleranz",
+                                "IHilfe_SpannTeiler", "IHilfe_LED",    "ILHilfe_LM317", "IHilfe_NE555",
+                                "IHilfe_konstStrom",  "IHilfe_SternDreieck"};
+        for (int i = 0; i < 10; ++i) {
+            auto* l = w.f.findChild<QLabel*>(QString::fromLatin1(labels[i]));
+            QVERIFY2(l, labels[i]);
+            QCOMPARE(l->text(), QStringLiteral("Hilfe"));
+            QCOMPARE(l->toolTip(), QStringLiteral("Hilfe anzeigen"));
+            auto* b = w.f.findChild<QLabel*>(QString::fromLatin1(bilder[i]));
+            QVERIFY2(b, bilder[i]);
+            QCOMPARE(b->size(), QSize(20, 20));
+            QVERIFY(!b->pixmap().isNull());
+        }
+        int enterTexte = 0;
+        for (QLabel* l : w.f.findChildren<QLabel*>())
+            if (l->text() == QStringLiteral(u"Berechnung nach Drücken der Enter-Taste")) ++enterTexte;
+        QCOMPARE(enterTexte, 10);
+    }
+
+    void ohneHilfedateiEineMeldungUndDieLinksMelden() {
+        Fenster w;  // no help file beside the test program
+        QCOMPARE(w.rec.eintraege.size(), size_t(1));
+        QCOMPARE(w.rec.letzter(), hilfeFehlt);
+        QVERIFY(!w.f.hilfeVorhanden());
+        auto* link = w.f.findChild<QLabel*>(QStringLiteral("LHilfe_konstStrom"));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(w.rec.eintraege.size(), size_t(2));
+        QVERIFY(w.rec.letzter().contains(QStringLiteral("Es kann keine Hilfe angezeigt werden.")));
+        QVERIFY(w.hilfe.empty());
+    }
+
+    void f1OeffnetDieHilfeDerSichtbarenSeite() {
+        Fenster w;
+        const struct {
+            int seite, unterseite, kontext;
+        } faelle[] = {{0, 0, 90},  {0, 1, 100}, {0, 2, 110}, {1, 0, 120}, {2, 0, 130}, {3, 0, 140},
+                      {4, 0, 150}, {5, 0, 160}, {6, 0, 170}, {7, 2, 180}};
+        for (const auto& f : faelle) {
+            w.f.pageControl2()->setCurrentIndex(f.unterseite);
+            w.f.pageControl1()->setCurrentIndex(f.seite);
+            w.hilfe.clear();
+            // F1 reaches the window whichever control has the focus, with or without shift
+            QTest::keyClick(w.f.pageControl1()->seite(f.seite), Qt::Key_F1);
+            QTest::keyClick(&w.f, Qt::Key_F1, Qt::ShiftModifier);
+            QCOMPARE(w.hilfe, (std::vector<int>{f.kontext, f.kontext}));
+        }
+    }
+
+    void okSchliesstDasFenster() {
+        Fenster w;
+        QVERIFY(w.f.isVisible());
+        QTest::mouseClick(w.f.findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
+        QVERIFY(!w.f.isVisible());
     }
 };
 
