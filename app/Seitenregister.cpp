@@ -47,7 +47,7 @@ void Seitenregister::anordnen() {
     std::vector<std::vector<int>> reihen(1);
     int belegt = 0;
     for (int i = 0; i < count(); ++i) {
-        const int w = fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 16;
+        const int w = fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 24;
         if (belegt + w > breite && !reihen.back().empty()) {
             reihen.emplace_back();
             belegt = 0;
@@ -66,12 +66,12 @@ void Seitenregister::anordnen() {
     const int h = reiterHoehe();
     for (size_t r = 0; r < geordnet.size(); ++r) {
         int summe = 0;
-        for (int i : geordnet[r]) summe += fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 16;
+        for (int i : geordnet[r]) summe += fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 24;
         // several rows are stretched to the full width
         const double dehnung = m_reihen > 1 ? double(breite) / summe : 1.0;
         double x = 2;
         for (int i : geordnet[r]) {
-            const double w = (fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 16) * dehnung;
+            const double w = (fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 24) * dehnung;
             m_seiten[size_t(i)].reiter = QRect(int(x), int(r) * h, int(x + w) - int(x), h);
             x += w;
         }
