@@ -97,21 +97,23 @@ void anschlussbild(QPainter& p, const QColor& koerper) {
     p.setPen(beinStift);
     p.drawLine(QPointF(ax, 86), QPointF(ax, 160));
     p.drawLine(QPointF(kx, 86), QPointF(kx, 146));
-    // inside the body: the anode post with its bond wire and the cathode's anvil carrying the chip
+    // inside the body: the thin anode post with its bond wire and the cathode's large anvil with the chip
     p.setPen(innenStift);
-    p.drawLine(QPointF(ax, 84), QPointF(ax, 52));
-    p.drawLine(QPointF(ax, 52), QPointF(ax + 4, 52));
-    p.setBrush(QColor(140, 140, 140));
+    p.setBrush(QColor(150, 150, 150));
+    QPolygonF pfosten;
+    pfosten << QPointF(ax - 1, 84) << QPointF(ax - 1, 47) << QPointF(ax + 5, 47) << QPointF(ax + 5, 51)
+            << QPointF(ax + 1, 51) << QPointF(ax + 1, 84);
+    p.drawPolygon(pfosten);
     QPolygonF amboss;
-    amboss << QPointF(kx - 3, 84) << QPointF(kx - 3, 56) << QPointF(kx - 6, 47) << QPointF(kx + 7, 44)
-           << QPointF(kx + 5, 56) << QPointF(kx + 2, 56) << QPointF(kx + 2, 84);
+    amboss << QPointF(kx - 1.5, 84) << QPointF(kx - 1.5, 62) << QPointF(kx - 8, 50) << QPointF(kx - 8, 45)
+           << QPointF(kx + 7, 45) << QPointF(kx + 7, 50) << QPointF(kx + 1.5, 62) << QPointF(kx + 1.5, 84);
     p.drawPolygon(amboss);
     p.setBrush(QColor(40, 40, 40));
-    p.drawRect(QRectF(kx - 2, 43, 4, 3));
+    p.drawRect(QRectF(kx - 2, 42, 4, 3));  // the chip in the anvil's cup
     p.setBrush(Qt::NoBrush);
     QPainterPath bond;
-    bond.moveTo(ax + 4, 52);
-    bond.quadTo(QPointF(ax + 10, 38), QPointF(kx, 43));
+    bond.moveTo(ax + 3, 47);
+    bond.quadTo(QPointF(ax + 9, 34), QPointF(kx, 42));
     p.drawPath(bond);
     // the transparent epoxy body with its dome
     QPainterPath koerperPfad;

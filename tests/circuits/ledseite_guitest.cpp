@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/Hauptfenster.h"
 #include "circuits/LedSeite.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
@@ -54,6 +55,16 @@ struct Aufbau {
     std::vector<double> uebergeben;
     std::unique_ptr<LedSeite> seite;
 };
+
+// Pixels of a drawing that are drawn dark (lines, symbols, text).
+int dunklePunkte(QWidget* w) {
+    const QImage img = w->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 90) ++n;
+    return n;
+}
 
 const QString meldungVerringert = QStringLiteral(
     u"Für die gewählte Zahl von LEDs ist die vorgegebene Spannung U zu gering.\r\rDie Zahl der LEDs wird "
@@ -307,8 +318,9 @@ private slots:
         test::tippeUndEnter(a.feld("LED_E_I"), QStringLiteral("1m"));
         a.klickeUebergabe();
         QCOMPARE(a.uebergeben.back(), 3400.0);
-        // (2,6 - 1,6) V / 1 mA lands a hair below 1 kOhm: shown and handed on as 1 kOhm, not 1 Ohm
-        test::tippeUndEnter(a.feld("LED_E_U"), QStringLiteral("2,6"));
+        // (2,61 - 1,6) V / 1,01 mA lands a hair below 1 kOhm: shown and handed on as 1 kOhm, not 1 Ohm
+        test::tippeUndEnter(a.feld("LED_E_U"), QStringLiteral("2,61"));
+        test::tippeUndEnter(a.feld("LED_E_I"), QStringLiteral("1,01m"));
         QCOMPARE(a.text("LED_E_R"), QStringLiteral("1,00"));
         QCOMPARE(a.text("LED_C_R"), QStringLiteral("k") + ohm);
         a.klickeUebergabe();
@@ -326,6 +338,36 @@ private slots:
         QVERIFY(!a.seite->findChild<QToolButton*>(QStringLiteral("BitBtn4"))->isEnabled());
         a.klickeUebergabe();
         QVERIFY(a.uebergeben.empty());
+    }
+
+    void bilder() {
+        Aufbau a;
+        auto* eine = a.seite->findChild<QWidget*>(QStringLiteral("Image_eineLED"));
+        auto* viele = a.seite->findChild<QWidget*>(QStringLiteral("Image_vieleLED"));
+        auto* anschluss = a.seite->findChild<QWidget*>(QStringLiteral("Image15"));
+        QCOMPARE(eine->geometry(), viele->geometry());  // one place, one of them visible
+        QCOMPARE(eine->toolTip(), QStringLiteral("Schaltbild der LED(s)"));
+        QCOMPARE(anschluss->toolTip(), QStringLiteral(u"Anschlußbild der LED - von unten und von der Seite gesehen"));
+        QVERIFY(dunklePunkte(eine) > 500);
+        QVERIFY(dunklePunkte(viele) > dunklePunkte(eine));  // more LEDs, more lines
+        QVERIFY(dunklePunkte(anschluss) > 100);
+        // the LED body takes the chosen colour
+        const QImage rot = anschluss->grab().toImage();
+        a.klickeFarbe(1);
+        QVERIFY(anschluss->grab().toImage() != rot);
+    }
+
+    void imHauptfenster() {
+        test::MeldungsRecorder rec;
+        Hauptfenster f;
+        f.Eingabefelder_laden();
+        LedSeite* s = f.ledSeite();
+        QVERIFY(s);
+        const QChar d = f.umgebung().dezimal;
+        QCOMPARE(s->findChild<QLineEdit*>(QStringLiteral("LED_E_R"))->text(), QStringLiteral("340,00").replace(u',', d));
+        QCOMPARE(s->findChild<QLabel*>(QStringLiteral("LED_C_R_P"))->text(), QStringLiteral("mW"));
+        QCOMPARE(s->ledVorwiderstand().Anzahl_LED, 1);
+        QVERIFY(rec.eintraege.empty());
     }
 
     void laufzeitEinstellungen() {
