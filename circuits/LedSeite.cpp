@@ -1,7 +1,334 @@
 #include "circuits/LedSeite.h"
 
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+
+#include "circuits/LedBilder.h"
+#include "fields/Eingabefeld.h"
+#include "fields/Meldungen.h"
+#include "fields/Radiogruppe.h"
+#include "fields/Schaltbild.h"
+#include "fields/Uebergabeknopf.h"
+#include "fields/grenzen.h"
+#include "values/zahlen.h"
+
 namespace zelmo {
 
-LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umgebung, parent) {}
+namespace {
+
+const QString ohm = QStringLiteral(u"\u2126");
+
+QLabel* beschriftung(QWidget* eltern, const QString& text, QRect platz) {
+    auto* l = new QLabel(text, eltern);
+    l->setGeometry(platz);
+    return l;
+}
+
+QLineEdit* ausgabe(QWidget* eltern, const QString& name, QRect platz) {
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    e->setGeometry(platz);
+    return e;
+}
+
+}  // namespace
+
+LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umgebung, parent) {
+    const QChar dez = dezimal();
+
+    // --- colour and count
+    m_farbe = new Radiogruppe(QStringLiteral("RG_LED_Farbe"), QStringLiteral(" LED-Farbe "), led::farbNamen(), 3, this);
+    m_farbe->setGeometry(10, 8, 262, 72);
+    m_farbe->setToolTip(QStringLiteral("Auswahl der Farbe der LED (Uf siehe in der Hilfe)"));
+    m_farbe->klick = [this] { RG_LED_FarbeClick(); };
+
+    m_anzahl = new Radiogruppe(QStringLiteral("RG_LED_Anzahl"), QStringLiteral(" Anzahl "), led::anzahlNamen(), 1, this);
+    m_anzahl->setGeometry(10, 90, 125, 175);
+    m_anzahl->setToolTip(QStringLiteral(u"Zahl der LEDs auswählen"));
+    m_anzahl->klick = [this] { RG_LED_AnzahlClick(); };
+
+    // the user count lies over the blanks of the last count item, so that it reads "40 LEDs"
+    m_userLeds = new QLineEdit(m_anzahl);
+    m_userLeds->setObjectName(QStringLiteral("User_Leds"));
+    m_userLeds->setFrame(false);
+    m_userLeds->setMaxLength(2);
+    m_userLeds->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), m_userLeds));
+    m_userLeds->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_userLeds->setTextMargins(0, 0, 0, 0);
+    m_userLeds->setToolTip(QStringLiteral("Anzahl von LEDs eingeben"));
+    setzeUserText(QStringLiteral("40"));
+    m_userLeds->installEventFilter(this);
+    m_anzahl->knopf(led::userItem)->installEventFilter(this);
+    userLedsPlatzieren();
+
+    // --- inputs
+    auto* eingaben = new QGroupBox(QStringLiteral(" Eingaben "), this);
+    eingaben->setObjectName(QStringLiteral("GroupBox9"));
+    eingaben->setGeometry(290, 8, 337, 118);
+    beschriftung(eingaben, QStringLiteral("Spannung U"), {14, 25, 115, 22});
+    beschriftung(eingaben, QStringLiteral("Strom I"), {14, 55, 115, 22});
+    beschriftung(eingaben, QStringLiteral(u"Flußspannung Uf"), {14, 85, 115, 22});
+    beschriftung(eingaben, QStringLiteral("V"), {262, 85, 20, 22});
+
+    m_u = new Eingabefeld(QStringLiteral("LED_E_U"), dez, eingaben);
+    m_u->setGeometry(135, 25, 122, 22);
+    m_u->setAlignment(Qt::AlignCenter);
+    m_u->setToolTip(QStringLiteral("Eingabe der Spannung U"));
+    // the LEDs must fit the supply; this comes before the range
+    m_u->setVorpruefung([this](double u, const QString&) -> std::optional<QString> {
+        const auto uf = Zahleneingabe(m_uf->text(), dezimal());
+        if (!uf) return led::meldungKeinGleitkommawert(m_uf->text());
+        if (led::zuVieleLeds(m_daten.Anzahl_LED, *uf, u)) return led::meldungSpannungZuGering(u, *uf, dezimal());
+        return std::nullopt;
+    });
+    m_u->beiAnnahme = [this](double) { LED_Vorwiderstand_berechnen(); };
+
+    m_i = new Eingabefeld(QStringLiteral("LED_E_I"), dez, eingaben);
+    m_i->setGeometry(135, 55, 122, 22);
+    m_i->setToolTip(QStringLiteral("Eingabe des Stromes (in mA) durch die LED"));
+    m_i->beiAnnahme = [this](double) { LED_Vorwiderstand_berechnen(); };
+
+    m_uf = new Eingabefeld(QStringLiteral("LED_E_Uf"), dez, eingaben);
+    m_uf->setGeometry(135, 85, 122, 22);
+    m_uf->setEinheit(QStringLiteral("V"));
+    m_uf->setParseEinschub(QStringLiteral("V"));
+    m_uf->setToolTip(QStringLiteral(u"Anzeige (Eingabe bei Auswahl User) der Flußspannung Uf der LED"));
+    m_uf->setVorpruefung([this](double uf, const QString&) -> std::optional<QString> {
+        const auto u = Zahleneingabe(m_u->text(), dezimal());
+        if (!u) return led::meldungKeinGleitkommawert(m_u->text());
+        if (led::zuVieleLeds(m_daten.Anzahl_LED, uf, *u)) return led::meldungUfZuHoch(uf, *u, dezimal());
+        return std::nullopt;
+    });
+    m_uf->setWertepruefung([this](double uf, const QString& text) {
+        return led::pruefeUf(m_farbe->itemIndex(), uf, text, dezimal());
+    });
+    m_uf->beiAnnahme = [this](double uf) {
+        // every colour remembers an entered voltage, not only "User"
+        if (double* v = led::flussspannung(m_daten, m_farbe->itemIndex())) *v = uf;
+        LED_Vorwiderstand_berechnen();
+    };
+
+    // --- results
+    auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);
+    ausgaben->setObjectName(QStringLiteral("GroupBox10"));
+    ausgaben->setGeometry(290, 138, 337, 90);
+    beschriftung(ausgaben, QStringLiteral("Widerstand R"), {14, 25, 115, 22});
+    beschriftung(ausgaben, QStringLiteral("Verlust-Leistung R"), {14, 55, 115, 22});
+    m_r = ausgabe(ausgaben, QStringLiteral("LED_E_R"), {135, 25, 100, 22});
+    m_cR = beschriftung(ausgaben, ohm, {240, 25, 40, 22});
+    m_cR->setObjectName(QStringLiteral("LED_C_R"));
+    m_bitBtn4 = new Uebergabeknopf(QStringLiteral("BitBtn4"),
+                                   QStringLiteral(u"Übernahme des Wertes von R auf die Seite Toleranz"), ausgaben);
+    m_bitBtn4->move(285, 23);
+    connect(m_bitBtn4, &Uebergabeknopf::clicked, this, [this] { BitBtn4Click(); });
+    m_p = ausgabe(ausgaben, QStringLiteral("LED_E_R_P"), {135, 55, 100, 22});
+    m_cP = beschriftung(ausgaben, QStringLiteral("Watt"), {240, 55, 45, 22});
+    m_cP->setObjectName(QStringLiteral("LED_C_R_P"));
+
+    // --- pictures
+    m_anschluss = new Schaltbild(QStringLiteral("Image15"), ledbild::anschlussGroesse, this);
+    m_anschluss->setGeometry(147, 90, 125, 175);
+    m_anschluss->setToolTip(QStringLiteral(u"Anschlußbild der LED - von unten und von der Seite gesehen"));
+    m_anschluss->setZeichnung(
+        [this](QPainter& p) { ledbild::anschlussbild(p, ledbild::koerperFarbe(m_farbe->itemIndex())); });
+
+    m_eineLed = new Schaltbild(QStringLiteral("Image_eineLED"), ledbild::schaltungGroesse, this);
+    m_vieleLeds = new Schaltbild(QStringLiteral("Image_vieleLED"), ledbild::schaltungGroesse, this);
+    for (Schaltbild* b : {m_eineLed, m_vieleLeds}) {
+        b->setGeometry(10, 278, 617, 185);
+        b->setToolTip(QStringLiteral("Schaltbild der LED(s)"));
+    }
+    m_eineLed->setZeichnung(ledbild::eineLed);
+    m_vieleLeds->setZeichnung(ledbild::vieleLeds);
+    m_vieleLeds->hide();
+}
+
+void LedSeite::laufzeitEinstellungen() {
+    const QStringList hinweise{QStringLiteral("1 LED"),  QStringLiteral("2 LEDs"), QStringLiteral("3 LEDs"),
+                               QStringLiteral("4 LEDs"), QStringLiteral("5 LEDs"),
+                               QStringLiteral("beliebig viele LEDs")};
+    for (int i = 0; i < hinweise.size(); ++i) m_anzahl->knopf(i)->setToolTip(hinweise[i]);
+    const int links[] = {20, 20, 95, 95, 170, 170};
+    for (int i = 0; i < 6; ++i) m_farbe->setzeKnopf(i, links[i], i >= 4 ? 60 : -1);
+}
+
+void LedSeite::ersterStart() {
+    m_daten.LED_Rot = 1.6;
+    m_daten.LED_Gruen = 2.2;
+    m_daten.LED_Gelb = 2.4;
+    m_daten.LED_Weiss = 3.8;
+    m_daten.LED_Blau = 4.0;
+    m_daten.LED_User = 4.2;
+    const auto text = [this](const char* zahl, const char* einheit) {
+        return QString::fromLatin1(zahl).replace(u',', dezimal()) + u' ' + QString::fromUtf8(einheit);
+    };
+    m_u->setzeText(text("5,00", "V"));
+    m_i->setzeText(text("10,00", "mA"));
+    m_uf->setzeText(text("1,60", "V"));
+    m_anzahl->setItemIndex(0);
+    m_farbe->setItemIndex(0);
+    LED_Vorwiderstand_berechnen();
+}
+
+std::optional<double> LedSeite::lies(const QLineEdit* feld) const {
+    const auto w = Zahleneingabe(feld->text(), dezimal());
+    if (!w) Meldungen::standardFehler(led::meldungKeinGleitkommawert(feld->text()));
+    return w;
+}
+
+std::optional<int> LedSeite::liesAnzahl() const {
+    const int index = m_anzahl->itemIndex();
+    int user = 0;
+    if (index == led::userItem) {
+        const auto n = led::userAnzahl(m_userLeds->text());
+        if (!n) {
+            Meldungen::standardFehler(led::meldungKeinIntegerwert(m_userLeds->text()));
+            return std::nullopt;
+        }
+        user = *n;
+    }
+    return led::anzahlAusAuswahl(index, user);
+}
+
+void LedSeite::LED_Vorwiderstand_berechnen() {
+    const auto U = lies(m_u);
+    if (!U) return;
+    const auto I = lies(m_i);
+    if (!I) return;
+    const auto Uf = lies(m_uf);
+    if (!Uf) return;
+    const auto e = led::berechnen(*U, *I, *Uf, m_daten.Anzahl_LED);
+    // without a result (a current of 0 typed but not confirmed) the fields say so instead of "inf"
+    const led::Anzeige r = e ? led::anzeige(e->R, dezimal()) : led::Anzeige{QStringLiteral("---"), {}};
+    const led::Anzeige p = e ? led::anzeige(e->P, dezimal()) : led::Anzeige{QStringLiteral("---"), {}};
+    m_cR->setText(r.vorsatz + ohm);
+    m_r->setText(r.zahl);
+    m_cP->setText(p.vorsatz + QStringLiteral("W"));
+    m_p->setText(p.zahl);
+    // only a resistance above 0 can be handed on
+    m_bitBtn4->setEnabled(led::uebergabeWert(m_r->text(), m_cR->text(), dezimal()).has_value());
+}
+
+int LedSeite::anzahlAngleichen(int n, double uf, double u) {
+    const led::Verringerung v = led::anzahlVerringern(n, uf, u);
+    if (v.verringert) Meldungen::fehler(led::meldungAnzahlVerringert());
+    if (const auto item = led::auswahlFuerAnzahl(v.n)) {
+        if (*item == led::userItem) setzeUserText(QString::number(v.n));
+        // a changed item runs the count check once more; it finds the LEDs fitting and recalculates
+        m_anzahl->setItemIndex(*item);
+    }
+    return v.n;
+}
+
+void LedSeite::LED_Anzahl_ueberpruefen() {
+    const bool eine = m_anzahl->itemIndex() == 0;
+    m_eineLed->setVisible(eine);
+    m_vieleLeds->setVisible(!eine);
+    const auto U = lies(m_u);
+    if (!U) return;
+    const auto Uf = lies(m_uf);
+    if (!Uf) return;
+    const auto n = liesAnzahl();
+    if (!n) return;
+    m_daten.Anzahl_LED = anzahlAngleichen(*n, *Uf, *U);
+    LED_Vorwiderstand_berechnen();
+}
+
+void LedSeite::LED_Farbe_ueberpruefen() {
+    const auto U = lies(m_u);
+    if (!U) return;
+    const auto Uf = lies(m_uf);
+    if (!Uf) return;
+    const auto n = liesAnzahl();
+    if (!n) return;
+    double u = *U;
+    if (m_anzahl->itemIndex() == 0 && led::spannungErhoehen(u, *Uf)) {
+        Meldungen::fehler(led::meldungSpannungErhoeht());
+        u = *Uf;
+        m_u->setzeText(Zahlenausgabe(u, dezimal()));
+    }
+    m_daten.Anzahl_LED = anzahlAngleichen(*n, *Uf, u);
+    LED_Vorwiderstand_berechnen();
+}
+
+void LedSeite::RG_LED_AnzahlClick() { LED_Anzahl_ueberpruefen(); }
+
+void LedSeite::RG_LED_FarbeClick() {
+    if (const auto v = led::flussspannung(m_daten, m_farbe->itemIndex()))
+        m_uf->setzeText(Zahlenausgabe(*v, dezimal()) + QStringLiteral("V"));
+    m_anschluss->update();
+    LED_Farbe_ueberpruefen();
+}
+
+void LedSeite::User_LedsClick() {
+    m_userLeds->setFocus(Qt::MouseFocusReason);
+    m_anzahl->setItemIndex(led::userItem);
+}
+
+void LedSeite::User_LedsKeyPress() {
+    const QString eingabe = m_userLeds->text();
+    const auto n = led::userAnzahl(eingabe);
+    if (!n) {
+        Meldungen::fehler(meldungKeineZahl(eingabe));
+        m_userLeds->setText(m_userText);
+        m_userLeds->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    setzeUserText(*n < led::userMindestens ? QString::number(led::userMindestens) : eingabe);
+    if (m_anzahl->itemIndex() != led::userItem)
+        m_anzahl->setItemIndex(led::userItem);  // runs the count check
+    else
+        LED_Anzahl_ueberpruefen();
+}
+
+void LedSeite::BitBtn4Click() {
+    const auto wert = led::uebergabeWert(m_r->text(), m_cR->text(), dezimal());
+    if (!wert) return;  // 0 (or no result) is no resistor for the tolerance page
+    if (umgebung().anToleranzUebergeben) umgebung().anToleranzUebergeben(*wert);
+}
+
+void LedSeite::setzeUserText(const QString& text) {
+    m_userText = text;
+    m_userLeds->setText(text);
+}
+
+void LedSeite::userLedsPlatzieren() {
+    // over the blanks in front of "LEDs", leaving one blank before the word
+    QRadioButton* k = m_anzahl->knopf(led::userItem);
+    const int indikator = k->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, k) +
+                          k->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, k);
+    const QFontMetrics fm(k->font());
+    const int breite = fm.horizontalAdvance(QStringLiteral("      "));
+    const int hoehe = fm.height() + 2;
+    const QRect g = k->geometry();
+    m_userLeds->setGeometry(g.x() + indikator + 1, g.y() + (g.height() - hoehe) / 2, breite, hoehe);
+    m_userLeds->raise();
+}
+
+bool LedSeite::eventFilter(QObject* o, QEvent* e) {
+    if (o == m_userLeds) {
+        if (e->type() == QEvent::MouseButtonPress) {
+            User_LedsClick();
+        } else if (e->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+                User_LedsKeyPress();
+                return true;
+            }
+        }
+    } else if (o == m_anzahl->knopf(led::userItem) && (e->type() == QEvent::Move || e->type() == QEvent::Resize)) {
+        userLedsPlatzieren();
+    }
+    return Rechnerseite::eventFilter(o, e);
+}
 
 }  // namespace zelmo
