@@ -25,18 +25,29 @@ constexpr int RechtsBreite = 133;
 constexpr QSizeF BildGroesse(350, 96);
 constexpr double RingOben = 19, RingHoehe = 34, RingBreite = 11, MarkenY = 72;
 // Ring places on the body from the left; the last one (voltage) stands after a gap.
-constexpr double RingPlatz[] = {108, 126, 144, 162, 180, 222};
+constexpr double RingPlatz[] = {118, 135, 152, 169, 186, 219};
 
 QRectF ringRechteck(int platz) { return {RingPlatz[platz], RingOben, RingBreite, RingHoehe}; }
 QPointF markenMitte(int platz) { return {RingPlatz[platz] + RingBreite / 2, MarkenY}; }
 
 QPainterPath widerstandsUmriss() {
-    // rounded end caps, slimmer middle
+    // end caps bulging out of a slimmer middle, with smooth shoulders between them
     QPainterPath p;
-    p.addRoundedRect(QRectF(58, 12, 46, 48), 17, 17);
-    p.addRoundedRect(QRectF(246, 12, 46, 48), 17, 17);
-    p.addRoundedRect(QRectF(94, 19, 162, 34), 3, 3);
-    return p.simplified();
+    p.moveTo(76, 12);
+    p.lineTo(92, 12);
+    p.cubicTo(102, 12, 104, 19, 114, 19);
+    p.lineTo(236, 19);
+    p.cubicTo(246, 19, 248, 12, 258, 12);
+    p.lineTo(274, 12);
+    p.arcTo(QRectF(256, 12, 36, 48), 90, -180);
+    p.lineTo(258, 60);
+    p.cubicTo(248, 60, 246, 53, 236, 53);
+    p.lineTo(114, 53);
+    p.cubicTo(104, 53, 102, 60, 92, 60);
+    p.lineTo(76, 60);
+    p.arcTo(QRectF(58, 12, 36, 48), 270, -180);
+    p.closeSubpath();
+    return p;
 }
 
 QLabel* beschriftung(const QString& name, const QString& text, QRect platz, QWidget* eltern) {

@@ -39,7 +39,7 @@ const Ringtabelle& spannung();
 // Rings from a value: two digits (4 rings) or three (5 rings) and the multiplier by digit count.
 const Ringcodierung& codierung(bool fuenf);
 
-// Prefix table of the tolerance limits (" GΩ" ... " mΩ").
+// Prefix table of the tolerance limits (" G\u2126" ... " m\u2126" in ohm).
 std::span<const Grenzstufe> grenzStufen();
 
 // The tolerance ring row of a tolerance (t * 100 compared exactly); nothing for other tolerances.
