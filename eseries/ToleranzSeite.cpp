@@ -6,10 +6,9 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <cmath>
 
 #include "eseries/ereihen.h"
@@ -98,18 +97,32 @@ QLabel* kopfLabel(const QString& name, const QString& text, QWidget* eltern) {
     return l;
 }
 
-QTextEdit* liste(const QString& name, QWidget* eltern) {
-    auto* re = new QTextEdit(eltern);
+// A read-only box of coloured lines. The plain-text box lays out only the lines in view, so that a
+// few hundred lines go in within a fraction of a millisecond.
+QPlainTextEdit* liste(const QString& name, QWidget* eltern) {
+    auto* re = new QPlainTextEdit(eltern);
     re->setObjectName(name);
     re->setReadOnly(true);
     re->setFrameShape(QFrame::NoFrame);
     re->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     re->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    re->setLineWrapMode(QTextEdit::NoWrap);
+    re->setLineWrapMode(QPlainTextEdit::NoWrap);
     re->setFont(listenSchrift(12));
     re->document()->setDefaultFont(listenSchrift(12));
     re->document()->setDocumentMargin(2);
     re->setToolTip(QStringLiteral(u"mögliche Kombinationen"));
+    re->setUndoRedoEnabled(false);  // read-only: every fill would only pile up undo steps
+    // tab stops at 48, 70 and 92 points, after the last one every half inch as in a rich-edit box;
+    // the fonts are set in pixels, so the stops use the 4/3 pixels per point of the 96 dpi the page
+    // is laid out for
+    constexpr double proPunkt = 96.0 / 72.0;
+    QTextOption opt = re->document()->defaultTextOption();
+    opt.setTabs({QTextOption::Tab(48 * proPunkt, QTextOption::LeftTab),
+                 QTextOption::Tab(70 * proPunkt, QTextOption::LeftTab),
+                 QTextOption::Tab(92 * proPunkt, QTextOption::LeftTab)});
+    opt.setTabStopDistance(36 * proPunkt);
+    opt.setWrapMode(QTextOption::NoWrap);
+    re->document()->setDefaultTextOption(opt);
     return re;
 }
 
@@ -198,7 +211,7 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
         QStringLiteral("       C1            C2             Cges              F               ")};
 
     constexpr int gbBreite = 312;
-    constexpr int gbHoehe = 366;
+    constexpr int gbHoehe = 362;
     constexpr int gbOben = 104;
     auto gruppe = [&](const QString& name, const QString& titel, const QString& hinweis, int links) {
         auto* gb = new QGroupBox(titel, this);
@@ -261,7 +274,7 @@ void ToleranzSeite::bilderZeigen(int art) {
 }
 
 void ToleranzSeite::ersterStart() {
-    m_toleranz = Toleranz{};  // 150 Ω, 75 nH, 30 pF
+    m_toleranz = Toleranz{};  // 150 Ω, 75 nH, 30 pF
     m_maxF = fensterProzent(EReihe::E12);
     m_reihen->setItemIndex(2, false);
     m_auswahl->setItemIndex(0);
@@ -373,31 +386,25 @@ void ToleranzSeite::Toleranz_Berechnung(std::span<const double> E) {
     m_oben->setText(erg->oben);
 }
 
-void ToleranzSeite::listeFuellen(QTextEdit* re, const std::vector<ToleranzZeile>& zeilen) {
+void ToleranzSeite::listeFuellen(QPlainTextEdit* re, const std::vector<ToleranzZeile>& zeilen) {
     QTextDocument* doc = re->document();
     doc->clear();
-    // tab stops at 48, 70 and 92 points, after the last one every half inch as in a rich-edit box;
-    // the fonts are set in pixels, so the stops use the 4/3 pixels per point of the 96 dpi the page
-    // is laid out for
-    constexpr double proPunkt = 96.0 / 72.0;
-    QTextBlockFormat absatz;
-    absatz.setTabPositions({QTextOption::Tab(48 * proPunkt, QTextOption::LeftTab),
-                            QTextOption::Tab(70 * proPunkt, QTextOption::LeftTab),
-                            QTextOption::Tab(92 * proPunkt, QTextOption::LeftTab)});
-    QTextOption opt = doc->defaultTextOption();
-    opt.setTabStopDistance(36 * proPunkt);
-    doc->setDefaultTextOption(opt);
-
     QTextCharFormat gruen;
     gruen.setForeground(clGreen);
     QTextCharFormat maroon;
     maroon.setForeground(clMaroon);
     QTextCursor c(doc);
     c.beginEditBlock();
-    c.setBlockFormat(absatz);
-    for (size_t i = 0; i < zeilen.size(); ++i) {
-        if (i > 0) c.insertBlock(absatz);
-        c.insertText(zeilen[i].text, zeilen[i].gruen ? gruen : maroon);
+    // lines of one colour go in as one text
+    for (size_t i = 0; i < zeilen.size();) {
+        const bool g = zeilen[i].gruen;
+        QString stueck = zeilen[i].text;
+        for (++i; i < zeilen.size() && zeilen[i].gruen == g; ++i) {
+            stueck += QChar::ParagraphSeparator;
+            stueck += zeilen[i].text;
+        }
+        if (c.position() > 0) c.insertBlock();
+        c.insertText(stueck, g ? gruen : maroon);
     }
     c.endEditBlock();
     re->verticalScrollBar()->setValue(0);

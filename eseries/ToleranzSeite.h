@@ -10,7 +10,7 @@
 
 class QGroupBox;
 class QLabel;
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace zelmo {
 
@@ -55,7 +55,7 @@ private:
     std::optional<QString> rechenText();
     QString einheit() const;
     void bilderZeigen(int art);
-    void listeFuellen(QTextEdit* re, const std::vector<ToleranzZeile>& zeilen);
+    void listeFuellen(QPlainTextEdit* re, const std::vector<ToleranzZeile>& zeilen);
 
     Toleranz m_toleranz;
     double m_maxF = 10;
@@ -68,8 +68,8 @@ private:
     Radiogruppe* m_auswahl;
     QGroupBox* m_gbParallel;
     QGroupBox* m_gbReihe;
-    QTextEdit* m_reParallel;
-    QTextEdit* m_reSeriell;
+    QPlainTextEdit* m_reParallel;
+    QPlainTextEdit* m_reSeriell;
     Schaltbild* m_bildPar[3];
     Schaltbild* m_bildSer[3];
     QLabel* m_kopfPar[3];

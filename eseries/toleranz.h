@@ -18,7 +18,7 @@ inline constexpr int artR = 0;
 inline constexpr int artL = 1;
 inline constexpr int artC = 2;
 
-// Unit sign of a kind: "Ω", "H", "F"; empty for any other index.
+// Unit sign of a kind: "Ω", "H", "F"; empty for any other index.
 QString einheitZeichen(int art);
 
 // Acceptance window in percent of a series: 36, 20, 10, 5, 2, 1 (E3 ... E96).

@@ -131,7 +131,7 @@ TEST(Toleranz, EinKiloOhmE12ZeilenUndFarben) {
 TEST(Toleranz, EinKiloOhmE96BeginntMitGenauEinemKiloOhm) {
     const auto e = rechne(QStringLiteral("1k"), EReihe::E96, artR);
     ASSERT_GE(e.seriell.size(), 4u);
-    // the first lines add up to exactly 1 kΩ
+    // the first lines add up to exactly 1 kΩ
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_TRUE(e.seriell[i].text.endsWith(QStringLiteral("\t  1,00k\t0,00%"))) << e.seriell[i].text.toStdString();
         EXPECT_TRUE(e.seriell[i].gruen);
@@ -246,7 +246,7 @@ TEST(Toleranz, AusgabeFarbeUndGespiegelteNachbarn) {
     EXPECT_FALSE(f[4].gruen);
     EXPECT_EQ(f[0].text, QStringLiteral(u"   1,00\u2126\t  2,00\u2126\t  3,00\u2126\t5,00%"));
 
-    // 1 kΩ with 2 Ω, then 2 kΩ with 1 Ω: the same pair in swapped order for the parallel list, which
+    // 1 kΩ with 2 Ω, then 2 kΩ with 1 Ω: the same pair in swapped order for the parallel list, which
     // compares without the last character (the prefix), but two pairs for the series list
     const std::vector<QString> paare{kandidatenZeile(1, 1000, 2, 3, 1, ohm, u','),
                                      kandidatenZeile(1, 2000, 1, 3, 1, ohm, u',')};
