@@ -277,7 +277,10 @@ void ToleranzSeite::ersterStart() {
     m_toleranz = Toleranz{};  // 150 Ω, 75 nH, 30 pF
     m_maxF = fensterProzent(EReihe::E12);
     m_reihen->setItemIndex(2, false);
-    m_auswahl->setItemIndex(0);
+    if (m_auswahl->itemIndex() == artR)
+        RG_Toleranzen_AuswahlClick();  // already R: show the reset value all the same
+    else
+        m_auswahl->setItemIndex(artR);
 }
 
 void ToleranzSeite::laufzeitEinstellungen() {
