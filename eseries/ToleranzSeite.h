@@ -1,16 +1,79 @@
 #pragma once
+// The page "Toleranz (E-Reihen)": for a wanted R, L or C every pair of values of one E-series whose
+// parallel or series connection lies within the series' window, sorted by the deviation, with the
+// neighbouring series values and bold marks on the series that hold the value.
 
+#include <span>
+
+#include "eseries/toleranz.h"
 #include "fields/Rechnerseite.h"
 
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+
 namespace zelmo {
+
+class Eingabefeld;
+class Radiogruppe;
+class Schaltbild;
 
 class ToleranzSeite : public Rechnerseite {
     Q_OBJECT
 public:
     ToleranzSeite(const Umgebung& umgebung, QWidget* parent);
+
     // A resistance in ohm handed over by another page: kind R, value shown, calculation run.
     // False when the value cannot be taken (the page then stays as it was).
     bool Uebergabe(double ohm);
+
+    void ersterStart() override;
+    void laufzeitEinstellungen() override;
+
+    // The last accepted value per kind (read and written by the settings file).
+    Toleranz& toleranz() { return m_toleranz; }
+    const Toleranz& toleranz() const { return m_toleranz; }
+    // Acceptance window in percent; set by a click on the series group.
+    double maxF() const { return m_maxF; }
+
+    Radiogruppe* reihenGruppe() const { return m_reihen; }
+    Radiogruppe* auswahlGruppe() const { return m_auswahl; }
+    Eingabefeld* eingabefeld() const { return m_eingabe; }
+
+    // Shows the stored value of the selected kind in the field and calculates.
+    void Toleranz_Wert_anzeigen();
+    // Calculates with the table of the selected series; nothing without a selection.
+    void EReihe_ermitteln();
+
+private:
+    void RG_Toleranzen_AuswahlClick();
+    void RG_Toleranzen_EReihenClick();
+    void Toleranz_E_WertKeyPress(double wert);
+    void Toleranz_Berechnung(std::span<const double> E);
+    // The text the calculation reads: the field's, or its last program text when the field holds
+    // something that is not a number in range (the user is told so). Nothing when neither is usable.
+    std::optional<QString> rechenText();
+    QString einheit() const;
+    void bilderZeigen(int art);
+    void listeFuellen(QPlainTextEdit* re, const std::vector<ToleranzZeile>& zeilen);
+
+    Toleranz m_toleranz;
+    double m_maxF = 10;
+    std::optional<QString> m_getippt;  // the typed text while an Enter is being handled
+
+    QLabel* m_unten;
+    QLabel* m_oben;
+    Eingabefeld* m_eingabe;
+    Radiogruppe* m_reihen;
+    Radiogruppe* m_auswahl;
+    QGroupBox* m_gbParallel;
+    QGroupBox* m_gbReihe;
+    QPlainTextEdit* m_reParallel;
+    QPlainTextEdit* m_reSeriell;
+    Schaltbild* m_bildPar[3];
+    Schaltbild* m_bildSer[3];
+    QLabel* m_kopfPar[3];
+    QLabel* m_kopfSer[3];
 };
 
 }  // namespace zelmo
