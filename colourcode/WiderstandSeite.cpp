@@ -325,7 +325,7 @@ void WiderstandSeite::R_E_Reihe() {
 void WiderstandSeite::R_Wert_anzeigen() { m_eWert->zeigeWert(wert(m_widerstand, fuenfRinge())); }
 
 void WiderstandSeite::R_E_T_anzeigen() {
-    m_eT->setzeText(kurzText(toleranz(m_widerstand, fuenfRinge()), dezimal()) + u'%');
+    m_eT->setzeText(allgemein(toleranz(m_widerstand, fuenfRinge()), dezimal()) + u'%');
 }
 
 void WiderstandSeite::R_E_U_anzeigen() {

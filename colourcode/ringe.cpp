@@ -98,42 +98,8 @@ QChar ziffernZeichen(Farbwert f) {
 
 Farbwert ziffernFarbe(int d) { return ziffernFarben.at(size_t(d)); }
 
-QString kurzText(double w, QChar dezimal) {
-    if (!std::isfinite(w)) return QStringLiteral("---");
-    if (w == 0.0) return QStringLiteral("0");
-    const double a = std::fabs(w);
-    if (a < 1e-5 || a >= 1e15) return allgemein(w, dezimal);
-    // 15 significant digits, then fixed-point notation without trailing zeros
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.14e", a);
-    std::string ziffern;
-    ziffern += puffer[0];
-    ziffern.append(puffer + 2, 14);
-    const int exp10 = std::atoi(std::strchr(puffer, 'e') + 1);
-    while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
-    QString t;
-    if (exp10 >= 0) {
-        const size_t ganz = size_t(exp10) + 1;
-        if (ziffern.size() <= ganz) {
-            t = QString::fromLatin1(ziffern.data(), qsizetype(ziffern.size()));
-            t += QString(qsizetype(ganz - ziffern.size()), u'0');
-        } else {
-            t = QString::fromLatin1(ziffern.data(), qsizetype(ganz));
-            t += dezimal;
-            t += QString::fromLatin1(ziffern.data() + ganz, qsizetype(ziffern.size() - ganz));
-        }
-    } else {
-        t = QStringLiteral("0");
-        t += dezimal;
-        t += QString(-exp10 - 1, u'0');
-        t += QString::fromLatin1(ziffern.data(), qsizetype(ziffern.size()));
-    }
-    if (w < 0) t.prepend(u'-');
-    return t;
-}
-
 std::optional<double> wertMitZiffer(double wert, double skala, int stelle, QChar zeichen, QChar dezimal) {
-    QString t = kurzText(wert * skala, dezimal);
+    QString t = allgemein(wert * skala, dezimal);
     if (stelle < t.size())
         t[stelle] = zeichen;
     else
@@ -144,7 +110,7 @@ std::optional<double> wertMitZiffer(double wert, double skala, int stelle, QChar
 }
 
 std::optional<double> wertMitMultiplikator(double wert, double skala, int k, double m, QChar dezimal) {
-    QString t = kurzText(wert * skala, dezimal).left(k);
+    QString t = allgemein(wert * skala, dezimal).left(k);
     // only the leading digits count: the "E" of an exponent text is no prefix here
     qsizetype ende = 0;
     while (ende < t.size() && (istZiffer(t[ende]) || t[ende] == dezimal)) ++ende;
@@ -189,7 +155,7 @@ std::optional<int> zeileFuerStellen(std::span<const Stellenzeile> tabelle, int n
 
 Ringbelegung ringeAusWert(double wert, const Ringcodierung& c, QChar dezimal) {
     Ringbelegung b;
-    const QString d = kurzText(wert * c.ziffernFaktor, dezimal).trimmed();
+    const QString d = allgemein(wert * c.ziffernFaktor, dezimal).trimmed();
     b.ziffern = ziffernAusText(d, c.ziffernringe, c.ersteZifferAb);
     b.multiplikator = zeileFuerStellen(c.multiplikator, stellenzahl(wert * c.stellenFaktor));
     return b;

@@ -83,16 +83,12 @@ QChar ziffernZeichen(Farbwert f);
 // Colour of digit d (0 to 9).
 Farbwert ziffernFarbe(int d);
 
-// Shortest decimal text: up to 15 significant digits, no trailing zeros, the given separator,
-// fixed-point notation from 0.00001 to below 1e15, exponent notation ("1E-6") outside.
-QString kurzText(double w, QChar dezimal);
-
-// Value from a digit ring: the shortest text of wert * skala gets zeichen at position stelle
+// Value from a digit ring: the general-format text (allgemein) of wert * skala gets zeichen at position stelle
 // (0-based; appended when the text is shorter), is read back and divided by skala.
 // Nothing when the text does not read back as a positive number (the value then stays).
 std::optional<double> wertMitZiffer(double wert, double skala, int stelle, QChar zeichen, QChar dezimal);
 
-// Value from the multiplier ring: the first k characters of the shortest text of wert * skala,
+// Value from the multiplier ring: the first k characters of the general-format text (allgemein) of wert * skala,
 // read up to the first character that is no digit or separator, times m. Nothing when that gives no
 // positive number.
 std::optional<double> wertMitMultiplikator(double wert, double skala, int k, double m, QChar dezimal);

@@ -78,6 +78,22 @@ std::optional<int> leseGanzzahl(const QString& t) {
     return n;
 }
 
+// The 15 significant digits of a non-negative finite value; the first digit stands at 10^exponent.
+struct Stellen {
+    std::string ziffern;
+    int exponent;
+};
+
+Stellen fuenfzehnStellen(double betrag) {
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.14e", betrag);  // d.dddddddddddddde[+-]xx
+    Stellen s;
+    s.ziffern += puffer[0];
+    s.ziffern.append(puffer + 2, 14);
+    s.exponent = std::atoi(std::strchr(puffer, 'e') + 1);
+    return s;
+}
+
 }  // namespace
 
 std::optional<double> vorsatzFaktor(QChar c) {
@@ -130,13 +146,9 @@ QString festkomma(double wert, int nachkomma, QChar dezimal) {
     const bool negativ = std::signbit(wert) && wert != 0.0;
     const double betrag = std::fabs(wert);
     // 15 significant digits first, so that 999.995 counts as 999.995 and not as 999.99499999...
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.14e", betrag);
-    // puffer: d.dddddddddddddde[+-]xx
-    std::string mant;
-    mant += puffer[0];
-    mant.append(puffer + 2, 14);
-    const int exp10 = std::atoi(std::strchr(puffer, 'e') + 1);
+    const Stellen st = fuenfzehnStellen(betrag);
+    const std::string& mant = st.ziffern;
+    const int exp10 = st.exponent;
     // digits of the number: mant with the decimal point after (exp10 + 1) digits
     int punkt = exp10 + 1;
     std::string ziffern = mant;
@@ -183,20 +195,31 @@ QString festkomma(double wert, int nachkomma, QChar dezimal) {
 
 QString allgemein(double wert, QChar dezimal) {
     if (!std::isfinite(wert)) return QStringLiteral("---");
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.15g", wert);
-    QString t = QString::fromLatin1(puffer);
-    // "1e+21" -> "1E21", "1e-21" -> "1E-21"
-    const qsizetype e = t.indexOf(u'e');
-    if (e >= 0) {
-        QString mant = t.left(e);
-        QString ex = t.mid(e + 1);
-        const bool neg = ex.startsWith(u'-');
-        if (ex.startsWith(u'+') || neg) ex.remove(0, 1);
-        while (ex.size() > 1 && ex.startsWith(u'0')) ex.remove(0, 1);
-        t = mant + u'E' + (neg ? QStringLiteral("-") : QString()) + ex;
+    if (wert == 0.0) return QStringLiteral("0");
+    const double betrag = std::fabs(wert);
+    Stellen st = fuenfzehnStellen(betrag);
+    std::string& z = st.ziffern;
+    while (z.size() > 1 && z.back() == '0') z.pop_back();
+    const auto latin = [](const std::string& t, size_t von, size_t n) {
+        return QString::fromLatin1(t.data() + von, qsizetype(n));
+    };
+    QString t;
+    if (betrag < 1e-5 || betrag >= 1e15) {
+        // exponent notation: "1,5E-7", "1E21"
+        t = latin(z, 0, 1);
+        if (z.size() > 1) t += dezimal + latin(z, 1, z.size() - 1);
+        t += u'E' + QString::number(st.exponent);
+    } else if (st.exponent >= 0) {
+        const size_t ganz = size_t(st.exponent) + 1;
+        if (z.size() <= ganz) {
+            t = latin(z, 0, z.size()) + QString(qsizetype(ganz - z.size()), u'0');
+        } else {
+            t = latin(z, 0, ganz) + dezimal + latin(z, ganz, z.size() - ganz);
+        }
+    } else {
+        t = QStringLiteral("0") + dezimal + QString(-st.exponent - 1, u'0') + latin(z, 0, z.size());
     }
-    t.replace(u'.', dezimal);
+    if (wert < 0) t.prepend(u'-');
     return t;
 }
 

@@ -41,8 +41,8 @@ QString Grenzwert(double Wert, QChar dezimal);
 // then rounded half away from zero (999.995 gives "1000,00"). Non-finite values give "---".
 QString festkomma(double wert, int nachkomma, QChar dezimal);
 
-// Shortest text with up to 15 significant digits, no trailing zeros ("1,3", "1E-21" stays
-// out: large or small numbers switch to exponent notation like "1E21"). Non-finite gives "---".
+// General format: 15 significant digits without trailing zeros, fixed notation from 1e-5 to below
+// 1e15 ("1,3", "0,00001", "12000"), exponent notation outside ("1E-6", "1,5E21"). Non-finite gives "---".
 QString allgemein(double wert, QChar dezimal);
 
 }  // namespace zelmo

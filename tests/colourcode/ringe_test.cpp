@@ -48,26 +48,6 @@ TEST(Farbzeilen, ZiffernzeichenDerFarben) {
     for (Farbwert f : {Gold, clSilver, Hintergrund, Farbwert(0x123456)}) EXPECT_EQ(ziffernZeichen(f), QChar(u'0'));
 }
 
-TEST(KurzText, FestkommaVon1E_5BisUnter1E15) {
-    struct Fall {
-        double wert;
-        const char* text;
-    };
-    const Fall faelle[] = {{12000, "12000"},
-                           {0.47 * 1000, "470"},
-                           {1.5, "1,5"},
-                           {0.1 + 0.2, "0,3"},  // 15 significant digits hide the binary error
-                           {0.00001, "0,00001"},
-                           {0.000015, "0,000015"},
-                           {123456789012345, "123456789012345"},
-                           {4700 * 1000.0, "4700000"},
-                           {1e-6, "1E-6"},
-                           {1e15, "1E15"},
-                           {0, "0"}};
-    for (const auto& f : faelle) EXPECT_EQ(kurzText(f.wert, u','), QString::fromLatin1(f.text)) << f.wert;
-    EXPECT_EQ(kurzText(13.2, u'.'), QStringLiteral("13.2"));
-}
-
 TEST(Ziffernring, SetztDieStelleImTextDesWertes) {
     struct Fall {
         double wert;

@@ -142,4 +142,27 @@ TEST(Vorsatz, SiebzehnBuchstabenMitMikrozeichen) {
     EXPECT_EQ(Vorsatz[10], QChar(0x00B5));
 }
 
+TEST(Allgemein, FestkommaVon1E_5BisUnter1E15) {
+    struct Fall {
+        double wert;
+        const char* text;
+    };
+    const Fall faelle[] = {{12000, "12000"},
+                           {0.47 * 1000, "470"},
+                           {1.5, "1,5"},
+                           {0.1 + 0.2, "0,3"},  // 15 significant digits hide the binary error
+                           {0.00001, "0,00001"},
+                           {0.000015, "0,000015"},
+                           {123456789012345, "123456789012345"},
+                           {4700 * 1000.0, "4700000"},
+                           {1e-6, "1E-6"},
+                           {1e15, "1E15"},
+                           {0, "0"},
+                           {-2.5, "-2,5"},
+                           {1.5e21, "1,5E21"},
+                           {1.5e-7, "1,5E-7"}};
+    for (const auto& f : faelle) EXPECT_EQ(allgemein(f.wert, u','), QString::fromLatin1(f.text)) << f.wert;
+    EXPECT_EQ(allgemein(13.2, u'.'), QStringLiteral("13.2"));
+}
+
 }  // namespace
