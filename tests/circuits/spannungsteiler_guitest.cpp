@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/Hauptfenster.h"
+#include "app/Seitenregister.h"
 #include "circuits/SpannungsteilerSeite.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
@@ -306,7 +308,7 @@ private slots:
         eingabe("SpT_E_R2", QStringLiteral("1k"));
         QCOMPARE(text("SpT_E_U2"), QStringLiteral("11,99 V"));
         QCOMPARE(text("SpT_E_IR1"), QStringLiteral("11,99 mA"));
-        // with load: R2 || RL = 500 Ω
+        // with load: R2 || RL = 500 Ω
         modus(0, 1);
         eingabe("SpT_E_RL", QStringLiteral("1k"));
         eingabe("SpT_E_R1", QStringLiteral("1k"));
@@ -362,7 +364,7 @@ private slots:
         QCOMPARE(text("SpT_E_GR"), QStringLiteral("1,42 k") + ohm);
         QTest::keyClick(feld("SpT_E_GR"), Qt::Key_Return);
         QCOMPARE(text("SpT_E_GR"), QStringLiteral("1,42 k") + ohm);
-        QCOMPARE(text("SpT_E_IR1"), QStringLiteral("8,45 mA"));  // 12 V / 1,42 kΩ
+        QCOMPARE(text("SpT_E_IR1"), QStringLiteral("8,45 mA"));  // 12 V / 1,42 kΩ
         QCOMPARE(text("SpT_E_R1"), QStringLiteral("1,00 k") + ohm);
         QCOMPARE(text("SpT_E_R2"), QStringLiteral("417,75 ") + ohm);
         // with load only the total is shown again
@@ -429,7 +431,7 @@ private slots:
         m_meldungen->leeren();
         eingabe("SpT_E_Strom_RL", QStringLiteral("1"));
         QVERIFY(m_meldungen->eintraege.empty());
-        QCOMPARE(text("SpT_E_R2"), QStringLiteral("4,00 ") + ohm);  // 5 mV / 1 mA - 1 Ω
+        QCOMPARE(text("SpT_E_R2"), QStringLiteral("4,00 ") + ohm);  // 5 mV / 1 mA - 1 Ω
         QCOMPARE(text("Label100"), QStringLiteral("   1  : 0,3"));
     }
 
@@ -450,6 +452,21 @@ private slots:
                                 u"0 eingeben und mit der Enter-Taste bestätigen."));
         QCOMPARE(text("SpT_E_R1"), QString());
         keinMuell();
+    }
+
+    // In the main window: first start and start-up settings reach the page on its tab.
+    void imHauptfenster() {
+        Hauptfenster f;
+        f.show();  // start-up: first-start values, then the run-time settings
+        auto* seite = f.spannungsteilerSeite();
+        QVERIFY(seite);
+        QCOMPARE(f.pageControl1()->tabText(2), QStringLiteral("Spannungs-/ Stromteiler"));
+        QVERIFY(f.findChild<QWidget*>("TabSheet6")->isAncestorOf(seite));
+        const QChar d = f.umgebung().dezimal;
+        auto* R1 = seite->findChild<Eingabefeld*>("SpT_E_R1");
+        QCOMPARE(R1->text(), QStringLiteral("583") + d + QStringLiteral("33 ") + ohm);
+        QCOMPARE(seite->findChild<Radiogruppe*>("SpT_RG_unbel_bel")->knopf(1)->toolTip(), QStringLiteral("mit Last"));
+        QCOMPARE(seite->spannungsteiler().Ratio2, 3.0);
     }
 };
 

@@ -34,7 +34,7 @@ TEST(Spannungsteiler, OhneLastMitDenStartwerten) {
 }
 
 TEST(Spannungsteiler, MitLastTeiltDenQuerstromAufR2UndDenGesamtstromAufR1) {
-    // Iq = 12 mA through R2, 13 mA through R1, RL = 5 kΩ parallel to R2
+    // Iq = 12 mA through R2, 13 mA through R1, RL = 5 kΩ parallel to R2
     const auto e = spannungsteilerMitLast(12, 5, 0.001, 12, 5000);
     ASSERT_TRUE(e);
     EXPECT_NEAR(e->R2, 5.0 / 0.012, 1e-9);
@@ -144,7 +144,7 @@ TEST(Vorwaerts, SpannungsteilerOhneUndMitLast) {
     EXPECT_EQ(ohm(e->RG), QStringLiteral(u"1,00 k\u2126"));
     EXPECT_EQ(Zahlenausgabe(e->I, u',') + u'A', QStringLiteral("12,00 mA"));
 
-    const auto last = spannungVorwaerts(12, 1000, 1000, 1000.0);  // R2 || RL = 500 Ω
+    const auto last = spannungVorwaerts(12, 1000, 1000, 1000.0);  // R2 || RL = 500 Ω
     ASSERT_TRUE(last);
     EXPECT_NEAR(last->U2, 4, 1e-12);
     EXPECT_NEAR(last->RG, 1500, 1e-9);
@@ -152,7 +152,7 @@ TEST(Vorwaerts, SpannungsteilerOhneUndMitLast) {
 }
 
 TEST(Vorwaerts, StromFolgtAusDerUngerundetenSpannung) {
-    // U2 = 11,988 V shows as 11,99 V; (U - 11,99 V) / 1 Ω would give 10 mA instead of 11,99 mA
+    // U2 = 11,988 V shows as 11,99 V; (U - 11,99 V) / 1 Ω would give 10 mA instead of 11,99 mA
     const auto e = spannungVorwaerts(12, 1, 1000, std::nullopt);
     ASSERT_TRUE(e);
     EXPECT_NEAR(e->I, 12.0 / 1001, 1e-15);
@@ -164,7 +164,7 @@ TEST(Vorwaerts, VerweigertNullUndUnteilbareVerhaeltnisse) {
     EXPECT_EQ(spannungVorwaerts(12, 0, 416.67, std::nullopt).hindernis().a, 1);
     EXPECT_EQ(spannungVorwaerts(12, 583.33, 0, std::nullopt).hindernis().a, 2);
     EXPECT_EQ(spannungVorwaerts(12, 0, 0, 5000.0).hindernis().art, Art::WiderstandNull);
-    // 1 Ω against 10 kΩ: U2 shows as 12,00 V, no longer below U
+    // 1 Ω against 10 kΩ: U2 shows as 12,00 V, no longer below U
     const auto gleich = spannungVorwaerts(12, 1, 10000, std::nullopt);
     ASSERT_FALSE(gleich);
     EXPECT_EQ(gleich.hindernis().art, Art::U2NichtKleinerU);
