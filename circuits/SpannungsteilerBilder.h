@@ -1,0 +1,18 @@
+#pragma once
+// The four circuit pictures of the divider page, drawn with the shared schematic symbols.
+
+#include <QSizeF>
+
+class QPainter;
+
+namespace zelmo::teilerbild {
+
+// Logical size of every picture (the widget scales it).
+inline constexpr QSizeF groesse{250, 312};
+
+void spannungOhneLast(QPainter& p);
+void spannungMitLast(QPainter& p);
+void stromOhneLast(QPainter& p);
+void stromMitLast(QPainter& p);
+
+}  // namespace zelmo::teilerbild
