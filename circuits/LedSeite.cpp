@@ -1,5 +1,7 @@
 #include "circuits/LedSeite.h"
 
+#include "fields/Bausteine.h"
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -23,21 +25,6 @@ namespace zelmo {
 namespace {
 
 const QString ohm = QStringLiteral(u"\u2126");
-
-QLabel* beschriftung(QWidget* eltern, const QString& text, QRect platz) {
-    auto* l = new QLabel(text, eltern);
-    l->setGeometry(platz);
-    return l;
-}
-
-QLineEdit* ausgabe(QWidget* eltern, const QString& name, QRect platz) {
-    auto* e = new QLineEdit(eltern);
-    e->setObjectName(name);
-    e->setReadOnly(true);
-    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    e->setGeometry(platz);
-    return e;
-}
 
 }  // namespace
 
@@ -123,14 +110,14 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     ausgaben->setGeometry(290, 138, 337, 90);
     beschriftung(ausgaben, QStringLiteral("Widerstand R"), {14, 25, 115, 22});
     beschriftung(ausgaben, QStringLiteral("Verlust-Leistung R"), {14, 55, 115, 22});
-    m_r = ausgabe(ausgaben, QStringLiteral("LED_E_R"), {135, 25, 100, 22});
+    m_r = anzeigefeld(ausgaben, QStringLiteral("LED_E_R"), {135, 25, 100, 22});
     m_cR = beschriftung(ausgaben, ohm, {240, 25, 40, 22});
     m_cR->setObjectName(QStringLiteral("LED_C_R"));
     m_bitBtn4 = new Uebergabeknopf(QStringLiteral("BitBtn4"),
                                    QStringLiteral(u"Übernahme des Wertes von R auf die Seite Toleranz"), ausgaben);
     m_bitBtn4->move(285, 23);
     connect(m_bitBtn4, &Uebergabeknopf::clicked, this, [this] { BitBtn4Click(); });
-    m_p = ausgabe(ausgaben, QStringLiteral("LED_E_R_P"), {135, 55, 100, 22});
+    m_p = anzeigefeld(ausgaben, QStringLiteral("LED_E_R_P"), {135, 55, 100, 22});
     m_cP = beschriftung(ausgaben, QStringLiteral("Watt"), {240, 55, 45, 22});
     m_cP->setObjectName(QStringLiteral("LED_C_R_P"));
 

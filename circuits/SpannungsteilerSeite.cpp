@@ -1,5 +1,7 @@
 #include "circuits/SpannungsteilerSeite.h"
 
+#include "fields/Bausteine.h"
+
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,11 +29,8 @@ constexpr int feldB = 118;
 constexpr int feldH = 21;
 constexpr int lastX = 6;  // the load panels sit at this offset inside their group
 
-const QColor geldgruen = farbeBGR(0xC0DCC0);  // clMoneyGreen
-
-QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int zeile, const QString& name = {}) {
-    auto* l = new QLabel(text, eltern);
-    if (!name.isEmpty()) l->setObjectName(name);
+QLabel* zeilenbeschriftung(QWidget* eltern, const QString& text, int x, int zeile, const QString& name = {}) {
+    auto* l = beschriftung(eltern, text, {}, name);
     l->adjustSize();
     l->move(x, zeile + (feldH - l->height()) / 2);
     return l;
@@ -51,15 +50,7 @@ QLabel* tiefgestellt(QWidget* eltern, const QLabel* nach, const QString& text, c
 }
 
 QFrame* lastpanel(QWidget* eltern, const QString& name, int y, int hoehe) {
-    auto* p = new QFrame(eltern);
-    p->setObjectName(name);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, geldgruen);
-    p->setPalette(pal);
-    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p->setGeometry(lastX, y, 361 - 2 * lastX, hoehe);
-    return p;
+    return farbpanel(eltern, name, {lastX, y, 361 - 2 * lastX, hoehe}, geldgruen);
 }
 
 bool positiv(std::optional<double> w) { return w && std::isfinite(*w) && *w > 0; }
@@ -137,23 +128,23 @@ void SpannungsteilerSeite::aufbauen() {
     m_gbSpannung = new QGroupBox(QStringLiteral(" Spannungen und Lastwiderstand "), this);
     m_gbSpannung->setObjectName(QStringLiteral("SpT_GB_Spannung"));
     m_gbSpannung->setGeometry(268, 4, 361, 222);
-    beschriftung(m_gbSpannung, QStringLiteral("Spannung U"), 12, 26);
+    zeilenbeschriftung(m_gbSpannung, QStringLiteral("Spannung U"), 12, 26);
     m_U = feld(m_gbSpannung, "SpT_E_U", " 12", feldX, 26, QStringLiteral("Spannung U"));
-    beschriftung(m_gbSpannung, QStringLiteral("Spannung U2"), 12, 54);
+    zeilenbeschriftung(m_gbSpannung, QStringLiteral("Spannung U2"), 12, 54);
     m_U2 = feld(m_gbSpannung, "SpT_E_U2", " 5", feldX, 54, QStringLiteral("Spannung U2"));
-    const QLabel* stromI = beschriftung(m_gbSpannung, QStringLiteral("Strom I"), 12, 82);
+    const QLabel* stromI = zeilenbeschriftung(m_gbSpannung, QStringLiteral("Strom I"), 12, 82);
     m_lR1 = tiefgestellt(m_gbSpannung, stromI, QStringLiteral("R1"), QStringLiteral("SpT_L_R1"));
     m_IR1 = feld(m_gbSpannung, "SpT_E_IR1", " 12", feldX, 82, QStringLiteral("Strom I"));
 
     m_spannungLast = lastpanel(m_gbSpannung, QStringLiteral("SpT_P_Spannung_Last"), 112, 102);
-    beschriftung(m_spannungLast, QStringLiteral("Querstromfaktor"), 12 - lastX, 8);
+    zeilenbeschriftung(m_spannungLast, QStringLiteral("Querstromfaktor"), 12 - lastX, 8);
     m_QF = feld(m_spannungLast, "SpT_E_QF", "12 ", feldX - lastX, 8, QStringLiteral("Querstromfaktor"));
-    const QLabel* malIL = beschriftung(m_spannungLast, QStringLiteral("x I"), feldX - lastX + feldB + 6, 8);
+    const QLabel* malIL = zeilenbeschriftung(m_spannungLast, QStringLiteral("x I"), feldX - lastX + feldB + 6, 8);
     tiefgestellt(m_spannungLast, malIL, QStringLiteral("L"));
-    const QLabel* laststrom = beschriftung(m_spannungLast, QStringLiteral("Laststrom I"), 12 - lastX, 40);
+    const QLabel* laststrom = zeilenbeschriftung(m_spannungLast, QStringLiteral("Laststrom I"), 12 - lastX, 40);
     tiefgestellt(m_spannungLast, laststrom, QStringLiteral("L"));
     m_IL = feld(m_spannungLast, "SpT_E_IL", " 50", feldX - lastX, 40, QStringLiteral("Laststrom IL"));
-    const QLabel* lastR = beschriftung(m_spannungLast, QStringLiteral("Widerstand R"), 12 - lastX, 72);
+    const QLabel* lastR = zeilenbeschriftung(m_spannungLast, QStringLiteral("Widerstand R"), 12 - lastX, 72);
     tiefgestellt(m_spannungLast, lastR, QStringLiteral("L"));
     m_RL = feld(m_spannungLast, "SpT_E_RL", " 12", feldX - lastX, 72, QStringLiteral("Widerstand RL"));
 
@@ -161,18 +152,18 @@ void SpannungsteilerSeite::aufbauen() {
     m_gbStrom = new QGroupBox(QStringLiteral(" Eingaben "), this);
     m_gbStrom->setObjectName(QStringLiteral("SpT_GB_Strom"));
     m_gbStrom->setGeometry(m_gbSpannung->geometry());
-    beschriftung(m_gbStrom, QStringLiteral("Strom I"), 12, 26);
+    zeilenbeschriftung(m_gbStrom, QStringLiteral("Strom I"), 12, 26);
     m_stromI = feld(m_gbStrom, "SpT_E_Strom_I", " 12", feldX, 26, QStringLiteral("Strom I"));
-    beschriftung(m_gbStrom, QStringLiteral("Strom I2"), 12, 54);
+    zeilenbeschriftung(m_gbStrom, QStringLiteral("Strom I2"), 12, 54);
     m_stromI2 = feld(m_gbStrom, "SpT_E_Strom_I2", " 5", feldX, 54, QStringLiteral("Strom I2"));
-    beschriftung(m_gbStrom, QStringLiteral("Spannung U"), 12, 82);
+    zeilenbeschriftung(m_gbStrom, QStringLiteral("Spannung U"), 12, 82);
     m_stromU = feld(m_gbStrom, "SpT_E_Strom_U", " 12", feldX, 82, QStringLiteral("Spannung U"));
 
     m_stromLast = lastpanel(m_gbStrom, QStringLiteral("SpT_P_Strom_Last"), 112, 70);
-    const QLabel* lastU = beschriftung(m_stromLast, QStringLiteral("Lastspannung U"), 12 - lastX, 8);
+    const QLabel* lastU = zeilenbeschriftung(m_stromLast, QStringLiteral("Lastspannung U"), 12 - lastX, 8);
     tiefgestellt(m_stromLast, lastU, QStringLiteral("L"));
     m_stromUL = feld(m_stromLast, "SpT_E_Strom_UL", " 50", feldX - lastX, 8, QStringLiteral("Lastspannung UL"));
-    const QLabel* stromRL = beschriftung(m_stromLast, QStringLiteral("Widerstand R"), 12 - lastX, 40);
+    const QLabel* stromRL = zeilenbeschriftung(m_stromLast, QStringLiteral("Widerstand R"), 12 - lastX, 40);
     tiefgestellt(m_stromLast, stromRL, QStringLiteral("L"));
     m_stromRL = feld(m_stromLast, "SpT_E_Strom_RL", " 12", feldX - lastX, 40, QStringLiteral("Widerstand RL"));
 
@@ -180,19 +171,19 @@ void SpannungsteilerSeite::aufbauen() {
     m_gbBauteile = new QGroupBox(QStringLiteral(" Bauteilwerte "), this);
     m_gbBauteile->setObjectName(QStringLiteral("GroupBox12"));
     m_gbBauteile->setGeometry(268, 234, 361, 146);
-    beschriftung(m_gbBauteile, QStringLiteral("Widerstand R1"), 12, 26, QStringLiteral("SpT_L_Bauteil_1"));
+    zeilenbeschriftung(m_gbBauteile, QStringLiteral("Widerstand R1"), 12, 26, QStringLiteral("SpT_L_Bauteil_1"));
     m_R1 = feld(m_gbBauteile, "SpT_E_R1", " 12", feldX, 26, QStringLiteral("Widerstand R1"));
     m_bitBtn1 = new Uebergabeknopf(QStringLiteral("BitBtn1"),
                                    QStringLiteral(u"Übernahme des Wertes von R1 auf die Seite Toleranz"), m_gbBauteile);
     m_bitBtn1->move(feldX + feldB + 8, 24);
     connect(m_bitBtn1, &QToolButton::clicked, this, [this] { BitBtn1Click(); });
-    beschriftung(m_gbBauteile, QStringLiteral("Widerstand R2"), 12, 58, QStringLiteral("SpT_L_Bauteil_2"));
+    zeilenbeschriftung(m_gbBauteile, QStringLiteral("Widerstand R2"), 12, 58, QStringLiteral("SpT_L_Bauteil_2"));
     m_R2 = feld(m_gbBauteile, "SpT_E_R2", " 12", feldX, 58, QStringLiteral("Widerstand R2"));
     m_bitBtn2 = new Uebergabeknopf(QStringLiteral("BitBtn2"),
                                    QStringLiteral(u"Übernahme des Wertes von R2 auf die Seite Toleranz"), m_gbBauteile);
     m_bitBtn2->move(feldX + feldB + 8, 56);
     connect(m_bitBtn2, &QToolButton::clicked, this, [this] { BitBtn2Click(); });
-    beschriftung(m_gbBauteile, QStringLiteral("Gesamtwiderstand"), 12, 90, QStringLiteral("SpT_L_Gesamt"));
+    zeilenbeschriftung(m_gbBauteile, QStringLiteral("Gesamtwiderstand"), 12, 90, QStringLiteral("SpT_L_Gesamt"));
     m_GR = feld(m_gbBauteile, "SpT_E_GR", " 12", feldX, 90, QStringLiteral("Gesamtwiderstand"));
     m_GR->setReadOnly(true);
     m_lRG = new QLabel(QStringLiteral("(R1 + R2)"), m_gbBauteile);

@@ -1,5 +1,7 @@
 #include "colourcode/WiderstandSeite.h"
 
+#include "fields/Bausteine.h"
+
 #include <QLabel>
 #include <QRadioButton>
 
@@ -50,12 +52,6 @@ QPainterPath widerstandsUmriss() {
     return p;
 }
 
-QLabel* beschriftung(const QString& name, const QString& text, QRect platz, QWidget* eltern) {
-    auto* l = new QLabel(text, eltern);
-    l->setObjectName(name);
-    l->setGeometry(platz);
-    return l;
-}
 
 }  // namespace
 
@@ -65,7 +61,7 @@ WiderstandSeite::WiderstandSeite(const Umgebung& umgebung, QWidget* parent) : Re
 
 void WiderstandSeite::aufbauen() {
     // value with the limits above and below it
-    beschriftung(QStringLiteral("R_L_max"), QStringLiteral("max."), {4, 8, 32, 20}, this);
+    beschriftung(this, QStringLiteral("max."), {4, 8, 32, 20}, QStringLiteral("R_L_max"));
     m_tolMax = neuesGrenzfeld(QStringLiteral("R_Tol_max"), QStringLiteral(" C Tol max"),
                               QStringLiteral("Wert bei der oberen Toleranzgrenze"), this);
     m_tolMax->setGeometry(36, 8, 94, 20);
@@ -74,7 +70,7 @@ void WiderstandSeite::aufbauen() {
     m_eWert->setAlignment(Qt::AlignCenter);
     m_eWert->setzeText(QStringLiteral(" 12"));
     m_eWert->setToolTip(QStringLiteral("Eingabe des Wertes des Widerstandes"));
-    beschriftung(QStringLiteral("R_L_min"), QStringLiteral("min."), {4, 66, 32, 20}, this);
+    beschriftung(this, QStringLiteral("min."), {4, 66, 32, 20}, QStringLiteral("R_L_min"));
     m_tolMin = neuesGrenzfeld(QStringLiteral("R_Tol_min"), QStringLiteral(" C Tol min"),
                               QStringLiteral("Wert bei der unteren Toleranzgrenze"), this);
     m_tolMin->setGeometry(36, 66, 94, 20);
@@ -101,13 +97,13 @@ void WiderstandSeite::aufbauen() {
     for (int i = 0; i < 6; ++i) m_bild->platzieren(marken[i], markenMitte(i));
 
     // tolerance and voltage
-    beschriftung(QStringLiteral("R_L_Toleranz"), QStringLiteral("Toleranz"), {RechtsLinks, 2, RechtsBreite, 18}, this);
+    beschriftung(this, QStringLiteral("Toleranz"), {RechtsLinks, 2, RechtsBreite, 18}, QStringLiteral("R_L_Toleranz"));
     m_eT = new Eingabefeld(QStringLiteral("R_E_T"), dezimal(), this);
     m_eT->setGeometry(RechtsLinks, 20, RechtsBreite, 24);
     m_eT->setEinheit(QStringLiteral("%"));
     m_eT->setzeText(QStringLiteral(" 10 "));
     m_eT->setToolTip(QStringLiteral("Eingabe der Toleranz des Widerstandes"));
-    beschriftung(QStringLiteral("R_L_Spannung"), QStringLiteral("Spannung"), {RechtsLinks, 50, RechtsBreite, 18}, this);
+    beschriftung(this, QStringLiteral("Spannung"), {RechtsLinks, 50, RechtsBreite, 18}, QStringLiteral("R_L_Spannung"));
     m_eU = new Eingabefeld(QStringLiteral("R_E_U"), dezimal(), this);
     m_eU->setGeometry(RechtsLinks, 68, RechtsBreite, 24);
     m_eU->setEinheit(QStringLiteral("V"));

@@ -1,0 +1,41 @@
+#include "fields/Bausteine.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace zelmo {
+
+QLabel* beschriftung(QWidget* eltern, const QString& text, QRect platz, const QString& name) {
+    auto* l = new QLabel(text, eltern);
+    if (!name.isEmpty()) l->setObjectName(name);
+    l->setGeometry(platz);
+    return l;
+}
+
+QLineEdit* anzeigefeld(QWidget* eltern, const QString& name, QRect platz) {
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    e->setGeometry(platz);
+    return e;
+}
+
+void hintergrund(QWidget* w, const QColor& farbe) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, farbe);
+    w->setPalette(pal);
+}
+
+QFrame* farbpanel(QWidget* eltern, const QString& name, QRect platz, const QColor& farbe, bool flach) {
+    auto* p = new QFrame(eltern);
+    p->setObjectName(name);
+    hintergrund(p, farbe);
+    if (!flach) p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    p->setGeometry(platz);
+    return p;
+}
+
+}  // namespace zelmo

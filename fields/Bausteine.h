@@ -1,0 +1,26 @@
+#pragma once
+// Small building blocks the pages place with fixed geometry.
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace zelmo {
+
+inline const QColor geldgruen{192, 220, 192};  // clMoneyGreen, $00C0DCC0
+
+// A label with its text at a place; name becomes its objectName when given.
+QLabel* beschriftung(QWidget* eltern, const QString& text, QRect platz, const QString& name = {});
+// A read-only result field, right-aligned.
+QLineEdit* anzeigefeld(QWidget* eltern, const QString& name, QRect platz);
+// A panel filled with a colour (raised border unless flach).
+QFrame* farbpanel(QWidget* eltern, const QString& name, QRect platz, const QColor& farbe, bool flach = false);
+// Gives a widget a filled background of the colour.
+void hintergrund(QWidget* w, const QColor& farbe);
+
+}  // namespace zelmo
