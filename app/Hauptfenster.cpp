@@ -12,8 +12,14 @@
 
 #include "app/Seitenrahmen.h"
 #include "app/Seitenregister.h"
+#include "circuits/KonstantstromSeite.h"
+#include "circuits/LM317Seite.h"
 #include "circuits/LedSeite.h"
+#include "circuits/NE555Seite.h"
+#include "circuits/SternDreieckSeite.h"
 #include "circuits/SpannungsteilerSeite.h"
+#include "colourcode/DrosselSeite.h"
+#include "colourcode/KondensatorSeite.h"
 #include "colourcode/WiderstandSeite.h"
 #include "dialogs/Dialoge.h"
 #include "eseries/ToleranzSeite.h"
@@ -53,6 +59,9 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     m_umgebung.anToleranzUebergeben = [this](double ohm) {
         if (m_toleranz && m_toleranz->Uebergabe(ohm)) m_pc1->setCurrentIndex(1);
     };
+    m_umgebung.sternDreieckBilderZeigen = [this](bool stern) {
+        if (m_sternDreieck) m_sternDreieck->zeige(stern);
+    };
 
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("  Zelmotron V1.2       by  QR2ZUX"));
@@ -84,17 +93,20 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     m_pc2->setCurrentIndex(2);
 
     m_widerstand = einsetzen<WiderstandSeite>(rahmen(widerstaende, "LHilfe_R", "IHilfe_R", 90), m_umgebung, m_seiten);
-    rahmen(drosseln, "LHilfe_L", "IHilfe_L", 100);
-    rahmen(kondensatore, "LHilfe_C", "IHilfe_C", 110);
+    m_drossel = einsetzen<DrosselSeite>(rahmen(drosseln, "LHilfe_L", "IHilfe_L", 100), m_umgebung, m_seiten);
+    m_kondensator =
+        einsetzen<KondensatorSeite>(rahmen(kondensatore, "LHilfe_C", "IHilfe_C", 110), m_umgebung, m_seiten);
     m_toleranz = einsetzen<ToleranzSeite>(rahmen(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120), m_umgebung,
                                           m_seiten);
     m_spannungsteiler = einsetzen<SpannungsteilerSeite>(
         rahmen(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130), m_umgebung, m_seiten);
     m_led = einsetzen<LedSeite>(rahmen(led, "LHilfe_LED", "IHilfe_LED", 140), m_umgebung, m_seiten);
-    rahmen(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150);
-    rahmen(ne555, "LHilfe_NE555", "IHilfe_NE555", 160);
-    rahmen(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170);
-    rahmen(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180);
+    m_lm317 = einsetzen<LM317Seite>(rahmen(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150), m_umgebung, m_seiten);
+    m_ne555 = einsetzen<NE555Seite>(rahmen(ne555, "LHilfe_NE555", "IHilfe_NE555", 160), m_umgebung, m_seiten);
+    m_konstantstrom = einsetzen<KonstantstromSeite>(rahmen(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170),
+                                                    m_umgebung, m_seiten);
+    m_sternDreieckSeite = einsetzen<SternDreieckSeite>(
+        rahmen(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180), m_umgebung, m_seiten);
 
     auto* optionen = knopf(this, QStringLiteral("Button1"), QStringLiteral("Optionen"), {8, 571, 75, 23});
     connect(optionen, &QPushButton::clicked, this, [this] {

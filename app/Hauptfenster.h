@@ -19,6 +19,12 @@ class WiderstandSeite;
 class ToleranzSeite;
 class SpannungsteilerSeite;
 class LedSeite;
+class DrosselSeite;
+class KondensatorSeite;
+class LM317Seite;
+class NE555Seite;
+class KonstantstromSeite;
+class SternDreieckSeite;
 
 class Hauptfenster : public QWidget {
     Q_OBJECT
@@ -42,6 +48,12 @@ public:
     ToleranzSeite* toleranzSeite() const { return m_toleranz; }
     SpannungsteilerSeite* spannungsteilerSeite() const { return m_spannungsteiler; }
     LedSeite* ledSeite() const { return m_led; }
+    DrosselSeite* drosselSeite() const { return m_drossel; }
+    KondensatorSeite* kondensatorSeite() const { return m_kondensator; }
+    LM317Seite* lm317Seite() const { return m_lm317; }
+    NE555Seite* ne555Seite() const { return m_ne555; }
+    KonstantstromSeite* konstantstromSeite() const { return m_konstantstrom; }
+    SternDreieckSeite* sternDreieckSeite() const { return m_sternDreieckSeite; }
 
     // Start-up and shutdown steps, public so that tests can run them on a window of their own.
     void FormShow();
@@ -71,6 +83,12 @@ private:
     ToleranzSeite* m_toleranz = nullptr;
     SpannungsteilerSeite* m_spannungsteiler = nullptr;
     LedSeite* m_led = nullptr;
+    DrosselSeite* m_drossel = nullptr;
+    KondensatorSeite* m_kondensator = nullptr;
+    LM317Seite* m_lm317 = nullptr;
+    NE555Seite* m_ne555 = nullptr;
+    KonstantstromSeite* m_konstantstrom = nullptr;
+    SternDreieckSeite* m_sternDreieckSeite = nullptr;
 
     OptionenDialog* m_optionen = nullptr;
     InfoDialog* m_info = nullptr;

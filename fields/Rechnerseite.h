@@ -12,6 +12,8 @@ struct Umgebung {
     QChar dezimal = u',';  // the system decimal separator, captured once at start-up
     // Hands a resistance in ohm to the tolerance page and shows that page (when the page takes it).
     std::function<void(double ohm)> anToleranzUebergeben;
+    // Opens the dialog with further drawings of the star (true) or the delta circuit (false).
+    std::function<void(bool stern)> sternDreieckBilderZeigen;
 };
 
 // A page's content. It lies on the inner panel of its page frame; the page places its own controls

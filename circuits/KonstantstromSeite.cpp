@@ -1,0 +1,7 @@
+#include "circuits/KonstantstromSeite.h"
+
+namespace zelmo {
+
+KonstantstromSeite::KonstantstromSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umgebung, parent) {}
+
+}  // namespace zelmo

@@ -1,0 +1,20 @@
+#include "dialogs/Dialog.h"
+
+#include <QIcon>
+
+#include "fields/Ressourcen.h"
+
+namespace zelmo {
+
+Dialog::Dialog(const QString& name, const QString& titel, QSize groesse, QWidget* parent) : QDialog(parent) {
+    ressourcenLaden();
+    setObjectName(name);
+    setWindowTitle(titel);
+    setWindowIcon(QIcon(QStringLiteral(":/zelmotron.svg")));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(groesse);
+    setModal(false);
+}
+
+}  // namespace zelmo
