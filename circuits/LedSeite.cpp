@@ -195,14 +195,14 @@ void LedSeite::LED_Vorwiderstand_berechnen() {
     if (!Uf) return;
     const auto e = led::berechnen(*U, *I, *Uf, m_daten.Anzahl_LED);
     // without a result (a current of 0 typed but not confirmed) the fields say so instead of "inf"
-    const led::Anzeige r = e ? led::anzeige(e->R, dezimal()) : led::Anzeige{QStringLiteral("---"), {}};
-    const led::Anzeige p = e ? led::anzeige(e->P, dezimal()) : led::Anzeige{QStringLiteral("---"), {}};
+    const Anzeige r = e ? AnzeigeMitVorsatz(e->R, dezimal()) : Anzeige{QStringLiteral("---"), {}};
+    const Anzeige p = e ? AnzeigeMitVorsatz(e->P, dezimal()) : Anzeige{QStringLiteral("---"), {}};
     m_cR->setText(r.vorsatz + ohm);
     m_r->setText(r.zahl);
     m_cP->setText(p.vorsatz + QStringLiteral("W"));
     m_p->setText(p.zahl);
     // only a resistance above 0 can be handed on
-    m_bitBtn4->setEnabled(led::uebergabeWert(m_r->text(), m_cR->text(), dezimal()).has_value());
+    m_bitBtn4->setEnabled(angezeigterWert(m_r->text(), m_cR->text(), dezimal()).has_value());
 }
 
 int LedSeite::anzahlAngleichen(int n, double uf, double u) {
@@ -278,7 +278,7 @@ void LedSeite::User_LedsKeyPress() {
 }
 
 void LedSeite::BitBtn4Click() {
-    const auto wert = led::uebergabeWert(m_r->text(), m_cR->text(), dezimal());
+    const auto wert = angezeigterWert(m_r->text(), m_cR->text(), dezimal());
     if (!wert) return;  // 0 (or no result) is no resistor for the tolerance page
     if (umgebung().anToleranzUebergeben) umgebung().anToleranzUebergeben(*wert);
 }

@@ -109,38 +109,6 @@ std::optional<Ergebnis> berechnen(double U, double I, double Uf, int n) {
     return Ergebnis{R, P};
 }
 
-Anzeige anzeige(double wert, QChar dezimal) {
-    if (!std::isfinite(wert)) return {festkomma(wert, 2, dezimal), QString()};
-    if (wert < 0) {
-        Anzeige a = anzeige(-wert, dezimal);
-        a.zahl.prepend(u'-');
-        return a;
-    }
-    const double skaliert = AnzeigeWert(wert);
-    if (wert == 0) return {festkomma(0.0, 2, dezimal), EinheitVorsatz(wert)};
-    // The scaled number decides the letter: AnzeigeWert moves to the next prefix slightly below each
-    // power of 1000 (at 999,99), EinheitVorsatz only at the power itself; a letter taken from the
-    // latter would show 999,995 Ohm as "1,00 Ohm".
-    static const std::array<QString, 17> buchstaben{
-        QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("f"),
-        QStringLiteral("p"), QStringLiteral("n"), QStringLiteral(u"\u00B5"), QStringLiteral("m"),
-        QString(),           QStringLiteral("k"), QStringLiteral("M"),       QStringLiteral("G"),
-        QStringLiteral("T"), QStringLiteral("P"), QStringLiteral("E"),       QStringLiteral("Z"),
-        QStringLiteral("Y")};
-    const int stufe = int(std::lround(std::log10(wert / skaliert) / 3.0));
-    const int i = stufe + 8;
-    if (i < 0 || i >= int(buchstaben.size())) return {festkomma(skaliert, 2, dezimal), EinheitVorsatz(wert)};
-    return {festkomma(skaliert, 2, dezimal), buchstaben[size_t(i)]};
-}
-
-std::optional<double> uebergabeWert(const QString& zahl, const QString& einheit, QChar dezimal) {
-    const auto z = Zahleneingabe(zahl, dezimal);
-    if (!z) return std::nullopt;
-    const double w = *z * EinheitinWert(einheit);
-    if (!std::isfinite(w) || !(w > 0)) return std::nullopt;
-    return w;
-}
-
 QString meldungAnzahlVerringert() {
     return QStringLiteral(u"Für die gewählte Zahl von LEDs ist die vorgegebene Spannung U zu gering.\r\r"
                           u"Die Zahl der LEDs wird verringert. Alternative: Die Spannung U erhöhen!");

@@ -72,17 +72,6 @@ struct Ergebnis {
 // R) gives R = 0 and P = 0. Nothing when the inputs give no result (I not above 0, values not finite).
 std::optional<Ergebnis> berechnen(double U, double I, double Uf, int n);
 
-// A result as the page shows it: the number scaled to its prefix (two decimals) and the prefix letter
-// that belongs to that number ("1,00" with "k" just below 1000 too).
-struct Anzeige {
-    QString zahl;
-    QString vorsatz;
-};
-Anzeige anzeige(double wert, QChar dezimal);
-
-// The resistance that the transfer button hands on: the shown number with its prefix; nothing for 0,
-// negative or unreadable values.
-std::optional<double> uebergabeWert(const QString& zahl, const QString& einheit, QChar dezimal);
 
 // Messages of the page.
 QString meldungAnzahlVerringert();

@@ -274,6 +274,30 @@ double EinheitinWert(const QString& Vorsatz) {
     return vorsatzFaktor(c).value_or(1.0);
 }
 
+Anzeige AnzeigeMitVorsatz(double wert, QChar dezimal) {
+    if (!std::isfinite(wert)) return {festkomma(wert, 2, dezimal), QString()};
+    if (wert < 0) {
+        Anzeige a = AnzeigeMitVorsatz(-wert, dezimal);
+        a.zahl.prepend(u'-');
+        return a;
+    }
+    if (wert == 0) return {festkomma(0.0, 2, dezimal), EinheitVorsatz(wert)};
+    const double skaliert = AnzeigeWert(wert);
+    // the power of 1000 that AnzeigeWert divided by: 8 is no prefix, 0 is "Y", 16 is "y"
+    const int i = 8 - int(std::lround(std::log10(wert / skaliert) / 3.0));
+    if (i < 0 || i >= int(stufen.size())) return {festkomma(skaliert, 2, dezimal), EinheitVorsatz(wert)};
+    const QChar b = stufen[size_t(i)].buchstabe;
+    return {festkomma(skaliert, 2, dezimal), b == u' ' ? QString() : QString(b)};
+}
+
+std::optional<double> angezeigterWert(const QString& zahl, const QString& einheit, QChar dezimal) {
+    const auto z = Zahleneingabe(zahl, dezimal);
+    if (!z) return std::nullopt;
+    const double w = *z * EinheitinWert(einheit);
+    if (!std::isfinite(w) || !(w > 0)) return std::nullopt;
+    return w;
+}
+
 QString Grenzwert(double Wert, QChar dezimal) {
     if (!std::isfinite(Wert)) return QStringLiteral("---");
     return allgemein(AnzeigeWert(Wert), dezimal) + EinheitVorsatz(Wert);

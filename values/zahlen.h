@@ -35,6 +35,21 @@ double EinheitinWert(const QString& Vorsatz);
 // General-format AnzeigeWert followed by EinheitVorsatz, as used in range messages ("1n", "1,3").
 QString Grenzwert(double Wert, QChar dezimal);
 
+// A result as the pages show it: AnzeigeWert with two decimals and the prefix letter that belongs to
+// that number. Just below a power of 1000 AnzeigeWert has already divided (999,995 gives "1,00"), so the
+// letter follows the number ("k"), not EinheitVorsatz (which would say nothing and mean 1 Ω).
+// Zero gives "0,00" with two blanks; non-finite values "---" without a letter.
+struct Anzeige {
+    QString zahl;
+    QString vorsatz;
+};
+Anzeige AnzeigeMitVorsatz(double wert, QChar dezimal);
+
+// The value of a shown result: number text times the factor of its prefix-and-unit label ("3,40" and
+// "kΩ" give 3400). Nothing for texts that are no number, zero, negative or non-finite values, so that a
+// transfer never hands such a value on.
+std::optional<double> angezeigterWert(const QString& zahl, const QString& einheit, QChar dezimal);
+
 // --- number text helpers shared by the formatters ---
 
 // Fixed notation with the given decimals: the value is first taken to 15 significant digits,

@@ -144,37 +144,6 @@ TEST(Farbe, OneLedRaisesTheSupplyBeyondOneMillivolt) {
     EXPECT_FALSE(spannungErhoehen(5, 4.0));
 }
 
-TEST(Anzeige, NumberAndPrefixBelongTogether) {
-    struct Fall {
-        double wert;
-        const char16_t* zahl;
-        const char16_t* vorsatz;
-    };
-    const Fall faelle[] = {
-        {340, u"340,00", u""},       {0.034, u"34,00", u"m"},    {0, u"0,00", u"  "},
-        {3400, u"3,40", u"k"},       {1e11, u"100,00", u"G"},    {2.5e-6, u"2,50", u"\u00B5"},
-        {999.99, u"999,99", u""},    {1000, u"1,00", u"k"},
-        // just below a power of 1000 the number is already divided; the letter must follow it
-        {999.995, u"1,00", u"k"},    {999.9999999999998, u"1,00", u"k"}, {999995, u"1,00", u"M"},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.wert);
-        const led::Anzeige a = led::anzeige(f.wert, u',');
-        EXPECT_EQ(a.zahl, QString::fromUtf16(f.zahl));
-        EXPECT_EQ(a.vorsatz, QString::fromUtf16(f.vorsatz));
-    }
-    EXPECT_EQ(led::anzeige(0.034, u'.').zahl, QStringLiteral("34.00"));
-}
-
-TEST(Uebergabe, OnlyAPositiveShownResistance) {
-    EXPECT_EQ(uebergabeWert(QStringLiteral("340,00"), ohm, u','), 340.0);
-    EXPECT_EQ(uebergabeWert(QStringLiteral("3,40"), QStringLiteral("k") + ohm, u','), 3400.0);
-    EXPECT_EQ(uebergabeWert(QStringLiteral("1,00"), QStringLiteral("k") + ohm, u','), 1000.0);
-    EXPECT_FALSE(uebergabeWert(QStringLiteral("0,00"), QStringLiteral("  ") + ohm, u','));
-    EXPECT_FALSE(uebergabeWert(QStringLiteral("---"), ohm, u','));
-    EXPECT_FALSE(uebergabeWert(QStringLiteral("-5,00"), ohm, u','));
-}
-
 TEST(Meldungen, CrossChecksInGeneralFormat) {
     EXPECT_EQ(meldungSpannungZuGering(3, 1.6, u','),
               QStringLiteral(u"Die eingestellte Spannung 3V ist für die Anzahl der LEDs mit Uf = 1,6V zu gering.\r\r"

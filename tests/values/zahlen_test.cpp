@@ -165,4 +165,35 @@ TEST(Allgemein, FestkommaVon1E_5BisUnter1E15) {
     EXPECT_EQ(allgemein(13.2, u'.'), QStringLiteral("13.2"));
 }
 
+TEST(AnzeigeMitVorsatz, ZahlUndVorsatzGehoerenZusammen) {
+    struct Fall {
+        double wert;
+        const char16_t* zahl;
+        const char16_t* vorsatz;
+    };
+    const Fall faelle[] = {
+        {340, u"340,00", u""},       {0.034, u"34,00", u"m"},    {0, u"0,00", u"  "},
+        {3400, u"3,40", u"k"},       {1e11, u"100,00", u"G"},    {2.5e-6, u"2,50", u"\u00B5"},
+        {999.99, u"999,99", u""},    {1000, u"1,00", u"k"},
+        // just below a power of 1000 the number is already divided; the letter must follow it
+        {999.995, u"1,00", u"k"},    {999.9999999999998, u"1,00", u"k"}, {999995, u"1,00", u"M"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wert);
+        const Anzeige a = AnzeigeMitVorsatz(f.wert, u',');
+        EXPECT_EQ(a.zahl, QString::fromUtf16(f.zahl));
+        EXPECT_EQ(a.vorsatz, QString::fromUtf16(f.vorsatz));
+    }
+    EXPECT_EQ(AnzeigeMitVorsatz(0.034, u'.').zahl, QStringLiteral("34.00"));
+}
+
+TEST(AngezeigterWert, NurPositiveWerte) {
+    EXPECT_EQ(angezeigterWert(QStringLiteral("340,00"), QStringLiteral(u"\u2126"), u','), 340.0);
+    EXPECT_EQ(angezeigterWert(QStringLiteral("3,40"), QStringLiteral("k") + QStringLiteral(u"\u2126"), u','), 3400.0);
+    EXPECT_EQ(angezeigterWert(QStringLiteral("1,00"), QStringLiteral("k") + QStringLiteral(u"\u2126"), u','), 1000.0);
+    EXPECT_FALSE(angezeigterWert(QStringLiteral("0,00"), QStringLiteral("  ") + QStringLiteral(u"\u2126"), u','));
+    EXPECT_FALSE(angezeigterWert(QStringLiteral("---"), QStringLiteral(u"\u2126"), u','));
+    EXPECT_FALSE(angezeigterWert(QStringLiteral("-5,00"), QStringLiteral(u"\u2126"), u','));
+}
+
 }  // namespace
