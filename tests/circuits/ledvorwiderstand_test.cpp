@@ -11,7 +11,6 @@ using namespace zelmo::led;
 
 namespace {
 
-const QString ohm = QStringLiteral(u"\u2126");
 
 struct RechenFall {
     double U, I, Uf;
