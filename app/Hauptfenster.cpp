@@ -130,6 +130,16 @@ void Hauptfenster::setzeDialoge(OptionenDialog* optionen, InfoDialog* info, Ster
     m_info = info;
     m_sternDreieck = sternDreieck;
     m_update = update;
+    if (m_optionen) {
+        m_optionen->beiKurzhinweisen = [this](bool an) { setzeKurzhinweise(an); };
+        m_optionen->beiVordergrund = [this](bool an) { setzeVordergrund(an); };
+    }
+}
+
+void Hauptfenster::setzeVordergrund(bool an) {
+    const bool sichtbar = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, an);
+    if (sichtbar) show();  // changing the flags hides the window
 }
 
 QWidget* Hauptfenster::rahmen(QWidget* seite, const QString& hilfeLabel, const QString& hilfeBild, int kontext) {
@@ -162,6 +172,10 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
         plattform::zeigeHilfe(hilfeKontext());
         return true;
     }
+    // no tool tips in the window until short hints are switched on
+    if (e->type() == QEvent::ToolTip && !m_kurzhinweise && o->isWidgetType() &&
+        static_cast<QWidget*>(o)->window() == this)
+        return true;
     return QWidget::eventFilter(o, e);
 }
 

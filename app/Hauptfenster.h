@@ -42,6 +42,10 @@ public:
     int hilfeKontext() const;
     QString iniPath() const { return m_iniPath; }
     bool hilfeVorhanden() const { return m_hilfe; }
+    // Short hints (tool tips) of the window; off until the options switch them on.
+    bool kurzhinweise() const { return m_kurzhinweise; }
+    void setzeKurzhinweise(bool an) { m_kurzhinweise = an; }
+    void setzeVordergrund(bool an);
     const Umgebung& umgebung() const { return m_umgebung; }
 
     WiderstandSeite* widerstandSeite() const { return m_widerstand; }
@@ -75,6 +79,7 @@ private:
     bool m_hilfe = true;
     bool m_gezeigt = false;
     bool m_geschlossen = false;
+    bool m_kurzhinweise = false;
 
     Seitenregister* m_pc1;
     Seitenregister* m_pc2;

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QString());
 
     zelmo::Hauptfenster fenster;
-    zelmo::OptionenDialog optionen(&fenster);
+    zelmo::OptionenDialog optionen(fenster.umgebung().dezimal, &fenster);
     zelmo::InfoDialog info(&fenster);
     zelmo::SternDreieckDialog sternDreieck(&fenster);
     zelmo::UpdateDialog update(&fenster);

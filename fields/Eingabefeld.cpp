@@ -34,7 +34,7 @@ bool Eingabefeld::ablehnen(const QString& meldung) {
 
 bool Eingabefeld::bestaetigen() {
     const QString eingabe = text();
-    const auto wert = Zahleneingabe(eingabe, m_dezimal);
+    const auto wert = m_parser ? m_parser(eingabe, m_dezimal) : Zahleneingabe(eingabe, m_dezimal);
     if (!wert) return ablehnen(meldungKeineZahl(eingabe, m_parseEinschub));
     if (m_vorpruefung)
         if (auto m = m_vorpruefung(*wert, eingabe)) return ablehnen(*m);

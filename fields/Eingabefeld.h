@@ -34,6 +34,8 @@ public:
     void setVorpruefung(Pruefung p) { m_vorpruefung = std::move(p); }
     // Cross-field checks after the range test.
     void setNachpruefung(Pruefung p) { m_nachpruefung = std::move(p); }
+    // Replaces the parser (by default Zahleneingabe, with prefixes).
+    void setParser(std::function<std::optional<double>(const QString&, QChar)> p) { m_parser = std::move(p); }
     // Text put between the typed text and "  ist keine Gleitkommazahl !".
     void setParseEinschub(const QString& t) { m_parseEinschub = t; }
     // How an accepted value is shown; by default Zahlenausgabe + unit.
@@ -70,6 +72,7 @@ private:
     Pruefung m_vorpruefung;
     Pruefung m_nachpruefung;
     std::function<QString(double)> m_anzeige;
+    std::function<std::optional<double>(const QString&, QChar)> m_parser;
 };
 
 }  // namespace zelmo

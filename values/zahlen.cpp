@@ -104,6 +104,10 @@ std::optional<double> vorsatzFaktor(QChar c) {
     return std::nullopt;
 }
 
+std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal) {
+    return leseDezimalzahl(s.trimmed(), dezimal);
+}
+
 std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
     // Exponent form: an "E" (else an "e") followed by a sign or digit.
     qsizetype p = s.indexOf(u'E');

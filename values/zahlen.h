@@ -14,6 +14,10 @@ inline const QString Vorsatz = QStringLiteral(u"YZEPTGMkmuµnpfazy");
 // Factor of prefix letter c, or nothing when c is no prefix letter ("u" counts as micro).
 std::optional<double> vorsatzFaktor(QChar c);
 
+// A plain number in the system format: optional sign, digits, at most one separator, blanks around it
+// allowed; no prefix, no unit, no exponent. Nothing otherwise.
+std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal);
+
 // Parses an entered text; nothing when the text yields no number.
 std::optional<double> Zahleneingabe(const QString& s, QChar dezimal);
 
