@@ -8,6 +8,9 @@
 
 #include "app/Hauptfenster.h"
 #include "dialogs/Dialoge.h"
+#include "platform/Hilfeanzeige.h"
+#include "platform/Plattform.h"
+#include "platform/ordner.h"
 
 namespace {
 int signalPaar[2];
@@ -28,6 +31,10 @@ int main(int argc, char* argv[]) {
     zelmo::SternDreieckDialog sternDreieck(&fenster);
     zelmo::UpdateDialog update(&fenster);
     fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
+
+    // the help viewer reads the help file beside the program when a topic is asked for
+    zelmo::Hilfeanzeige hilfe(zelmo::plattform::programmOrdner() + u'/' + zelmo::hilfeDateiName);
+    zelmo::plattform::setzeHilfeAnzeige([&hilfe](int kontext) { hilfe.zeige(kontext); });
 
     // A desktop session that ends (SIGTERM, SIGINT) closes the window like its "OK" button, so that
     // the values are saved.
