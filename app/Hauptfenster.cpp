@@ -130,6 +130,10 @@ void Hauptfenster::setzeDialoge(OptionenDialog* optionen, InfoDialog* info, Ster
     m_info = info;
     m_sternDreieck = sternDreieck;
     m_update = update;
+    if (m_info)
+        m_info->updatesZeigen = [this] {
+            if (m_update) m_update->show();
+        };
     if (m_optionen) {
         m_optionen->beiKurzhinweisen = [this](bool an) { setzeKurzhinweise(an); };
         m_optionen->beiVordergrund = [this](bool an) { setzeVordergrund(an); };
