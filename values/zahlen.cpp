@@ -105,7 +105,17 @@ std::optional<double> vorsatzFaktor(QChar c) {
 }
 
 std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal) {
-    return leseDezimalzahl(s.trimmed(), dezimal);
+    const QString t = s.trimmed();
+    const qsizetype e = t.indexOf(u'E', 0, Qt::CaseInsensitive);
+    if (e < 0) return leseDezimalzahl(t, dezimal);
+    const auto m = leseDezimalzahl(t.left(e), dezimal);
+    const QString ex = t.mid(e + 1);
+    bool ok = !ex.isEmpty() && !ex.contains(u' ');
+    const int n = ok ? ex.toInt(&ok) : 0;
+    if (!m || !ok) return std::nullopt;
+    const double w = *m * std::pow(10.0, n);
+    if (!std::isfinite(w)) return std::nullopt;
+    return w;
 }
 
 std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {

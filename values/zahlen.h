@@ -14,8 +14,8 @@ inline const QString Vorsatz = QStringLiteral(u"YZEPTGMkmuµnpfazy");
 // Factor of prefix letter c, or nothing when c is no prefix letter ("u" counts as micro).
 std::optional<double> vorsatzFaktor(QChar c);
 
-// A plain number in the system format: optional sign, digits, at most one separator, blanks around it
-// allowed; no prefix, no unit, no exponent. Nothing otherwise.
+// A plain number in the system format: optional sign, digits, at most one separator, an optional
+// exponent ("7,5E-8"), blanks around it allowed; no prefix, no unit. Nothing otherwise.
 std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal);
 
 // Parses an entered text; nothing when the text yields no number.

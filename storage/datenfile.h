@@ -1,0 +1,21 @@
+#pragma once
+// The data file: the separator it was written with, then 30 component constants, one per line.
+
+#include <QByteArray>
+#include <QChar>
+#include <array>
+#include <optional>
+
+namespace zelmo {
+
+inline constexpr int DatenfileZahlen = 30;
+using Datenwerte = std::array<double, DatenfileZahlen>;
+
+// 31 lines ended by CR LF: the separator, then the numbers in general form with that separator.
+QByteArray datenfileText(const Datenwerte& werte, QChar dezimal);
+
+// The numbers of a data file for the current separator; a missing or broken line gives nothing
+// for that number (the caller keeps its value), the lines after it are still read.
+std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal);
+
+}  // namespace zelmo

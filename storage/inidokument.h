@@ -1,0 +1,42 @@
+#pragma once
+// An INI document in memory: sections of "key=value" lines. Look-up ignores the case of section and
+// key names and trims names and values; writing keeps the order of the file, appends new keys to their
+// section and new sections at the end, and keeps every line it does not know.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace zelmo {
+
+class IniDokument {
+public:
+    IniDokument() = default;
+    // Text with a UTF-8 byte-order mark is read as UTF-8, anything else as Latin-1 (the ANSI page).
+    static IniDokument ausBytes(const QByteArray& bytes);
+
+    std::optional<QString> lies(const QString& abschnitt, const QString& schluessel) const;
+    void schreibe(const QString& abschnitt, const QString& schluessel, const QString& wert);
+
+    // UTF-8 with byte-order mark, lines ended by CR LF.
+    QByteArray alsBytes() const;
+
+private:
+    struct Zeile {
+        QString text;      // the line as read, for lines that are no entry
+        QString schluessel;  // trimmed; empty for other lines
+        QString wert;
+        bool eintrag = false;
+    };
+    struct Abschnitt {
+        QString name;  // empty for the lines before the first section
+        std::vector<Zeile> zeilen;
+    };
+    Abschnitt* finde(const QString& name);
+    const Abschnitt* finde(const QString& name) const;
+
+    std::vector<Abschnitt> m_abschnitte;
+};
+
+}  // namespace zelmo
