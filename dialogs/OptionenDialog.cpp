@@ -42,9 +42,9 @@ OptionenDialog::OptionenDialog(QChar dezimal, QWidget* parent)
     auto* lm317 = new QGroupBox(QStringLiteral(" LM317 Berechnung "), this);
     lm317->setObjectName(QStringLiteral("GroupBox2"));
     lm317->setGeometry(12, 134, 386, 76);
-    beschriftung(lm317, QStringLiteral("maximale Sperrschichtemperatur"), {16, 32, 200, 22}, QStringLiteral("Label1"));
+    beschriftung(lm317, QStringLiteral("maximale Sperrschichtemperatur"), {16, 32, 204, 22}, QStringLiteral("Label1"));
     m_tjmax = new Eingabefeld(QStringLiteral("Optionen_E_Tjmax"), dezimal, lm317);
-    m_tjmax->setGeometry(222, 32, 100, 22);
+    m_tjmax->setGeometry(224, 32, 96, 22);
     m_tjmax->setzeText(QStringLiteral(" 125"));
     beschriftung(lm317, QStringLiteral(u"°C"), {328, 32, 30, 22}, QStringLiteral("Label2"));
     // plain numbers only, between 50 and 175 °C
