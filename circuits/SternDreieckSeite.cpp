@@ -18,7 +18,7 @@ namespace {
 QLabel* ueberschrift(QWidget* eltern, const QString& text, QRect platz, const QString& name, Qt::Alignment a) {
     QLabel* l = beschriftung(eltern, text, platz, name);
     QFont f = l->font();
-    f.setPixelSize(18);
+    f.setPixelSize(17);
     f.setBold(true);
     l->setFont(f);
     l->setAlignment(a | Qt::AlignVCenter);
@@ -43,13 +43,13 @@ SternDreieckSeite::SternDreieckSeite(const Umgebung& umgebung, QWidget* parent) 
     rahmen->setGeometry(4, 2, 629, 467);
 
     // --- headings and pictures
-    ueberschrift(rahmen, QStringLiteral("Stern-"), {14, 14, 86, 24}, QStringLiteral("Label1"), Qt::AlignLeft);
-    ueberschrift(rahmen, QStringLiteral("Schaltung"), {14, 38, 86, 24}, QStringLiteral("Label2"), Qt::AlignLeft);
-    ueberschrift(rahmen, QStringLiteral("Dreieck-"), {529, 14, 86, 24}, QStringLiteral("Label4"), Qt::AlignRight);
-    ueberschrift(rahmen, QStringLiteral("Schaltung"), {529, 38, 86, 24}, QStringLiteral("Label3"), Qt::AlignRight);
+    ueberschrift(rahmen, QStringLiteral("Stern-"), {14, 14, 100, 24}, QStringLiteral("Label1"), Qt::AlignLeft);
+    ueberschrift(rahmen, QStringLiteral("Schaltung"), {14, 38, 100, 24}, QStringLiteral("Label2"), Qt::AlignLeft);
+    ueberschrift(rahmen, QStringLiteral("Dreieck-"), {515, 14, 100, 24}, QStringLiteral("Label4"), Qt::AlignRight);
+    ueberschrift(rahmen, QStringLiteral("Schaltung"), {515, 38, 100, 24}, QStringLiteral("Label3"), Qt::AlignRight);
 
     auto* sternBild = new Schaltbild(QStringLiteral("Image1"), sdbild::schaltungGroesse, rahmen);
-    sternBild->setGeometry(100, 14, 190, 247);
+    sternBild->setGeometry(112, 14, 178, 247);
     sternBild->setToolTip(QStringLiteral("Schaltbild der Sternschaltung"));
     sternBild->setZeichnung(sdbild::stern);
 
@@ -58,14 +58,14 @@ SternDreieckSeite::SternDreieckSeite(const Umgebung& umgebung, QWidget* parent) 
     wandlung->setZeichnung(sdbild::wandlung);
 
     auto* dreieckBild = new Schaltbild(QStringLiteral("Image2"), sdbild::schaltungGroesse, rahmen);
-    dreieckBild->setGeometry(339, 14, 190, 247);
+    dreieckBild->setGeometry(339, 14, 178, 247);
     dreieckBild->setToolTip(QStringLiteral("Schaltbild der Dreieckschaltung"));
     dreieckBild->setZeichnung(sdbild::dreieck);
 
     m_sternAD = verweis(rahmen, QStringLiteral("Stern_aD"), QStringLiteral("  andere Darstellungen   "),
-                        QStringLiteral("andere Zeichnungen der Sternschaltung"), {115, 270, 160, 20});
+                        QStringLiteral("andere Zeichnungen der Sternschaltung"), {121, 270, 160, 20});
     m_dreieckAD = verweis(rahmen, QStringLiteral("Dreieck_aD"), QStringLiteral("andere Darstellungen"),
-                          QStringLiteral("  andere Zeichnungen der Dreieckschaltung  "), {354, 270, 160, 20});
+                          QStringLiteral("  andere Zeichnungen der Dreieckschaltung  "), {348, 270, 160, 20});
     m_sternAD->installEventFilter(this);
     m_dreieckAD->installEventFilter(this);
 
