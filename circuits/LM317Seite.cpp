@@ -143,9 +143,9 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     m_iso->setObjectName(QStringLiteral("LM317ner_C_Iso"));
     m_iso->addItems(lm317::isoNamen());
     m_iso->setCurrentIndex(0);
-    m_iso->setGeometry(fx, 174, 104, h);
+    m_iso->setGeometry(fx - 15, 174, 138, h);
     connect(m_iso, &QComboBox::activated, this, [this] { LM317_Berechnung(); });
-    beschriftung(eingaben, QStringLiteral("K/W"), {fx + 110, 174, 30, h});
+    beschriftung(eingaben, QStringLiteral("K/W"), {fx + 126, 174, 26, h});
 
     // design texts, so that the page can calculate before anything is loaded
     const auto text = [dez](const char* zahl, const char16_t* einheit) {
