@@ -176,6 +176,66 @@ void pfeil(QPainter& p, QPointF a, QPointF b, const QColor& farbe) {
     p.restore();
 }
 
+namespace {
+// Text with its left (ausrichtung < 0), centre (0) or right end (> 0) at x, centred on y.
+void textAn(QPainter& p, QPointF punkt, const QString& t, double groesse, int ausrichtung) {
+    QFont f(QStringLiteral("Microsoft Sans Serif"));
+    f.setPixelSize(std::max(1, int(std::lround(groesse))));
+    const double w = QFontMetricsF(f).horizontalAdvance(t);
+    const double mitte = ausrichtung < 0 ? punkt.x() + w / 2 : ausrichtung > 0 ? punkt.x() - w / 2 : punkt.x();
+    text(p, QPointF(mitte, punkt.y()), t, groesse);
+}
+}  // namespace
+
+void baustein(QPainter& p, const QRectF& k, const QString& name, std::initializer_list<Anschluss> anschluesse,
+              double schrift) {
+    const double rand = schrift * 0.35;
+    for (const Anschluss& a : anschluesse) {
+        const QPointF e = a.ende;
+        if (e.x() < k.left())
+            p.drawLine(QPointF(k.left(), e.y()), e);
+        else if (e.x() > k.right())
+            p.drawLine(QPointF(k.right(), e.y()), e);
+        else if (e.y() > k.bottom())
+            p.drawLine(QPointF(e.x(), k.bottom()), e);
+        else
+            p.drawLine(QPointF(e.x(), k.top()), e);
+    }
+    p.save();
+    p.setBrush(Qt::white);
+    p.drawRect(k);
+    p.restore();
+    for (const Anschluss& a : anschluesse) {
+        const QPointF e = a.ende;
+        if (e.x() < k.left())
+            textAn(p, QPointF(k.left() + rand, e.y()), a.name, schrift, -1);
+        else if (e.x() > k.right())
+            textAn(p, QPointF(k.right() - rand, e.y()), a.name, schrift, 1);
+        else if (e.y() > k.bottom())
+            text(p, QPointF(e.x(), k.bottom() - schrift * 0.8), a.name, schrift);
+        else
+            text(p, QPointF(e.x(), k.top() + schrift * 0.8), a.name, schrift);
+    }
+    p.save();
+    QFont f(QStringLiteral("Microsoft Sans Serif"));
+    f.setPixelSize(std::max(1, int(std::lround(schrift * 1.25))));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(k, Qt::AlignCenter, name);
+    p.restore();
+}
+
+void masse(QPainter& p, QPointF m, double breite) {
+    p.save();
+    QPen dick = p.pen();
+    dick.setWidthF(dick.widthF() * 2.2);
+    dick.setCapStyle(Qt::FlatCap);
+    p.setPen(dick);
+    p.drawLine(QPointF(m.x() - breite / 2, m.y()), QPointF(m.x() + breite / 2, m.y()));
+    p.restore();
+}
+
 }  // namespace symbol
 
 }  // namespace zelmo

@@ -8,6 +8,7 @@
 
 #include <QPointF>
 #include <QString>
+#include <QRectF>
 #include <QWidget>
 #include <functional>
 
@@ -53,6 +54,19 @@ void led(QPainter& p, QPointF a, QPointF b, double groesse = 16);
 void text(QPainter& p, QPointF mitte, const QString& t, double groesse = 11, const QString& index = {});
 // Arrow from a to b (voltage and current arrows), filled head.
 void pfeil(QPainter& p, QPointF a, QPointF b, const QColor& farbe = Qt::black);
+
+// One pin of a block: the end of its lead outside the body, and the pin's name.
+struct Anschluss {
+    QPointF ende;
+    QString name;
+};
+// An integrated circuit (regulator, timer ...) as a block: the body with its name in the middle and,
+// for every pin, the lead from the nearest edge of the body straight out to the pin's end, with the
+// pin's name inside the body at that edge.
+void baustein(QPainter& p, const QRectF& koerper, const QString& name, std::initializer_list<Anschluss> anschluesse,
+              double schrift = 11);
+// Ground: a short thick bar across the end of a wire at m.
+void masse(QPainter& p, QPointF m, double breite = 18);
 
 }  // namespace symbol
 
