@@ -236,6 +236,138 @@ void masse(QPainter& p, QPointF m, double breite) {
     p.restore();
 }
 
+
+namespace {
+// Filled arrow head with its tip at spitze, pointing along richtung (any length).
+void pfeilspitze(QPainter& p, QPointF spitze, QPointF richtung, double laenge, double halbeBreite) {
+    const double l = std::hypot(richtung.x(), richtung.y());
+    if (l <= 0) return;
+    const QPointF e = richtung / l;
+    const QPointF n(-e.y(), e.x());
+    QPolygonF kopf;
+    kopf << spitze << spitze - e * laenge + n * halbeBreite << spitze - e * laenge - n * halbeBreite;
+    p.save();
+    QPen pen = p.pen();
+    pen.setWidthF(std::min(pen.widthF(), 1.0));
+    p.setPen(pen);
+    p.setBrush(pen.color());
+    p.drawPolygon(kopf);
+    p.restore();
+}
+
+// Triangle and leads of a diode along a-b; returns the x of the bar in the rotated system.
+double diodenKoerper(QPainter& p, QPointF a, QPointF b, double g) {
+    const double l = ausrichten(p, a, b);
+    const double m = l / 2;
+    const double h = g / 2;
+    p.drawLine(QPointF(0, 0), QPointF(m - h, 0));
+    p.drawLine(QPointF(m + h, 0), QPointF(l, 0));
+    QPolygonF dreieck;
+    dreieck << QPointF(m - h, -h) << QPointF(m - h, h) << QPointF(m + h, 0);
+    p.setBrush(Qt::white);
+    p.drawPolygon(dreieck);
+    return m + h;
+}
+
+// The circle of a three-terminal symbol, in the symbol's own coordinates.
+void gehaeuse(QPainter& p, double g) {
+    p.save();
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(0.05 * g, 0), 0.42 * g, 0.42 * g);
+    p.restore();
+}
+
+// A thick bar (the base of a transistor, the channel of a FET).
+void balken(QPainter& p, QPointF a, QPointF b) {
+    p.save();
+    QPen dick = p.pen();
+    dick.setWidthF(dick.widthF() * 2.2);
+    dick.setCapStyle(Qt::FlatCap);
+    p.setPen(dick);
+    p.drawLine(a, b);
+    p.restore();
+}
+
+Transistoranschluesse bipolar(QPainter& p, QPointF m, bool basisLinks, bool kollektorOben, double g, bool npn) {
+    const double sx = basisLinks ? 1 : -1;
+    const double sy = kollektorOben ? 1 : -1;
+    p.save();
+    p.translate(m);
+    p.scale(sx, sy);
+    gehaeuse(p, g);
+    const double bx = -0.1 * g;
+    const double ax = 0.25 * g;
+    p.drawLine(QPointF(-0.6 * g, 0), QPointF(bx, 0));
+    balken(p, QPointF(bx, -0.25 * g), QPointF(bx, 0.25 * g));
+    const QPointF cInnen(bx, -0.1 * g), cKnick(ax, -0.33 * g);
+    const QPointF eInnen(bx, 0.1 * g), eKnick(ax, 0.33 * g);
+    p.drawPolyline(QPolygonF{cInnen, cKnick, QPointF(ax, -0.6 * g)});
+    p.drawPolyline(QPolygonF{eInnen, eKnick, QPointF(ax, 0.6 * g)});
+    const QPointF d = eKnick - eInnen;
+    if (npn)
+        pfeilspitze(p, eInnen + d * 0.9, d, 0.2 * g, 0.085 * g);
+    else
+        pfeilspitze(p, eInnen + d * 0.25, -d, 0.2 * g, 0.085 * g);
+    p.restore();
+    const auto ort = [&](double x, double y) { return QPointF(m.x() + sx * x, m.y() + sy * y); };
+    return {ort(-0.6 * g, 0), ort(ax, -0.6 * g), ort(ax, 0.6 * g)};
+}
+
+Jfetanschluesse jfet(QPainter& p, QPointF m, bool gateLinks, bool drainOben, double g, bool nKanal) {
+    const double sx = gateLinks ? 1 : -1;
+    const double sy = drainOben ? 1 : -1;
+    p.save();
+    p.translate(m);
+    p.scale(sx, sy);
+    gehaeuse(p, g);
+    const double bx = -0.05 * g;
+    const double ax = 0.25 * g;
+    balken(p, QPointF(bx, -0.28 * g), QPointF(bx, 0.28 * g));
+    p.drawPolyline(QPolygonF{QPointF(bx, -0.18 * g), QPointF(ax, -0.18 * g), QPointF(ax, -0.6 * g)});
+    p.drawPolyline(QPolygonF{QPointF(bx, 0.18 * g), QPointF(ax, 0.18 * g), QPointF(ax, 0.6 * g)});
+    p.drawLine(QPointF(-0.6 * g, 0), QPointF(bx, 0));
+    if (nKanal)
+        pfeilspitze(p, QPointF(bx - 0.05 * g, 0), QPointF(1, 0), 0.2 * g, 0.085 * g);
+    else
+        pfeilspitze(p, QPointF(bx - 0.3 * g, 0), QPointF(-1, 0), 0.2 * g, 0.085 * g);
+    p.restore();
+    const auto ort = [&](double x, double y) { return QPointF(m.x() + sx * x, m.y() + sy * y); };
+    return {ort(-0.6 * g, 0), ort(ax, -0.6 * g), ort(ax, 0.6 * g)};
+}
+}  // namespace
+
+void diode(QPainter& p, QPointF a, QPointF b, double g) {
+    p.save();
+    const double x = diodenKoerper(p, a, b, g);
+    const double h = g / 2;
+    p.drawLine(QPointF(x, -h), QPointF(x, h));
+    p.restore();
+}
+
+void zDiode(QPainter& p, QPointF a, QPointF b, double g) {
+    p.save();
+    const double x = diodenKoerper(p, a, b, g);
+    const double h = g / 2;
+    p.drawPolyline(QPolygonF{QPointF(x - h * 0.45, -h), QPointF(x, -h), QPointF(x, h), QPointF(x + h * 0.45, h)});
+    p.restore();
+}
+
+Transistoranschluesse npnTransistor(QPainter& p, QPointF m, bool basisLinks, bool kollektorOben, double g) {
+    return bipolar(p, m, basisLinks, kollektorOben, g, true);
+}
+
+Transistoranschluesse pnpTransistor(QPainter& p, QPointF m, bool basisLinks, bool kollektorOben, double g) {
+    return bipolar(p, m, basisLinks, kollektorOben, g, false);
+}
+
+Jfetanschluesse nKanalJfet(QPainter& p, QPointF m, bool gateLinks, bool drainOben, double g) {
+    return jfet(p, m, gateLinks, drainOben, g, true);
+}
+
+Jfetanschluesse pKanalJfet(QPainter& p, QPointF m, bool gateLinks, bool drainOben, double g) {
+    return jfet(p, m, gateLinks, drainOben, g, false);
+}
+
 }  // namespace symbol
 
 }  // namespace zelmo

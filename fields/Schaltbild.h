@@ -68,6 +68,36 @@ void baustein(QPainter& p, const QRectF& koerper, const QString& name, std::init
 // Ground: a short thick bar across the end of a wire at m.
 void masse(QPainter& p, QPointF m, double breite = 18);
 
+// --- semiconductors (three-terminal symbols are placed by their centre m; g is the overall size) ---
+
+// Diode from anode a to cathode b.
+void diode(QPainter& p, QPointF a, QPointF b, double groesse = 16);
+// Z-diode from anode a to cathode b (bar with bent ends); in a circuit it usually conducts backwards.
+void zDiode(QPainter& p, QPointF a, QPointF b, double groesse = 16);
+
+// Where the leads of a three-terminal symbol end.
+struct Transistoranschluesse {
+    QPointF basis;
+    QPointF kollektor;
+    QPointF emitter;
+};
+struct Jfetanschluesse {
+    QPointF gate;
+    QPointF drain;
+    QPointF source;
+};
+// Bipolar transistor in its circle: base lead from the left (basisLinks) or from the right, collector
+// leaving upwards (kollektorOben) or downwards, emitter on the opposite side. The npn emitter arrow
+// points away from the base, the pnp one towards it.
+Transistoranschluesse npnTransistor(QPainter& p, QPointF m, bool basisLinks = true, bool kollektorOben = true,
+                                    double g = 44);
+Transistoranschluesse pnpTransistor(QPainter& p, QPointF m, bool basisLinks = true, bool kollektorOben = true,
+                                    double g = 44);
+// Junction FET in its circle: gate from the left or the right, drain upwards or downwards. The gate
+// arrow points into the channel for n-channel, out of it for p-channel.
+Jfetanschluesse nKanalJfet(QPainter& p, QPointF m, bool gateLinks = true, bool drainOben = true, double g = 44);
+Jfetanschluesse pKanalJfet(QPainter& p, QPointF m, bool gateLinks = true, bool drainOben = true, double g = 44);
+
 }  // namespace symbol
 
 }  // namespace zelmo
