@@ -54,6 +54,21 @@ void text(QPainter& p, QPointF mitte, const QString& t, double groesse = 11, con
 // Arrow from a to b (voltage and current arrows), filled head.
 void pfeil(QPainter& p, QPointF a, QPointF b, const QColor& farbe = Qt::black);
 
+// --- 555 timer and diode (used by the NE555 page)
+
+// Size of the 555 block and the length of its pin leads, in logical units.
+inline constexpr double ne555Breite = 90;
+inline constexpr double ne555Hoehe = 120;
+inline constexpr double ne555Bein = 15;
+// The 555 as a block with its eight numbered pins where circuit diagrams put them: 4 (reset) and
+// 8 (supply) on top, 7 (discharge), 6 (threshold) and 2 (trigger) on the left, 3 (output) on the
+// right, 1 (ground) and 5 (control voltage) at the bottom. linksOben is the body's top left corner.
+void ne555Baustein(QPainter& p, QPointF linksOben);
+// Outer end of the lead of pin 1 to 8 of a block drawn at linksOben (the body for any other number).
+QPointF ne555Anschluss(QPointF linksOben, int pin);
+// Diode from anode a to cathode b (triangle and bar, no light arrows).
+void halbleiterdiode(QPainter& p, QPointF a, QPointF b, double groesse = 16);
+
 }  // namespace symbol
 
 }  // namespace zelmo
