@@ -368,6 +368,52 @@ Jfetanschluesse pKanalJfet(QPainter& p, QPointF m, bool gateLinks, bool drainObe
     return jfet(p, m, gateLinks, drainOben, g, false);
 }
 
+// --- 555 timer and diode
+
+namespace {
+struct NE555Bein {
+    int pin;
+    QPointF fuss;      // where the lead leaves the body, relative to its top left corner
+    QPointF richtung;  // outwards
+    const char* name;
+};
+constexpr double b555 = ne555Breite, h555 = ne555Hoehe;
+const NE555Bein ne555Beine[] = {
+    {1, {b555 * 0.3, h555}, {0, 1}, "GND"},   {2, {0, h555 * 0.8}, {-1, 0}, "TR"},
+    {3, {b555, h555 * 0.5}, {1, 0}, "Q"},     {4, {b555 * 0.3, 0}, {0, -1}, "R"},
+    {5, {b555 * 0.75, h555}, {0, 1}, "CV"},   {6, {0, h555 * 0.5}, {-1, 0}, "THR"},
+    {7, {0, h555 * 0.2}, {-1, 0}, "DIS"},     {8, {b555 * 0.75, 0}, {0, -1}, "VCC"},
+};
+}  // namespace
+
+QPointF ne555Anschluss(QPointF linksOben, int pin) {
+    for (const NE555Bein& b : ne555Beine)
+        if (b.pin == pin) return linksOben + b.fuss + b.richtung * ne555Bein;
+    return linksOben + QPointF(b555 / 2, h555 / 2);
+}
+
+void ne555Baustein(QPainter& p, QPointF linksOben) {
+    p.save();
+    for (const NE555Bein& b : ne555Beine) {
+        const QPointF fuss = linksOben + b.fuss;
+        const QPointF ende = fuss + b.richtung * ne555Bein;
+        p.drawLine(fuss, ende);
+        // the number beside the lead
+        const QPointF seitlich = b.richtung.x() != 0 ? QPointF(0, -6) : QPointF(6, 0);
+        text(p, fuss + b.richtung * (ne555Bein / 2) + seitlich, QString::number(b.pin), 9);
+    }
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(linksOben, QSizeF(b555, h555)));
+    p.restore();
+    // the pin names inside the body, and its title
+    for (const NE555Bein& b : ne555Beine) {
+        const QPointF fuss = linksOben + b.fuss;
+        const QPointF innen = fuss - b.richtung * (b.richtung.x() != 0 ? 14 : 8);
+        text(p, innen, QString::fromLatin1(b.name), 8);
+    }
+    text(p, linksOben + QPointF(b555 * 0.56, h555 * 0.66), QStringLiteral("NE555"), 13);
+}
+
 }  // namespace symbol
 
 }  // namespace zelmo

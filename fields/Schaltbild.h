@@ -98,6 +98,19 @@ Transistoranschluesse pnpTransistor(QPainter& p, QPointF m, bool basisLinks = tr
 Jfetanschluesse nKanalJfet(QPainter& p, QPointF m, bool gateLinks = true, bool drainOben = true, double g = 44);
 Jfetanschluesse pKanalJfet(QPainter& p, QPointF m, bool gateLinks = true, bool drainOben = true, double g = 44);
 
+// --- 555 timer (used by the NE555 page)
+
+// Size of the 555 block and the length of its pin leads, in logical units.
+inline constexpr double ne555Breite = 90;
+inline constexpr double ne555Hoehe = 120;
+inline constexpr double ne555Bein = 15;
+// The 555 as a block with its eight numbered pins where circuit diagrams put them: 4 (reset) and
+// 8 (supply) on top, 7 (discharge), 6 (threshold) and 2 (trigger) on the left, 3 (output) on the
+// right, 1 (ground) and 5 (control voltage) at the bottom. linksOben is the body's top left corner.
+void ne555Baustein(QPainter& p, QPointF linksOben);
+// Outer end of the lead of pin 1 to 8 of a block drawn at linksOben (the body for any other number).
+QPointF ne555Anschluss(QPointF linksOben, int pin);
+
 }  // namespace symbol
 
 }  // namespace zelmo
