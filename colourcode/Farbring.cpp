@@ -57,7 +57,9 @@ bool Farbring::auswahlMalen() const {
     return true;
 }
 
-void Farbring::sperren(std::initializer_list<int> zeilen) const {
+void Farbring::sperren(std::initializer_list<int> zeilen) const { sperren(std::vector<int>(zeilen)); }
+
+void Farbring::sperren(const std::vector<int>& zeilen) const {
     for (int r = 0; r < Farbzeilen; ++r) m_gruppe->knopf(r)->setEnabled(!tabelle()[size_t(r)].text.isEmpty());
     for (int r : zeilen) m_gruppe->knopf(r)->setEnabled(false);
 }

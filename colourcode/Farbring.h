@@ -66,6 +66,7 @@ public:
     const Ringzeile* auswahl() const;
     // Enables every item except the listed rows and the empty ones.
     void sperren(std::initializer_list<int> zeilen) const;
+    void sperren(const std::vector<int>& zeilen) const;
 
 private:
     Ringform* m_form = nullptr;

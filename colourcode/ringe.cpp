@@ -135,6 +135,20 @@ int stellenzahl(double x) {
     return n;
 }
 
+int ganzeStellen(double x) {
+    if (!std::isfinite(x) || !(x >= 1.0)) return 0;
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.14e", x);
+    const double ganz = std::floor(std::strtod(puffer, nullptr));
+    int n = 1;
+    double p = 10.0;
+    while (ganz >= p) {
+        ++n;
+        p *= 10.0;
+    }
+    return n;
+}
+
 std::vector<std::optional<int>> ziffernAusText(const QString& d, int k, int ersteAb) {
     std::vector<std::optional<int>> zeilen(size_t(std::max(0, k)));
     for (int i = 0; i < k && i < d.size(); ++i) {
@@ -157,7 +171,8 @@ Ringbelegung ringeAusWert(double wert, const Ringcodierung& c, QChar dezimal) {
     Ringbelegung b;
     const QString d = allgemein(wert * c.ziffernFaktor, dezimal).trimmed();
     b.ziffern = ziffernAusText(d, c.ziffernringe, c.ersteZifferAb);
-    b.multiplikator = zeileFuerStellen(c.multiplikator, stellenzahl(wert * c.stellenFaktor));
+    const double x = wert * c.stellenFaktor;
+    b.multiplikator = zeileFuerStellen(c.multiplikator, c.ganzeStellenZaehlen ? ganzeStellen(x) : stellenzahl(x));
     return b;
 }
 

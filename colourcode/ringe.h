@@ -95,6 +95,9 @@ std::optional<double> wertMitMultiplikator(double wert, double skala, int k, dou
 
 // Number of digits of x rounded to the nearest integer (x >= 0; 0 has one digit).
 int stellenzahl(double x);
+// Number of digits before the decimal point of x taken to 15 significant digits, so that the count
+// agrees with the leading digits of its general-format text (9.6 has one digit, 99.96 two); 0 for x < 1.
+int ganzeStellen(double x);
 
 // A count of digits and the multiplier row it selects.
 struct Stellenzeile {
@@ -109,6 +112,8 @@ struct Ringcodierung {
     int ersteZifferAb;     // smallest digit the first ring accepts
     double stellenFaktor;  // N is stellenzahl(value * stellenFaktor)
     std::span<const Stellenzeile> multiplikator;  // N -> multiplier row
+    // N counts the digits before the decimal point (ganzeStellen) instead of those of the rounded value
+    bool ganzeStellenZaehlen = false;
 };
 
 // Rings of a value: the row per digit ring and the multiplier row; nothing leaves a ring unchanged.
