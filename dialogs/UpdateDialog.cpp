@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStandardPaths>
@@ -186,6 +187,8 @@ void UpdateDialog::Update_B_DownloadClick() {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         };
         fortschritt.ende = [this] { m_fortschritt->setValue(0); };
+        m_laedt = true;
+        const auto fertig = qScopeGuard([this] { m_laedt = false; });
         try {
             m_http.holeDatei(net::archivPfad(m_versionAufServer), datei, fortschritt);
         } catch (const net::ProtokollFehler& f) {
@@ -238,6 +241,7 @@ void UpdateDialog::Timer1Timer() {
 }
 
 void UpdateDialog::done(int r) {
+    if (m_laedt) return;  // the window stays until the download it is writing has ended
     FormClose();
     Dialog::done(r);
 }

@@ -60,6 +60,7 @@ private:
     QString m_programmOrdner;
     QStringList m_dateien;  // downloaded or unpacked by us
     QStringList m_ordner;   // created by us, parents first
+    bool m_laedt = false;   // a download is running (the window repaints meanwhile)
     qint64 m_teiler = 1;    // bytes per step of the progress bar (its range is an int)
 
     QLabel* m_verfuegbar;

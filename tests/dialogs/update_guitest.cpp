@@ -244,6 +244,28 @@ private slots:
         d->close();
     }
 
+    void schliessenWartetAufDenDownload() {
+        test::MeldungsRecorder rec;
+        freigabe(QStringLiteral("126"), {{QStringLiteral("Updater1.exe"), QByteArray(100000, 'u'), 0755}});
+        auto d = dialog();
+        d->show();
+        // the window repaints during the download, and a close request arrives in the meantime
+        bool versucht = false;
+        QTimer::singleShot(0, d.get(), [&] {
+            versucht = true;
+            d->close();
+        });
+        teil<QPushButton>(*d, "Update_B_Download")->click();
+        QVERIFY(versucht);
+        QVERIFY(d->isVisible());
+        QVERIFY(rec.eintraege.empty());
+        QVERIFY(QFileInfo::exists(temp + QStringLiteral("Zel-mosV126.zip")));
+        QVERIFY(teil<QPushButton>(*d, "Update_B_Install")->isEnabled());
+        d->close();
+        QVERIFY(!d->isVisible());
+        QVERIFY(!QFileInfo::exists(dokumente));
+    }
+
     void fehlendesArchiv() {
         test::MeldungsRecorder rec;
         server.antwort(versionsDatei, "123");

@@ -88,8 +88,9 @@ public:
 
     // The paths asked for since the last call ("Uploads/Version_Zelmos.txt").
     QStringList abrufe() {
-        // s_server reports each file it serves on its error channel
-        m_server.waitForReadyRead(300);
+        // s_server reports each file on its error channel before it answers, so the lines of finished
+        // requests are already waiting in the pipe
+        while (m_server.waitForReadyRead(50)) m_ausgabe += m_server.readAllStandardError();
         m_ausgabe += m_server.readAllStandardError();
         QStringList pfade;
         qsizetype ende;
