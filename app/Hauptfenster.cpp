@@ -226,7 +226,7 @@ void Hauptfenster::FormShow() {
 
 void Hauptfenster::aufUpdatePruefen() {
     if (!m_optionen || !m_optionen->autoUpdate()->isChecked()) return;
-    // the version request of the update dialog is made here once the HTTPS client exists
+    if (m_update) m_update->startpruefung();
 }
 
 void Hauptfenster::Eingabefelder_laden() {

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -35,6 +36,15 @@ QString datenOrdner() { return datenOrdnerFuer(programmOrdner(), installOrdner()
 bool oeffne(const QString& urlOderDatei) {
     const QUrl url = QFileInfo::exists(urlOderDatei) ? QUrl::fromLocalFile(urlOderDatei) : QUrl(urlOderDatei);
     return QDesktopServices::openUrl(url);
+}
+
+int starteProgramm(const QString& pfad) {
+    if (pfad.isEmpty()) return 2;
+    const QFileInfo datei(pfad);
+    if (!datei.absoluteDir().exists()) return 3;
+    if (!datei.exists()) return 2;
+    if (!datei.isFile() || !datei.isExecutable()) return 5;
+    return QProcess::startDetached(datei.absoluteFilePath(), {}) ? 42 : 31;
 }
 
 void zeigeHilfe(int kontext) {

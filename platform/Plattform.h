@@ -19,6 +19,11 @@ QString datenOrdner();
 // Opens a URL (web page, mail link) or a file with the desktop's program for it.
 bool oeffne(const QString& urlOderDatei);
 
+// Starts a program file (binary or script) detached from this one, without arguments, in the
+// current folder. Returns a shell-like code: above 32 when started; 2 file not found, 3 folder not
+// found, 5 not allowed (not executable), 31 the start failed otherwise.
+int starteProgramm(const QString& pfad);
+
 // Shows the help topic of a context number (90 ... 180). The help viewer installs itself here;
 // tests install a recorder.
 void zeigeHilfe(int kontext);

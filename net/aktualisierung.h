@@ -1,0 +1,32 @@
+#pragma once
+// What the update check needs to know: the server and its files, the version of this build, the
+// reading of the published version number and the texts for a program that cannot be started.
+
+#include <QString>
+#include <optional>
+
+namespace zelmo::net {
+
+// Version of this build, compared with the number the update server publishes.
+inline constexpr int versionDiesesProgramms = 121;
+
+// The update server; tests point the client elsewhere.
+inline const QString updateServer = QStringLiteral("https://www.qr2zux.example");
+inline const QString versionsDatei = QStringLiteral("/Uploads/Version_Zelmos.txt");
+inline const QString installerName = QStringLiteral("Updater1.exe");
+
+// "Zel-mosV122.zip", and its path on the server "/Uploads/Zel-mosV122.zip"
+QString archivName(const QString& version);
+QString archivPfad(const QString& version);
+// "Zel-mosV122.exe", the new program the installer puts beside this one
+QString programmName(const QString& version);
+
+// The version file's body as a number: an optional sign and decimal digits, nothing else.
+std::optional<int> versionAusText(const QString& text);
+// The message for a body that is not a number: "'abc' ist kein gültiger Integerwert".
+QString meldungKeinInteger(const QString& text);
+
+// The text for a failed start of a program, by the shell's result code (32 or less).
+QString ShellExecuteErrorMessage(int ErrorCode);
+
+}  // namespace zelmo::net
