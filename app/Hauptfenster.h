@@ -101,6 +101,5 @@ private:
     UpdateDialog* m_update = nullptr;
 };
 
-inline constexpr int VersiondiesesProg = 121;
 
 }  // namespace zelmo

@@ -108,7 +108,7 @@ bool UpdateDialog::startpruefung() {
             Meldungen::standardFehler(net::meldungKeinInteger(text));
             return false;
         }
-        if (*version <= net::versionDiesesProgramms) return false;
+        if (*version <= net::VersiondiesesProg) return false;
     } catch (const net::HttpFehler& f) {
         Meldungen::standardFehler(f.text());
         return false;
@@ -135,7 +135,7 @@ void UpdateDialog::FormShow() {
         }
         // only a number goes into the file names
         m_versionAufServer = text;
-        if (*version > net::versionDiesesProgramms) {
+        if (*version > net::VersiondiesesProg) {
             m_verfuegbar->setText(QStringLiteral("Update ist verfügbar"));
         } else {
             m_verfuegbar->setText(QStringLiteral("Programm ist aktuell"));

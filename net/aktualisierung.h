@@ -8,7 +8,7 @@
 namespace zelmo::net {
 
 // Version of this build, compared with the number the update server publishes.
-inline constexpr int versionDiesesProgramms = 121;
+inline constexpr int VersiondiesesProg = 121;
 
 // The update server; tests point the client elsewhere.
 inline const QString updateServer = QStringLiteral("https://www.qr2zux.example");
