@@ -27,6 +27,7 @@
 #include "fields/Ressourcen.h"
 #include "platform/Plattform.h"
 #include "platform/ordner.h"
+#include "storage/Sicherung.h"
 
 namespace zelmo {
 
@@ -137,6 +138,7 @@ void Hauptfenster::setzeDialoge(OptionenDialog* optionen, InfoDialog* info, Ster
     if (m_optionen) {
         m_optionen->beiKurzhinweisen = [this](bool an) { setzeKurzhinweise(an); };
         m_optionen->beiVordergrund = [this](bool an) { setzeVordergrund(an); };
+        m_optionen->beiTjmax = [this](double tj) { m_lm317->setTjmax(tj); };
     }
 }
 
@@ -197,13 +199,15 @@ void Hauptfenster::FormShow() {
     m_iniPath = plattform::datenOrdner();
     // 4: data file
     const QString dat = m_iniPath + u'/' + datDateiName;
-    if (QFileInfo::exists(dat)) {
-        // the data file is read here once its reader exists
-    }
+    if (QFileInfo::exists(dat))
+        if (const QString fehler = Sicherung::Datenfile_lesen(*this, dat, m_umgebung.dezimal); !fehler.isEmpty())
+            Meldungen::standardFehler(fehler);
     // 5: settings file, or the first-start values
     const QString ini = m_iniPath + u'/' + iniDateiName;
     if (QFileInfo::exists(ini)) {
-        Eingabefelder_laden();  // until the settings reader exists, a settings file starts like a first start
+        if (const QString fehler = Sicherung::IniFileLaden(*this, m_optionen, ini, m_umgebung.dezimal);
+            !fehler.isEmpty())
+            Meldungen::standardFehler(fehler);
     } else {
         Eingabefelder_laden();
     }
@@ -236,7 +240,16 @@ void Hauptfenster::Eingabefelder_laden() {
 }
 
 void Hauptfenster::FormClose() {
-    // the settings file, then the data file, are written here once their writers exist
+    // settings first, then the data file; a failure is reported and the window closes all the same
+    const QString fehler =
+        Sicherung::IniFileschreiben(*this, m_optionen, m_iniPath + u'/' + iniDateiName, m_umgebung.dezimal);
+    if (!fehler.isEmpty()) {
+        Meldungen::standardFehler(fehler);
+        return;
+    }
+    if (const QString f = Sicherung::Datenfile_schreiben(*this, m_iniPath + u'/' + datDateiName, m_umgebung.dezimal);
+        !f.isEmpty())
+        Meldungen::standardFehler(f);
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {

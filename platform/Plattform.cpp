@@ -31,7 +31,19 @@ QString benutzerOrdner() {
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
-QString datenOrdner() { return datenOrdnerFuer(programmOrdner(), installOrdner(), benutzerOrdner()); }
+namespace {
+QString& ersatzOrdner() {
+    static QString o;
+    return o;
+}
+}  // namespace
+
+QString datenOrdner() {
+    if (!ersatzOrdner().isEmpty()) return ersatzOrdner();
+    return datenOrdnerFuer(programmOrdner(), installOrdner(), benutzerOrdner());
+}
+
+void setzeDatenOrdner(const QString& ordner) { ersatzOrdner() = ordner; }
 
 bool oeffne(const QString& urlOderDatei) {
     const QUrl url = QFileInfo::exists(urlOderDatei) ? QUrl::fromLocalFile(urlOderDatei) : QUrl(urlOderDatei);

@@ -15,6 +15,8 @@ QString installOrdner();
 QString benutzerOrdner();
 // The data folder of this run.
 QString datenOrdner();
+// Puts the data folder elsewhere (tests use a temporary folder); an empty text restores the rule.
+void setzeDatenOrdner(const QString& ordner);
 
 // Opens a URL (web page, mail link) or a file with the desktop's program for it.
 bool oeffne(const QString& urlOderDatei);

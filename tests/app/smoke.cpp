@@ -1,5 +1,5 @@
 // Starts the real program offscreen in a folder of its own, lets it come up, closes it the way a
-// desktop session does, and expects a clean exit.
+// desktop session does, and expects a clean exit with its files saved; then once more, reading them.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,26 +22,34 @@ int main(int argc, char* argv[]) {
         QFile f(ordner.filePath(QStringLiteral("ZelmosV121.chm")));
         f.open(QIODevice::WriteOnly);
     }
-    QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(exe, {});
-    if (!p.waitForStarted(10000)) {
-        std::fprintf(stderr, "program did not start\n");
-        return 4;
-    }
-    if (p.waitForFinished(2000)) {
-        std::fprintf(stderr, "program ended by itself (exit %d)\n", p.exitCode());
-        return 5;
-    }
-    p.terminate();
-    if (!p.waitForFinished(10000)) {
-        p.kill();
-        std::fprintf(stderr, "program did not close\n");
-        return 6;
-    }
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        std::fprintf(stderr, "program exit status %d code %d\n", int(p.exitStatus()), p.exitCode());
-        return 7;
+    // first start, then a start that reads the settings the first one saved
+    for (int lauf = 1; lauf <= 2; ++lauf) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(exe, {});
+        if (!p.waitForStarted(10000)) {
+            std::fprintf(stderr, "run %d: program did not start\n", lauf);
+            return 4;
+        }
+        if (p.waitForFinished(2000)) {
+            std::fprintf(stderr, "run %d: program ended by itself (exit %d)\n", lauf, p.exitCode());
+            return 5;
+        }
+        p.terminate();
+        if (!p.waitForFinished(10000)) {
+            p.kill();
+            std::fprintf(stderr, "run %d: program did not close\n", lauf);
+            return 6;
+        }
+        if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+            std::fprintf(stderr, "run %d: exit status %d code %d\n", lauf, int(p.exitStatus()), p.exitCode());
+            return 7;
+        }
+        for (const char* datei : {"ZelmosV121.ini", "ZelmosV121.dat"})
+            if (!QFile::exists(ordner.filePath(QString::fromLatin1(datei)))) {
+                std::fprintf(stderr, "run %d: %s was not written on closing\n", lauf, datei);
+                return 8;
+            }
     }
     std::printf("started and closed cleanly\n");
     return 0;

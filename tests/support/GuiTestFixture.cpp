@@ -2,9 +2,21 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/Plattform.h"
+
 namespace zelmo::test {
+
+namespace {
+// Every widget test keeps its settings and data files in a fresh folder of its own, so that a window
+// closed by one test never turns the next start into anything but a first start.
+struct TemporaererDatenordner {
+    QTemporaryDir ordner;
+    TemporaererDatenordner() { plattform::setzeDatenOrdner(ordner.path()); }
+} temporaererDatenordner;
+}  // namespace
 
 ModalWaechter::ModalWaechter() {
     m_timer.setInterval(50);

@@ -1,0 +1,221 @@
+// Settings and data file through the real main window: what a technician sets survives a restart.
+// Runs with the comma as decimal separator (German regional settings).
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/Hauptfenster.h"
+#include "app/Seitenregister.h"
+#include "circuits/LM317Seite.h"
+#include "circuits/LedSeite.h"
+#include "colourcode/WiderstandSeite.h"
+#include "dialogs/OptionenDialog.h"
+#include "fields/Eingabefeld.h"
+#include "fields/Radiogruppe.h"
+#include "platform/Plattform.h"
+#include "support/GuiTestFixture.h"
+
+using namespace zelmo;
+
+namespace {
+
+const QString ohm = QStringLiteral(u"\u2126");
+
+// One run of the program: the window with its options dialog, shown (start-up runs) and closed again.
+struct Lauf {
+    Hauptfenster f;
+    OptionenDialog optionen{u','};
+    Lauf() {
+        f.setzeDialoge(&optionen, nullptr, nullptr, nullptr);
+        f.show();
+    }
+    template <class W>
+    W* el(const char* name) {
+        W* w = f.findChild<W*>(QString::fromLatin1(name));
+        if (!w) w = optionen.findChild<W*>(QString::fromLatin1(name));
+        return w;
+    }
+    QString text(const char* name) { return el<QLineEdit>(name)->text(); }
+    int index(const char* name) { return el<Radiogruppe>(name)->itemIndex(); }
+    void eingabe(const char* name, const QString& t) { test::tippeUndEnter(el<QLineEdit>(name), t); }
+    void schliessen() { f.close(); }
+};
+
+QByteArray lies(const QString& datei) {
+    QFile f(datei);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void schreibe(const QString& datei, const QByteArray& inhalt) {
+    QFile f(datei);
+    f.open(QIODevice::WriteOnly);
+    f.write(inhalt);
+}
+
+}  // namespace
+
+class SicherungTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir* m_ordner = nullptr;
+    QString ini() const { return m_ordner->filePath(QStringLiteral("ZelmosV121.ini")); }
+    QString dat() const { return m_ordner->filePath(QStringLiteral("ZelmosV121.dat")); }
+
+private slots:
+    void init() {
+        m_ordner = new QTemporaryDir;
+        plattform::setzeDatenOrdner(m_ordner->path());
+    }
+    void cleanup() {
+        delete m_ordner;
+        m_ordner = nullptr;
+    }
+
+    void wasEingestelltWurdeUeberstehtDenNeustart() {
+        test::MeldungsRecorder rec;
+        {
+            Lauf a;
+            QCOMPARE(a.f.umgebung().dezimal, QChar(u','));
+            a.eingabe("R_E_Wert", QStringLiteral("4.7k"));
+            a.f.pageControl1()->setCurrentIndex(1);
+            a.el<Radiogruppe>("RG_Toleranzen_EReihen")->knopf(5)->click();
+            a.f.pageControl1()->setCurrentIndex(2);
+            a.eingabe("SpT_E_U", QStringLiteral("15"));
+            a.el<QLineEdit>("SpT_E_U2")->setText(QStringLiteral("7,5"));  // typed, never confirmed
+            a.f.pageControl1()->setCurrentIndex(3);
+            a.el<Radiogruppe>("RG_LED_Farbe")->knopf(5)->click();  // "User"
+            a.eingabe("LED_E_Uf", QStringLiteral("3,1"));
+            a.optionen.kurzhinweise()->click();
+            a.eingabe("Optionen_E_Tjmax", QStringLiteral("150"));
+            a.f.pageControl1()->setCurrentIndex(4);
+            a.schliessen();
+        }
+        QVERIFY(QFile::exists(ini()));
+        QVERIFY(QFile::exists(dat()));
+        {
+            Lauf b;
+            QCOMPARE(b.f.pageControl1()->currentIndex(), 4);
+            QCOMPARE(b.f.widerstandSeite()->widerstand().Wert_4R, 4700.0);
+            QCOMPARE(b.text("R_E_Wert"), (QStringLiteral(u"4,70 k") + ohm));
+            QCOMPARE(b.index("RG_Toleranzen_EReihen"), 5);
+            QCOMPARE(b.text("SpT_E_U"), QStringLiteral("15,00 V"));
+            QCOMPARE(b.text("SpT_E_U2"), QStringLiteral("7,5"));  // saved as it stood
+            QCOMPARE(b.index("RG_LED_Farbe"), 5);
+            QCOMPARE(b.f.ledSeite()->ledVorwiderstand().LED_User, 3.1);  // from the data file
+            QVERIFY(b.optionen.kurzhinweise()->isChecked());
+            QVERIFY(b.f.kurzhinweise());
+            QCOMPARE(b.text("Optionen_E_Tjmax"), QStringLiteral(" 150,00"));
+            QCOMPARE(b.f.lm317Seite()->tjmax(), 150.0);
+            QCOMPARE(b.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k") + ohm));  // one blank in front, not two
+            b.schliessen();
+        }
+        {
+            Lauf c;
+            QCOMPARE(c.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k") + ohm));
+            QCOMPARE(c.text("Optionen_E_Tjmax"), QStringLiteral(" 150,00"));
+        }
+        QVERIFY2(rec.eintraege.size() <= 3, qPrintable(rec.letzter()));  // only the missing help file
+        for (const auto& e : rec.eintraege) QVERIFY2(e.text.contains(QStringLiteral("Hilfe")), qPrintable(e.text));
+    }
+
+    void dateiformatUndUnbekanntesBleibt() {
+        test::MeldungsRecorder rec;
+        schreibe(ini(), QByteArray("\xEF\xBB\xBF[Fremd]\r\nNotiz=bleibt\r\n\r\n[Widerstand]\r\n4_Ringe=39000\r\n"));
+        {
+            Lauf a;
+            a.schliessen();
+        }
+        const QByteArray t = lies(ini());
+        QVERIFY(t.startsWith("\xEF\xBB\xBF[Fremd]\r\nNotiz=bleibt\r\n\r\n[Widerstand]\r\n4_Ringe=39000\r\n5_Ringe="));
+        QVERIFY(t.contains("\r\n[Dezimalseparator]\r\nDezimals=,\r\n"));
+        QVERIFY(!t.contains("\n\n"));  // every line ends with CR LF
+        // the keys of a fresh file in their order (keys of a section that already stands in the file
+        // join it there: [Spannungsteiler] SpannungStrom comes before [Stromteiler])
+        const QList<QByteArray> reihenfolge{"[Widerstand]", "Ringzahl=", "[Drossel]", "Typ=", "[Kondensator]",
+                                            "[Toleranz]", "E-Reihe=", "[Spannungsteiler]", "SpannungStrom=",
+                                            "unbelbel=", "[Stromteiler]", "Last=", "Ratio1=",
+                                            "[LED-Vorwiderstand]", "User=", "LED-Farbe=", "[LM317-Berechnung]",
+                                            "Isoliersch=", "Gehaeuse=", "[NE555]", "Tast=", "Tastverh=",
+                                            "[kStrom]", "npn_pnp=", "[Stern-Dreieck]", "Eingabe_Rd3=",
+                                            "[Register]", "[Register2]", "[Optionen]", "LM317Berechnung_Tjmax=",
+                                            "[Dezimalseparator]"};
+        qsizetype pos = 0;
+        for (const QByteArray& s : reihenfolge) {
+            const qsizetype n = t.indexOf(s, pos);
+            QVERIFY2(n >= 0, s.constData());
+            pos = n;
+        }
+    }
+
+    void fremderTrennerFehlendeUndNegativeWerte() {
+        test::MeldungsRecorder rec;
+        // written with "." as separator; no [Register]; negative indices
+        schreibe(ini(), QByteArray("\xEF\xBB\xBF[Widerstand]\r\n4_Ringe=39000\r\n5_Ringe=4.7E3\r\n"
+                                   "[Toleranz]\r\nE-Reihe=-1\r\n"
+                                   "[Spannungsteiler]\r\nEingabe_U=12.00 V\r\n"
+                                   "[NE555]\r\nasta_mono=-5\r\nTastverh=-1\r\n"
+                                   "[Dezimalseparator]\r\nDezimals=.\r\n"));
+        Lauf a;
+        QCOMPARE(a.f.widerstandSeite()->widerstand().Wert_4R, 39000.0);
+        QCOMPARE(a.f.widerstandSeite()->widerstand().Wert_5R, 4700.0);
+        QCOMPARE(a.text("SpT_E_U"), QStringLiteral("12,00 V"));
+        QCOMPARE(a.index("RG_Toleranzen_EReihen"), 2);
+        QCOMPARE(a.index("RG_NE555_Multiart"), 1);
+        QCOMPARE(a.index("RG_NE555_Tast"), 0);
+        QCOMPARE(a.f.pageControl1()->currentIndex(), 1);
+        QCOMPARE(a.f.pageControl2()->currentIndex(), 0);
+    }
+
+    void unlesbareZahlNimmtDieVorgabeUndDerRestWirdGelesen() {
+        test::MeldungsRecorder rec;
+        schreibe(ini(), QByteArray("\xEF\xBB\xBF[Widerstand]\r\n4_Ringe=abc\r\n4_Spannung=kaputt\r\n"
+                                   "[Register]\r\nKarte=5\r\n[Dezimalseparator]\r\nDezimals=,\r\n"));
+        Lauf a;
+        QCOMPARE(a.f.widerstandSeite()->widerstand().Wert_4R, 36500.0);
+        QCOMPARE(a.f.widerstandSeite()->widerstand().Spannung_4R, 100.0);
+        QCOMPARE(a.f.pageControl1()->currentIndex(), 5);  // the keys after it were read
+        bool gemeldet = false;
+        for (const auto& e : rec.eintraege)
+            gemeldet = gemeldet || (e.art == Meldungen::Art::Standardfehler &&
+                                    e.text.contains(QStringLiteral("[Widerstand] 4_Ringe=abc")));
+        QVERIFY(gemeldet);
+    }
+
+    void datenfileOhneEinstellungenGiltNicht() {
+        test::MeldungsRecorder rec;
+        QByteArray d(",\r\n9,9\r\n");
+        for (int i = 0; i < 29; ++i) d += "7\r\n";
+        schreibe(dat(), d);
+        Lauf a;  // no settings file: the first-start values win
+        QCOMPARE(a.f.ledSeite()->ledVorwiderstand().LED_Rot, 1.6);
+        QCOMPARE(a.f.lm317Seite()->lm317Rthjc().SOT252, 23.5);
+    }
+
+    void schreibfehlerWirdGemeldetUndDasFensterSchliesst() {
+        test::MeldungsRecorder rec;
+        schreibe(m_ordner->filePath(QStringLiteral("datei")), "x");
+        plattform::setzeDatenOrdner(m_ordner->filePath(QStringLiteral("datei/unter")));  // below a file
+        Lauf a;
+        rec.leeren();
+        a.schliessen();
+        QVERIFY(!a.f.isVisible());
+        QCOMPARE(rec.eintraege.size(), size_t(1));
+        QCOMPARE(int(rec.eintraege[0].art), int(Meldungen::Art::Standardfehler));
+        QVERIFY(rec.letzter().contains(QStringLiteral("datei/unter")));
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    QApplication app(argc, argv);
+    SicherungTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "sicherung_guitest.moc"
