@@ -22,26 +22,8 @@ const char* const bildNamen[] = {"I_2Trans_npn", "I_2Trans_pnp",   "I_2Dioden_np
                                  "I_JFET_n",     "I_JFET_p",       "I_ZDiode_npn",  "I_ZDiode_pnp"};
 
 // A page as the main window builds it at a first start, with a recording transfer.
-struct Aufbau {
-    explicit Aufbau(QChar dezimal = u',') {
-        umgebung.dezimal = dezimal;
-        umgebung.anToleranzUebergeben = [this](double w) { uebergeben.push_back(w); };
-        seite = std::make_unique<KonstantstromSeite>(umgebung, nullptr);
-        seite->resize(637, 473);
-        seite->show();
-        seite->activateWindow();
-        (void)QTest::qWaitForWindowActive(seite.get());
-        seite->ersterStart();
-        seite->laufzeitEinstellungen();
-    }
-    QString text(const char* name) const {
-        if (auto* e = seite->findChild<QLineEdit*>(name)) return e->text();
-        if (auto* l = seite->findChild<QLabel*>(name)) return l->text();
-        return QStringLiteral("<%1 fehlt>").arg(name);
-    }
-    QLineEdit* feld(const char* name) const { return seite->findChild<QLineEdit*>(name); }
-    QWidget* w(const char* name) const { return seite->findChild<QWidget*>(name); }
-    bool sichtbar(const char* name) const { return w(name)->isVisibleTo(seite.get()); }
+struct Aufbau : test::Seitenaufbau<KonstantstromSeite> {
+    using Seitenaufbau::Seitenaufbau;
     QToolButton* knopf(const char* name) const { return seite->findChild<QToolButton*>(name); }
     void klickeSchaltung(int i) { QTest::mouseClick(seite->schaltungGruppe()->knopf(i), Qt::LeftButton); }
     void klickePolaritaet(int i) { QTest::mouseClick(seite->polaritaetGruppe()->knopf(i), Qt::LeftButton); }
@@ -56,26 +38,7 @@ struct Aufbau {
         return {text("kStrom_E_R1"), text("kStrom_C_R1"), text("kStrom_E_R2"), text("kStrom_C_R2"),
                 text("kStrom_E_RL"), text("kStrom_C_RL")};
     }
-    QStringList meldungen() const {
-        QStringList l;
-        for (const auto& e : rec.eintraege) l << e.text;
-        return l;
-    }
-
-    test::MeldungsRecorder rec;
-    Umgebung umgebung;
-    std::vector<double> uebergeben;
-    std::unique_ptr<KonstantstromSeite> seite;
 };
-
-int dunklePunkte(QWidget* w) {
-    const QImage img = w->grab().toImage();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 90) ++n;
-    return n;
-}
 
 }  // namespace
 
@@ -362,7 +325,7 @@ private slots:
             QWidget* b = a.w(n);
             QCOMPARE(b->geometry(), platz);
             b->show();
-            QVERIFY2(dunklePunkte(b) > 1500, n);
+            QVERIFY2(test::dunklePunkte(b) > 1500, n);
             const QImage img = b->grab().toImage();
             verschieden.insert(QByteArray(reinterpret_cast<const char*>(img.constBits()), int(img.sizeInBytes())));
         }

@@ -18,24 +18,8 @@ namespace {
 const QString ohm = QStringLiteral(u"\u2126");
 
 // A page as the main window builds it at a first start, with a recording transfer.
-struct Aufbau {
-    explicit Aufbau(QChar dezimal = u',') {
-        umgebung.dezimal = dezimal;
-        umgebung.anToleranzUebergeben = [this](double w) { uebergeben.push_back(w); };
-        seite = std::make_unique<LedSeite>(umgebung, nullptr);
-        seite->resize(637, 473);
-        seite->show();
-        seite->activateWindow();
-        (void)QTest::qWaitForWindowActive(seite.get());
-        seite->laufzeitEinstellungen();
-        seite->ersterStart();
-    }
-    QString text(const char* name) const {
-        if (auto* e = seite->findChild<QLineEdit*>(name)) return e->text();
-        if (auto* l = seite->findChild<QLabel*>(name)) return l->text();
-        return QStringLiteral("<%1 fehlt>").arg(name);
-    }
-    QLineEdit* feld(const char* name) const { return seite->findChild<QLineEdit*>(name); }
+struct Aufbau : test::Seitenaufbau<LedSeite> {
+    using Seitenaufbau::Seitenaufbau;
     void klickeAnzahl(int i) { QTest::mouseClick(seite->anzahlGruppe()->knopf(i), Qt::LeftButton); }
     void klickeFarbe(int i) { QTest::mouseClick(seite->farbGruppe()->knopf(i), Qt::LeftButton); }
     void klickeUebergabe() {
@@ -44,27 +28,7 @@ struct Aufbau {
     bool eineLedSichtbar() const { return !seite->findChild<QWidget*>(QStringLiteral("Image_eineLED"))->isHidden(); }
     bool vieleLedsSichtbar() const { return !seite->findChild<QWidget*>(QStringLiteral("Image_vieleLED"))->isHidden(); }
     int anzahlLed() const { return seite->ledVorwiderstand().Anzahl_LED; }
-    QStringList meldungen() const {
-        QStringList l;
-        for (const auto& e : rec.eintraege) l << e.text;
-        return l;
-    }
-
-    test::MeldungsRecorder rec;
-    Umgebung umgebung;
-    std::vector<double> uebergeben;
-    std::unique_ptr<LedSeite> seite;
 };
-
-// Pixels of a drawing that are drawn dark (lines, symbols, text).
-int dunklePunkte(QWidget* w) {
-    const QImage img = w->grab().toImage();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 90) ++n;
-    return n;
-}
 
 const QString meldungVerringert = QStringLiteral(
     u"Für die gewählte Zahl von LEDs ist die vorgegebene Spannung U zu gering.\r\rDie Zahl der LEDs wird "
@@ -348,9 +312,9 @@ private slots:
         QCOMPARE(eine->geometry(), viele->geometry());  // one place, one of them visible
         QCOMPARE(eine->toolTip(), QStringLiteral("Schaltbild der LED(s)"));
         QCOMPARE(anschluss->toolTip(), QStringLiteral(u"Anschlußbild der LED - von unten und von der Seite gesehen"));
-        QVERIFY(dunklePunkte(eine) > 500);
-        QVERIFY(dunklePunkte(viele) > dunklePunkte(eine));  // more LEDs, more lines
-        QVERIFY(dunklePunkte(anschluss) > 100);
+        QVERIFY(test::dunklePunkte(eine) > 500);
+        QVERIFY(test::dunklePunkte(viele) > test::dunklePunkte(eine));  // more LEDs, more lines
+        QVERIFY(test::dunklePunkte(anschluss) > 100);
         // the LED body takes the chosen colour
         const QImage rot = anschluss->grab().toImage();
         a.klickeFarbe(1);

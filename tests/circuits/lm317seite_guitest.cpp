@@ -24,25 +24,8 @@ const char* const bilder[] = {"ImageTO220", "ImageTO247", "ImageTO3",    "ImageT
                               "ImagePS",    "ImageD_PW",  "ImageTO263", "ImageSOT252", "ImageSOT223"};
 
 // The page as the main window builds it at a first start, with a recording transfer.
-struct Aufbau {
-    explicit Aufbau(QChar dezimal = u',') {
-        umgebung.dezimal = dezimal;
-        umgebung.anToleranzUebergeben = [this](double w) { uebergeben.push_back(w); };
-        seite = std::make_unique<LM317Seite>(umgebung, nullptr);
-        seite->resize(637, 473);
-        seite->show();
-        seite->activateWindow();
-        (void)QTest::qWaitForWindowActive(seite.get());
-        seite->laufzeitEinstellungen();
-        seite->ersterStart();
-    }
-    QString text(const char* name) const {
-        if (auto* e = seite->findChild<QLineEdit*>(name)) return e->text();
-        if (auto* l = seite->findChild<QLabel*>(name)) return l->text();
-        return QStringLiteral("<%1 fehlt>").arg(name);
-    }
-    QLineEdit* feld(const QString& name) const { return seite->findChild<QLineEdit*>(name); }
-    void eingeben(const QString& name, const QString& t) { test::tippeUndEnter(feld(name), t); }
+struct Aufbau : test::Seitenaufbau<LM317Seite> {
+    using Seitenaufbau::Seitenaufbau;
     void klickeReglerart(int i) { QTest::mouseClick(seite->reglerart()->knopf(i), Qt::LeftButton); }
     // Picks an item with the keyboard, as a user does (each step counts as the user's choice).
     static void waehle(QComboBox* c, int index) {
@@ -53,31 +36,13 @@ struct Aufbau {
     void waehleGehaeuse(int i) { waehle(seite->gehaeuseAuswahl(), i); }
     void waehleIso(int i) { waehle(seite->isoAuswahl(), i); }
     QToolButton* bitBtn3() const { return seite->findChild<QToolButton*>(QStringLiteral("BitBtn3")); }
-    bool sichtbar(const char* name) const { return !seite->findChild<QWidget*>(name)->isHidden(); }
     QColor urteilFarbe() const {
         return seite->findChild<QLabel*>(QStringLiteral("Label138"))->palette().color(QPalette::WindowText);
     }
-    QStringList meldungen() const {
-        QStringList l;
-        for (const auto& e : rec.eintraege) l << e.text;
-        return l;
-    }
-
-    test::MeldungsRecorder rec;
-    Umgebung umgebung;
-    std::vector<double> uebergeben;
-    std::unique_ptr<LM317Seite> seite;
 };
 
 // Pixels of a drawing that are drawn dark (lines, symbols, text, dark bodies) and drawn at all.
-int punkte(const QImage& img, int grauUnter) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < grauUnter) ++n;
-    return n;
-}
-int dunklePunkte(const QImage& img) { return punkte(img, 110); }
+int dunklePunkte(const QImage& img) { return test::dunklePunkte(img, 110); }
 
 const QString kein = QStringLiteral(u"Es ist kein Kühlkörper nötig!");
 const QString noetig = QStringLiteral(u"Montage auf Kühlkörper erforderlich!");
@@ -484,7 +449,7 @@ private slots:
             b->show();
             const QImage img = b->grab().toImage();
             QVERIFY2(dunklePunkte(img) > 250, name);        // pin names, outlines
-            QVERIFY2(punkte(img, 235) > 5000, name);        // a body, not a few strokes
+            QVERIFY2(test::dunklePunkte(img, 235) > 5000, name);        // a body, not a few strokes
             verschieden.insert(img.cacheKey() ^ qHash(QByteArray(reinterpret_cast<const char*>(img.constBits()),
                                                                  int(img.sizeInBytes()))));
         }

@@ -18,27 +18,8 @@ const QString ohm = QStringLiteral(u"\u2126");
 const QString mikro = QStringLiteral(u"\u00B5");
 
 // A page as the main window builds it at a first start.
-struct Aufbau {
-    explicit Aufbau(QChar dezimal = u',') {
-        umgebung.dezimal = dezimal;
-        seite = std::make_unique<NE555Seite>(umgebung, nullptr);
-        seite->resize(637, 473);
-        seite->show();
-        seite->activateWindow();
-        (void)QTest::qWaitForWindowActive(seite.get());
-        seite->laufzeitEinstellungen();
-        seite->ersterStart();
-    }
-    QString text(const char* name) const {
-        if (auto* e = seite->findChild<QLineEdit*>(name)) return e->text();
-        if (auto* l = seite->findChild<QLabel*>(name)) return l->text();
-        return QStringLiteral("<%1 fehlt>").arg(name);
-    }
-    QLineEdit* feld(const char* name) const { return seite->findChild<QLineEdit*>(name); }
-    bool sichtbar(const char* name) const {
-        QWidget* w = seite->findChild<QWidget*>(name);
-        return w && w->isVisibleTo(seite.get());
-    }
+struct Aufbau : test::Seitenaufbau<NE555Seite> {
+    using Seitenaufbau::Seitenaufbau;
     // a radio button takes clicks on its circle and its text only, not on the rest of its width
     static void klicke(QRadioButton* k) { QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(8, k->height() / 2)); }
     void klickeArt(int i) { klicke(seite->multiart()->knopf(i)); }
@@ -49,26 +30,7 @@ struct Aufbau {
         return {text("NE555_E_t1"), text("NE555_C_t1"), text("NE555_E_t2"),
                 text("NE555_C_t2"), text("NE555_E_F"),  text("NE555_C_F")};
     }
-    QStringList meldungen() const {
-        QStringList l;
-        for (const auto& e : rec.eintraege) l << e.text;
-        return l;
-    }
-
-    test::MeldungsRecorder rec;
-    Umgebung umgebung;
-    std::unique_ptr<NE555Seite> seite;
 };
-
-// Pixels of a drawing that are drawn dark (lines, symbols, text).
-int dunklePunkte(QWidget* w) {
-    const QImage img = w->grab().toImage();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 90) ++n;
-    return n;
-}
 
 QString ausserhalb(const QString& eingabe, const QString& bereich) {
     return QStringLiteral(u"Die Eingabe ") + eingabe + QStringLiteral(u"  ist außerhalb") + QChar(0x0D) + QChar(0x0D) +
@@ -317,14 +279,14 @@ private slots:
                  QStringLiteral(u"Schaltbild des NE555 bei astabilem Betrieb mit zusätlicher Diode"));
         QCOMPARE(bild("I_monosta_Multi")->toolTip(), QStringLiteral("Schaltbild des NE555 bei monostabilem Betrieb"));
         QCOMPARE(bild("Image4")->toolTip(), QStringLiteral("Ansicht der IC in oft verwendeten Beschaltung"));
-        const int asta = dunklePunkte(bild("I_asta_Multi"));
+        const int asta = test::dunklePunkte(bild("I_asta_Multi"));
         QVERIFY2(asta > 3000, qPrintable(QString::number(asta)));
         a.klickeTast(1);
-        const int diode = dunklePunkte(bild("I_asta_Multi2"));
+        const int diode = test::dunklePunkte(bild("I_asta_Multi2"));
         QVERIFY2(diode > asta + 50, qPrintable(QString::number(diode)));  // the same circuit with the diode
         a.klickeArt(1);
-        QVERIFY(dunklePunkte(bild("I_monosta_Multi")) > 3000);
-        QVERIFY(dunklePunkte(bild("Image4")) > 3000);
+        QVERIFY(test::dunklePunkte(bild("I_monosta_Multi")) > 3000);
+        QVERIFY(test::dunklePunkte(bild("Image4")) > 3000);
     }
 
     void imHauptfenster() {

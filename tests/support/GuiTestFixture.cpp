@@ -29,6 +29,14 @@ ModalWaechter::ModalWaechter() {
     m_timer.start();
 }
 
+int dunklePunkte(const QImage& bild, int grauUnter) {
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if (qGray(bild.pixel(x, y)) < grauUnter) ++n;
+    return n;
+}
+
 void tippe(QLineEdit* feld, const QString& text) {
     feld->setFocus();
     feld->selectAll();
