@@ -105,7 +105,7 @@ void Seitenregister::paintEvent(QPaintEvent*) {
         opt.position = QStyleOptionTab::Middle;
         if (i == m_aktuell) {
             opt.state |= QStyle::State_Selected;
-            opt.rect.adjust(-2, 0, 2, 1);
+            opt.rect = opt.rect.adjusted(-2, 0, 2, 1).intersected(rect());
         } else {
             opt.rect.adjust(0, 2, 0, 0);
         }
