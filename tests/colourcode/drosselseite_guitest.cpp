@@ -9,6 +9,7 @@
 #include "colourcode/DrosselSeite.h"
 #include "colourcode/Farbring.h"
 #include "fields/Eingabefeld.h"
+#include "farbcodehilfe.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -21,28 +22,10 @@ const QStringList alleReihen{" E 3    -  >20%", " E 6    -  20%", " E 12  -  10%
 const QStringList e3bisE24 = alleReihen.mid(0, 4);
 }  // namespace
 
-class DrosselSeiteTest : public QObject {
+class DrosselSeiteTest : public QObject, public test::Farbcodehilfe<DrosselSeite> {
     Q_OBJECT
 
-    Umgebung m_umgebung;
-    std::unique_ptr<DrosselSeite> m_seite;
-    std::unique_ptr<test::MeldungsRecorder> m_meldungen;
-
-    template <class T = QWidget>
-    T* w(const char* name) const {
-        T* x = m_seite->findChild<T*>(QString::fromLatin1(name));
-        if (!x) qFatal("no widget %s", name);
-        return x;
-    }
-    Radiogruppe* gruppe(const char* name) const { return w<Radiogruppe>(name); }
-    QString text(const char* name) const { return w<QLineEdit>(name)->text(); }
-    Farbwert farbe(const char* shape) const { return alsFarbwert(w<Ringform>(shape)->farbe()); }
     QStringList eReihe() const { return w<EReihenListe>("E_Reihe_L")->zeilen(); }
-    void klicke(const char* name, int i) {
-        QRadioButton* k = gruppe(name)->knopf(i);
-        QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(6, k->height() / 2));
-    }
-    void eingeben(const char* name, const QString& s) { test::tippeUndEnter(w<QLineEdit>(name), s); }
     void codierung(int i) {
         klicke("RG_Drossel", i);
         QCOMPARE(gruppe("RG_Drossel")->itemIndex(), i);

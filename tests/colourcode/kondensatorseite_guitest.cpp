@@ -8,6 +8,7 @@
 #include "colourcode/Farbring.h"
 #include "colourcode/KondensatorSeite.h"
 #include "fields/Eingabefeld.h"
+#include "farbcodehilfe.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -20,29 +21,11 @@ const QStringList alleReihen{" E 3    -  >20%",  " E 6    -    20%",  " E 12  - 
 const char* toleranzTeile[] = {"Shape47", "C_E_T", "Label66", "Label34", "Label35", "C_Tol_max", "C_Tol_min", "Label64"};
 }  // namespace
 
-class KondensatorSeiteTest : public QObject {
+class KondensatorSeiteTest : public QObject, public test::Farbcodehilfe<KondensatorSeite> {
     Q_OBJECT
 
-    Umgebung m_umgebung;
-    std::unique_ptr<KondensatorSeite> m_seite;
-    std::unique_ptr<test::MeldungsRecorder> m_meldungen;
-
-    template <class T = QWidget>
-    T* w(const char* name) const {
-        T* x = m_seite->findChild<T*>(QString::fromLatin1(name));
-        if (!x) qFatal("no widget %s", name);
-        return x;
-    }
-    Radiogruppe* gruppe(const char* name) const { return w<Radiogruppe>(name); }
-    QString text(const char* name) const { return w<QLineEdit>(name)->text(); }
-    Farbwert farbe(const char* shape) const { return alsFarbwert(w<Ringform>(shape)->farbe()); }
     Farben ringe() const { return {farbe("Shape44"), farbe("Shape45"), farbe("Shape46")}; }
     QStringList eReihe() const { return w<EReihenListe>("E_Reihe_C")->zeilen(); }
-    void klicke(const char* name, int i) {
-        QRadioButton* k = gruppe(name)->knopf(i);
-        QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(6, k->height() / 2));
-    }
-    void eingeben(const char* name, const QString& s) { test::tippeUndEnter(w<QLineEdit>(name), s); }
     void art(int i) {
         klicke("RG_Kondensatore", i);
         QCOMPARE(gruppe("RG_Kondensatore")->itemIndex(), i);

@@ -7,6 +7,7 @@
 #include "colourcode/Farbring.h"
 #include "colourcode/WiderstandSeite.h"
 #include "fields/Eingabefeld.h"
+#include "farbcodehilfe.h"
 #include "support/GuiTestFixture.h"
 #include "values/zahlen.h"
 
@@ -17,31 +18,11 @@ const QString Ohm = QString(QChar(0x2126));
 QString t(const char16_t* s) { return QString::fromUtf16(s); }
 }  // namespace
 
-class WiderstandSeiteTest : public QObject {
+class WiderstandSeiteTest : public QObject, public test::Farbcodehilfe<WiderstandSeite> {
     Q_OBJECT
 
-    Umgebung m_umgebung;
-    std::unique_ptr<WiderstandSeite> m_seite;
-    std::unique_ptr<test::MeldungsRecorder> m_meldungen;
-
-    template <class T = QWidget>
-    T* w(const char* name) const {
-        T* x = m_seite->findChild<T*>(QString::fromLatin1(name));
-        if (!x) qFatal("no widget %s", name);
-        return x;
-    }
-    Radiogruppe* gruppe(const char* name) const { return w<Radiogruppe>(name); }
-    QLineEdit* feld(const char* name) const { return w<QLineEdit>(name); }
-    QString text(const char* name) const { return feld(name)->text(); }
-    Farbwert farbe(const char* shape) const { return alsFarbwert(w<Ringform>(shape)->farbe()); }
     QStringList eReihe() const { return w<EReihenListe>("E_Reihe_R")->zeilen(); }
 
-    // a user's click on the radio button of item i
-    void klicke(const char* name, int i) {
-        QRadioButton* k = gruppe(name)->knopf(i);
-        QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(6, k->height() / 2));
-    }
-    void eingeben(const char* name, const QString& s) { test::tippeUndEnter(feld(name), s); }
     void ringzahl(int i) {
         klicke("RG_Widerstand", i);
         QCOMPARE(gruppe("RG_Widerstand")->itemIndex(), i);
