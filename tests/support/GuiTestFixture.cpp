@@ -1,6 +1,7 @@
 #include "support/GuiTestFixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,18 +17,21 @@ struct TemporaererDatenordner {
     QTemporaryDir ordner;
     TemporaererDatenordner() { plattform::setzeDatenOrdner(ordner.path()); }
 } temporaererDatenordner;
-}  // namespace
 
-ModalWaechter::ModalWaechter() {
-    m_timer.setInterval(50);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        if (QWidget* m = QApplication::activeModalWidget()) {
-            ++m_gesehen;
-            m->close();
-        }
+// A modal box that nobody expected would wait for a click forever: end the test program instead,
+// naming the box. Installed in every widget test when its application starts.
+void waechterStarten() {
+    auto* t = new QTimer(qApp);
+    t->setInterval(200);
+    QObject::connect(t, &QTimer::timeout, [] {
+        if (QWidget* m = QApplication::activeModalWidget())
+            qFatal("unexpected modal dialog \"%s\": %s", qPrintable(m->windowTitle()),
+                   qPrintable(m->findChildren<QLabel*>().isEmpty() ? QString() : m->findChildren<QLabel*>().front()->text()));
     });
-    m_timer.start();
+    t->start();
 }
+Q_COREAPP_STARTUP_FUNCTION(waechterStarten)
+}  // namespace
 
 int dunklePunkte(const QImage& bild, int grauUnter) {
     int n = 0;

@@ -1,6 +1,7 @@
 #pragma once
-// Helpers for widget tests: a recorder in place of the message boxes, a watchdog that closes (and
-// reports) any modal dialog nobody expected, and typing into a field the way a user does.
+// Helpers for widget tests: a recorder in place of the message boxes, typing into a field the way a
+// user does, a page fixture. Every widget test also gets its own temporary data folder and a watchdog
+// that ends the test program when a modal dialog nobody expected appears (instead of hanging).
 
 #include <QImage>
 #include <QLabel>
@@ -33,17 +34,6 @@ public:
     std::vector<Eintrag> eintraege;
     QString letzter() const { return eintraege.empty() ? QString() : eintraege.back().text; }
     void leeren() { eintraege.clear(); }
-};
-
-// Closes any modal dialog that opens and remembers that it did; a test checks gesehen() at its end.
-class ModalWaechter {
-public:
-    ModalWaechter();
-    int gesehen() const { return m_gesehen; }
-
-private:
-    QTimer m_timer;
-    int m_gesehen = 0;
 };
 
 // Pixels of a picture darker than the grey value (lines, symbols, text): a drawing that is drawn at all.
