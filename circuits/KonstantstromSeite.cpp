@@ -89,13 +89,12 @@ KonstantstromSeite::KonstantstromSeite(const Umgebung& umgebung, QWidget* parent
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);
     ausgaben->setObjectName(QStringLiteral("GroupBox5"));
     ausgaben->setGeometry(312, 170, 315, 118);
-    const QString ohm = QStringLiteral(u"\u2126");
     const auto ergebnis = [&](const char* label, const QString& text, const char* feld, const char* einheit,
                               int zeile, QLineEdit*& f, QLabel*& e) {
         QLabel* l = beschriftung(ausgaben, text, {beschriftungX, zeileY(zeile), 120, zeileHoehe},
                                  QString::fromLatin1(label));
         f = anzeigefeld(ausgaben, QString::fromLatin1(feld), {feldX, zeileY(zeile), 100, zeileHoehe});
-        e = beschriftung(ausgaben, ohm, {feldX + 106, zeileY(zeile), 30, zeileHoehe}, QString::fromLatin1(einheit));
+        e = beschriftung(ausgaben, OhmZeichen, {feldX + 106, zeileY(zeile), 30, zeileHoehe}, QString::fromLatin1(einheit));
         return l;
     };
     ergebnis("Label20", QStringLiteral("Widerstand R1"), "kStrom_E_R1", "kStrom_C_R1", 0, m_r1, m_cR1);

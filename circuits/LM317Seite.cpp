@@ -20,7 +20,6 @@ namespace zelmo {
 
 namespace {
 
-const QString ohm = QStringLiteral(u"\u2126");
 
 const QColor gruen(0, 120, 0);
 const QColor orange(190, 95, 0);
@@ -168,7 +167,7 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     mitIndex(ausgaben, QStringLiteral(u"max. R   Kühlk."), QStringLiteral("th"), {lx, 84}, h);
 
     m_r2 = anzeigefeld(ausgaben, QStringLiteral("LM317_E_R2"), {135, 24, 100, h});
-    m_cR2 = beschriftung(ausgaben, ohm, {240, 24, 38, h}, QStringLiteral("LM317_C_R2"));
+    m_cR2 = beschriftung(ausgaben, OhmZeichen, {240, 24, 38, h}, QStringLiteral("LM317_C_R2"));
     m_bitBtn3 = new Uebergabeknopf(QStringLiteral("BitBtn3"),
                                    QStringLiteral(u"Übernahme des Wertes von R2 auf die Seite Toleranz"), ausgaben);
     m_bitBtn3->move(281, 22);
@@ -253,7 +252,7 @@ void LM317Seite::zeigeUrteil(const QString& text, const QColor& farbe) {
 
 void LM317Seite::keinErgebnis(const QString& grund) {
     m_r2->setText(QStringLiteral("---"));
-    m_cR2->setText(ohm);
+    m_cR2->setText(OhmZeichen);
     m_p->setText(QStringLiteral("---"));
     m_cP->setText(QStringLiteral("W"));
     m_kk->setText(QStringLiteral("---"));
@@ -303,7 +302,7 @@ void LM317Seite::LM317_Berechnung() {
     const auto& r = std::get<lm317::Ergebnis>(rechnung);
     const QChar dez = dezimal();
     const Anzeige r2 = AnzeigeMitVorsatz(r.R2, dez);
-    m_cR2->setText(r2.vorsatz + ohm);
+    m_cR2->setText(r2.vorsatz + OhmZeichen);
     m_r2->setText(r2.zahl);
     const Anzeige p = AnzeigeMitVorsatz(r.P, dez);
     m_cP->setText(p.vorsatz + QStringLiteral("W"));

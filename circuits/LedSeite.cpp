@@ -24,7 +24,6 @@ namespace zelmo {
 
 namespace {
 
-const QString ohm = QStringLiteral(u"\u2126");
 
 }  // namespace
 
@@ -111,7 +110,7 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     beschriftung(ausgaben, QStringLiteral("Widerstand R"), {14, 25, 115, 22});
     beschriftung(ausgaben, QStringLiteral("Verlust-Leistung R"), {14, 55, 115, 22});
     m_r = anzeigefeld(ausgaben, QStringLiteral("LED_E_R"), {135, 25, 100, 22});
-    m_cR = beschriftung(ausgaben, ohm, {240, 25, 40, 22});
+    m_cR = beschriftung(ausgaben, OhmZeichen, {240, 25, 40, 22});
     m_cR->setObjectName(QStringLiteral("LED_C_R"));
     m_bitBtn4 = new Uebergabeknopf(QStringLiteral("BitBtn4"),
                                    QStringLiteral(u"Übernahme des Wertes von R auf die Seite Toleranz"), ausgaben);
@@ -197,7 +196,7 @@ void LedSeite::LED_Vorwiderstand_berechnen() {
     // without a result (a current of 0 typed but not confirmed) the fields say so instead of "inf"
     const Anzeige r = e ? AnzeigeMitVorsatz(e->R, dezimal()) : Anzeige{QStringLiteral("---"), {}};
     const Anzeige p = e ? AnzeigeMitVorsatz(e->P, dezimal()) : Anzeige{QStringLiteral("---"), {}};
-    m_cR->setText(r.vorsatz + ohm);
+    m_cR->setText(r.vorsatz + OhmZeichen);
     m_r->setText(r.zahl);
     m_cP->setText(p.vorsatz + QStringLiteral("W"));
     m_p->setText(p.zahl);

@@ -17,7 +17,6 @@ namespace zelmo {
 
 namespace {
 
-const QString ohm = QStringLiteral(u"\u2126");
 
 // rows of the two group boxes on the right
 constexpr int zeile1 = 24, zeile2 = 54, zeile3 = 84;
@@ -128,7 +127,7 @@ void NE555Seite::laufzeitEinstellungen() {
 
 void NE555Seite::ersterStart() {
     m_daten = NE555{120000, 10000, 1.5e-8, 8.2e-9};
-    m_R2->setzeText(QStringLiteral("47,00").replace(u',', dezimal()) + u' ' + ohm);
+    m_R2->setzeText(QStringLiteral("47,00").replace(u',', dezimal()) + u' ' + OhmZeichen);
     // both groups start from no selection, so that both handlers run and the page is calculated
     m_multiart->setItemIndex(-1, false);
     m_tast->setItemIndex(-1, false);
@@ -198,7 +197,7 @@ void NE555Seite::RG_NE555_MultiartClick() {
         for (QWidget* w : std::initializer_list<QWidget*>{m_tast, m_label147, m_label156, m_t2, m_cT2, m_F, m_cF})
             w->show();
         tastAnsicht();
-        m_R1->setzeText(Zahlenausgabe(m_daten.asta_R1, dezimal()) + ohm);
+        m_R1->setzeText(Zahlenausgabe(m_daten.asta_R1, dezimal()) + OhmZeichen);
         m_C->setzeText(Zahlenausgabe(m_daten.asta_C, dezimal()) + QStringLiteral("F"));
     } else if (i == ne555::Monostabil) {
         for (QWidget* w : std::initializer_list<QWidget*>{m_tast, m_astaMulti, m_astaMulti2, m_label59, m_R2,
@@ -206,7 +205,7 @@ void NE555Seite::RG_NE555_MultiartClick() {
             w->hide();
         m_monoMulti->show();
         m_label50->setText(QStringLiteral("Widerstand R1"));
-        m_R1->setzeText(Zahlenausgabe(m_daten.mono_R1, dezimal()) + ohm);
+        m_R1->setzeText(Zahlenausgabe(m_daten.mono_R1, dezimal()) + OhmZeichen);
         m_C->setzeText(Zahlenausgabe(m_daten.mono_C, dezimal()) + QStringLiteral("F"));
     }
     NE555_Berechnung(i);

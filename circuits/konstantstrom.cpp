@@ -101,10 +101,9 @@ Ergebnis berechnen(int item, double U, double I, double Iq, double V) {
 }
 
 Ohmanzeige ohmAnzeige(std::optional<double> wert, QChar dezimal) {
-    const QString ohm = QStringLiteral(u"\u2126");
-    if (!wert || !std::isfinite(*wert)) return {QStringLiteral("---"), ohm};
+    if (!wert || !std::isfinite(*wert)) return {QStringLiteral("---"), OhmZeichen};
     const Anzeige a = AnzeigeMitVorsatz(*wert, dezimal);
-    return {u' ' + a.zahl, a.vorsatz + ohm};
+    return {u' ' + a.zahl, a.vorsatz + OhmZeichen};
 }
 
 QString referenzAnzeige(double wert, QChar dezimal) { return Zahlenausgabe(wert, dezimal) + u'V'; }

@@ -55,7 +55,7 @@ Umrechnung umrechnen(bool sternZuDreieck, const std::array<QString, 3>& texte, Q
     return u;
 }
 
-QString ergebnisText(double ohm, QChar dezimal) { return Zahlenausgabe(ohm, dezimal) + QStringLiteral(u"\u2126"); }
+QString ergebnisText(double ohm, QChar dezimal) { return Zahlenausgabe(ohm, dezimal) + OhmZeichen; }
 
 QString bezeichnung(bool stern, int index) {
     return (stern ? QStringLiteral("Widerstand Rs ") : QStringLiteral("Widerstand Rd ")) + QString::number(index + 1);

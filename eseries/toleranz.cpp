@@ -81,7 +81,7 @@ void quicksort(std::vector<Kandidat>& k, int L, int R) {
 
 QString einheitZeichen(int art) {
     switch (art) {
-        case artR: return QStringLiteral(u"\u2126");
+        case artR: return OhmZeichen;
         case artL: return QStringLiteral("H");
         case artC: return QStringLiteral("F");
         default: return {};

@@ -76,26 +76,26 @@ void klemme(QPainter& p, QPointF m) {
     p.restore();
 }
 
-void widerstand(QPainter& p, QPointF a, QPointF b, double laenge, double breite) {
+namespace {
+// A bar-shaped body of the given length centred on the line a-b, with the leads to it.
+void stabKoerper(QPainter& p, QPointF a, QPointF b, double laenge, double breite, const QColor& fuellung) {
     p.save();
     const double l = ausrichten(p, a, b);
     const double start = (l - laenge) / 2;
     p.drawLine(QPointF(0, 0), QPointF(start, 0));
     p.drawLine(QPointF(start + laenge, 0), QPointF(l, 0));
-    p.setBrush(Qt::white);
+    p.setBrush(fuellung);
     p.drawRect(QRectF(start, -breite / 2, laenge, breite));
     p.restore();
 }
+}  // namespace
+
+void widerstand(QPainter& p, QPointF a, QPointF b, double laenge, double breite) {
+    stabKoerper(p, a, b, laenge, breite, Qt::white);
+}
 
 void spule(QPainter& p, QPointF a, QPointF b, double laenge, double breite) {
-    p.save();
-    const double l = ausrichten(p, a, b);
-    const double start = (l - laenge) / 2;
-    p.drawLine(QPointF(0, 0), QPointF(start, 0));
-    p.drawLine(QPointF(start + laenge, 0), QPointF(l, 0));
-    p.setBrush(Qt::black);
-    p.drawRect(QRectF(start, -breite / 2, laenge, breite));
-    p.restore();
+    stabKoerper(p, a, b, laenge, breite, Qt::black);
 }
 
 void kondensator(QPainter& p, QPointF a, QPointF b, double abstand, double plattenBreite) {

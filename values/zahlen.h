@@ -8,6 +8,9 @@
 
 namespace zelmo {
 
+// The unit sign of resistance, U+2126 OHM SIGN (the star-delta fields alone append the Greek omega).
+inline const QString OhmZeichen = QStringLiteral(u"\u2126");
+
 // The 17 prefix letters, largest first ("µ" is U+00B5).
 inline const QString Vorsatz = QStringLiteral(u"YZEPTGMkmuµnpfazy");
 

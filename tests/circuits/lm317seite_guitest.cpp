@@ -69,9 +69,7 @@ class LM317SeiteTest : public QObject {
     Q_OBJECT
 private slots:
     void ersterStart_data() {
-        QTest::addColumn<QChar>("dezimal");
-        QTest::newRow("Komma") << QChar(u',');
-        QTest::newRow("Punkt") << QChar(u'.');
+        test::trennerZeilen();
     }
     void ersterStart() {
         QFETCH(QChar, dezimal);

@@ -43,9 +43,7 @@ class NE555SeiteTest : public QObject {
     Q_OBJECT
 private slots:
     void ersterStart_data() {
-        QTest::addColumn<QChar>("dezimal");
-        QTest::newRow("Komma") << QChar(u',');
-        QTest::newRow("Punkt") << QChar(u'.');
+        test::trennerZeilen();
     }
     void ersterStart() {
         QFETCH(QChar, dezimal);

@@ -75,9 +75,7 @@ private slots:
     }
 
     void ersterStart_data() {
-        QTest::addColumn<QChar>("dezimal");
-        QTest::newRow("Komma") << QChar(u',');
-        QTest::newRow("Punkt") << QChar(u'.');
+        test::trennerZeilen();
     }
     void ersterStart() {
         QFETCH(QChar, dezimal);

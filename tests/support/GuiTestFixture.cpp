@@ -33,6 +33,12 @@ void waechterStarten() {
 Q_COREAPP_STARTUP_FUNCTION(waechterStarten)
 }  // namespace
 
+void trennerZeilen() {
+    QTest::addColumn<QChar>("dezimal");
+    QTest::newRow("Komma") << QChar(u',');
+    QTest::newRow("Punkt") << QChar(u'.');
+}
+
 int dunklePunkte(const QImage& bild, int grauUnter) {
     int n = 0;
     for (int y = 0; y < bild.height(); ++y)

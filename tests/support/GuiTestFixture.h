@@ -36,6 +36,9 @@ public:
     void leeren() { eintraege.clear(); }
 };
 
+// The data rows "Komma" and "Punkt" of a column "dezimal" (QChar), for tests run with either separator.
+void trennerZeilen();
+
 // Pixels of a picture darker than the grey value (lines, symbols, text): a drawing that is drawn at all.
 int dunklePunkte(const QImage& bild, int grauUnter = 90);
 inline int dunklePunkte(QWidget* w, int grauUnter = 90) { return dunklePunkte(w->grab().toImage(), grauUnter); }
