@@ -113,17 +113,14 @@ void kondensator(QPainter& p, QPointF a, QPointF b, double abstand, double platt
     p.restore();
 }
 
+namespace {
+double diodenKoerper(QPainter& p, QPointF a, QPointF b, double g);
+}  // namespace
+
 void led(QPainter& p, QPointF a, QPointF b, double g) {
     p.save();
-    const double l = ausrichten(p, a, b);
-    const double m = l / 2;
     const double h = g / 2;
-    p.drawLine(QPointF(0, 0), QPointF(m - h, 0));
-    p.drawLine(QPointF(m + h, 0), QPointF(l, 0));
-    QPolygonF dreieck;
-    dreieck << QPointF(m - h, -h) << QPointF(m - h, h) << QPointF(m + h, 0);
-    p.setBrush(Qt::white);
-    p.drawPolygon(dreieck);
+    const double m = diodenKoerper(p, a, b, g) - h;
     p.drawLine(QPointF(m + h, -h), QPointF(m + h, h));
     // light leaving the diode
     for (double dx : {-h * 0.3, h * 0.5}) {
