@@ -24,14 +24,17 @@ install_packages() {
 
 install_packages
 jobs=$(nproc 2>/dev/null || echo 2)
+# A compiler cache, when the machine has one, makes repeated builds quick; the build does not need it.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 case "$mode" in
   run)
-    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DZELMO_TESTS=OFF >/dev/null
+    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DZELMO_TESTS=OFF "${launcher[@]}" >/dev/null
     cmake --build build-release -j"$jobs"
     exec build-release/zelmotron
     ;;
   test)
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMO_TESTS=ON >/dev/null
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMO_TESTS=ON "${launcher[@]}" >/dev/null
     cmake --build build -j"$jobs"
     cd build
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs"
