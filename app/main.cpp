@@ -8,6 +8,7 @@
 
 #include "app/Hauptfenster.h"
 #include "dialogs/Dialoge.h"
+#include "platform/Einzelinstanz.h"
 #include "platform/Hilfeanzeige.h"
 #include "platform/Plattform.h"
 #include "platform/ordner.h"
@@ -25,7 +26,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zelmotron V1.2"));
     QApplication::setApplicationDisplayName(QString());
 
+    // one program per data folder: a second start shows the running window and ends untouched
+    zelmo::Einzelinstanz einzeln(zelmo::plattform::datenOrdner());
+    if (!einzeln.alsErsteStarten()) return einzeln.zweiterStart();
+
     zelmo::Hauptfenster fenster;
+    einzeln.fensterZeigenBeiAnfrage(&fenster);
     zelmo::OptionenDialog optionen(fenster.umgebung().dezimal, &fenster);
     zelmo::InfoDialog info(&fenster);
     zelmo::SternDreieckDialog sternDreieck(&fenster);

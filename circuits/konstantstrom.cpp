@@ -106,7 +106,7 @@ Ohmanzeige ohmAnzeige(std::optional<double> wert, QChar dezimal) {
     return {u' ' + a.zahl, a.vorsatz + OhmZeichen};
 }
 
-QString referenzAnzeige(double wert, QChar dezimal) { return Zahlenausgabe(wert, dezimal) + u'V'; }
+QString referenzAnzeige(double wert, QChar dezimal) { return Zahlenausgabe(wert, dezimal) + QStringLiteral(" V"); }
 
 QString meldungKeinGleitkommawert(const QString& text) {
     return u'\'' + text + QStringLiteral(u"' ist kein gültiger Gleitkommawert.");

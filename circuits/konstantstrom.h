@@ -85,7 +85,8 @@ struct Ohmanzeige {
 };
 Ohmanzeige ohmAnzeige(std::optional<double> wert, QChar dezimal);
 
-// The reference field's text when a circuit is shown, the same as after an entry: "1,20 V", "500,00 mV".
+// The reference field's text when a circuit is shown: Zahlenausgabe and " V", so that a value without
+// prefix reads "1,20  V" with two blanks ("500,00 m V"); an entry shows "1,20 V" as every field does.
 QString referenzAnzeige(double wert, QChar dezimal);
 
 // The conversion error of a field text that is no number, when the calculation reads it.

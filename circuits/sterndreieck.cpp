@@ -55,7 +55,13 @@ Umrechnung umrechnen(bool sternZuDreieck, const std::array<QString, 3>& texte, Q
     return u;
 }
 
-QString ergebnisText(double ohm, QChar dezimal) { return Zahlenausgabe(ohm, dezimal) + OhmZeichen; }
+QString ergebnisText(double ohm, QChar dezimal) { return Zahlenausgabe(ohm, dezimal) + FeldEinheit; }
+
+QString geladenerText(const QString& gespeichert) {
+    QString t = gespeichert;
+    if (t.endsWith(OhmZeichen)) t.replace(t.size() - OhmZeichen.size(), OhmZeichen.size(), FeldEinheit);
+    return t;
+}
 
 QString bezeichnung(bool stern, int index) {
     return (stern ? QStringLiteral("Widerstand Rs ") : QStringLiteral("Widerstand Rd ")) + QString::number(index + 1);

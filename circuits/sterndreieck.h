@@ -43,8 +43,16 @@ struct Umrechnung {
 // sternZuDreieck: the texts are Rs1..Rs3 and the results Rd1..Rd3; else the other way round.
 Umrechnung umrechnen(bool sternZuDreieck, const std::array<QString, 3>& texte, QChar dezimal);
 
-// A computed resistor as its field shows it: Zahlenausgabe and the ohm sign.
+// The unit of the six fields, U+03A9 GREEK CAPITAL LETTER OMEGA (everywhere else the program writes
+// the ohm sign U+2126).
+inline const QString FeldEinheit = QStringLiteral(u"\u03A9");
+
+// A computed resistor as its field shows it: Zahlenausgabe and the fields' unit.
 QString ergebnisText(double ohm, QChar dezimal);
+
+// A field text read from the settings file: a stored ohm sign at its end (as older versions wrote
+// after a conversion) becomes the fields' unit; anything else stays as it was typed.
+QString geladenerText(const QString& gespeichert);
 
 // The label of a field ("Widerstand Rs 1" ... "Widerstand Rd 3"); index 0 to 2.
 QString bezeichnung(bool stern, int index);

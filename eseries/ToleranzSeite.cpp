@@ -343,7 +343,9 @@ bool ToleranzSeite::Uebergabe(double ohm) {
     if (!(ohm >= Rechengrenzen120::Tol_min && ohm <= Rechengrenzen120::Tol_max)) {
         Meldungen::fehler(QStringLiteral(u"Der Widerstandswert ") + allgemein(ohm, dezimal()) +
                           QStringLiteral(u" \u2126 kann nicht auf die Seite Toleranz übernommen werden.\r\r"
-                                         u"Möglich sind Werte von 1E-27 \u2126 bis 1E27 \u2126."));
+                                         u"Möglich sind Werte von %1 \u2126 bis %2 \u2126.")
+                              .arg(allgemein(Rechengrenzen120::Tol_min, dezimal()),
+                                   allgemein(Rechengrenzen120::Tol_max, dezimal())));
         return false;
     }
     m_toleranz.Toleranz_R = ohm;

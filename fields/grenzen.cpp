@@ -15,7 +15,7 @@ const std::array tabelle{
     Grenze{"R_E_Wert", R_min, R_max, u"", u"1nΩ bis 1TΩ", u"Ω"},
     Grenze{"L_E_Wert", L_min, L_max, u"", u"100pH bis 100H", u"H"},
     Grenze{"C_E_Wert", C_min, C_max, u"", u"10fF bis 10F", u"F"},
-    Grenze{"Toleranz_E_Wert", Tol_min, Tol_max, u"", u"1   bis 1000Y", u""},
+    Grenze{"Toleranz_E_Wert", Tol_min, Tol_max, u"", u"1y bis 1000Y", u""},
     Grenze{"SpT_E_U", U_min, U_max, u" ", u"999p bis 1GV", u"V"},
     Grenze{"SpT_E_U2", U2_min, U2_max, u"", u"999fV bis 1GV", u"V"},
     Grenze{"SpT_E_IR1", I_min, I_max, u"", u"999pA bis 1GA", u"A"},

@@ -39,7 +39,8 @@ namespace Rechengrenzen120 {
 inline constexpr double R_min = 1e-9, R_max = 1e12;
 inline constexpr double L_min = 1e-10, L_max = 100;
 inline constexpr double C_min = 1e-14, C_max = 10;
-inline constexpr double Tol_min = 1e-27, Tol_max = 1e27;
+// from 1 y: every value the tolerance page lists then keeps a prefix and two significant decimals
+inline constexpr double Tol_min = 1e-24, Tol_max = 1e27;
 inline constexpr double U_min = 9.99e-10, U_max = 1e9;
 inline constexpr double U2_min = 9.99e-13, U2_max = 1e9;
 inline constexpr double I_min = 9.99e-10, I_max = 1e9;

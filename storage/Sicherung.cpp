@@ -18,6 +18,7 @@
 #include "circuits/LedSeite.h"
 #include "circuits/NE555Seite.h"
 #include "circuits/SpannungsteilerSeite.h"
+#include "circuits/sterndreieck.h"
 #include "colourcode/DrosselSeite.h"
 #include "colourcode/KondensatorSeite.h"
 #include "colourcode/WiderstandSeite.h"
@@ -269,7 +270,10 @@ QString IniFileLaden(Hauptfenster& f, OptionenDialog* optionen, const QString& d
     QFile datei_(datei);
     if (!datei_.open(QIODevice::ReadOnly))
         return QStringLiteral(u"Die Datei %1 kann nicht gelesen werden: %2").arg(datei, datei_.errorString());
-    const IniDokument d = IniDokument::ausBytes(datei_.readAll());
+    QString lesefehler;
+    const IniDokument d = IniDokument::ausBytes(datei_.readAll(), &lesefehler);
+    if (!lesefehler.isEmpty())
+        return QStringLiteral(u"Die Datei %1 kann nicht gelesen werden: %2.").arg(datei, lesefehler);
     Leser l(d, f, dezimal);
 
     f.pageControl2()->setCurrentIndex(0);
@@ -361,7 +365,8 @@ QString IniFileLaden(Hauptfenster& f, OptionenDialog* optionen, const QString& d
 
     const char* const sdVorgaben[] = {"6,80", "9,10", "4,70", "20,09", "15,01", "29,07"};
     for (size_t i = 0; i < 6; ++i)
-        l.setzeFeld(sdFelder[i][1], u' ' + l.text("Stern-Dreieck", sdFelder[i][0], l.mitTrenner(sdVorgaben[i])));
+        l.setzeFeld(sdFelder[i][1], u' ' + sterndreieck::geladenerText(l.text("Stern-Dreieck", sdFelder[i][0],
+                                                                                l.mitTrenner(sdVorgaben[i]))));
 
     f.pageControl1()->setCurrentIndex(l.ganz("Register", "Karte", 1, 1));
     f.pageControl2()->setCurrentIndex(l.ganz("Register2", "Karte", 0, 0));
@@ -390,7 +395,10 @@ QString Datenfile_lesen(Hauptfenster& f, const QString& datei, QChar dezimal) {
     QFile d(datei);
     if (!d.open(QIODevice::ReadOnly))
         return QStringLiteral(u"Die Datei %1 kann nicht gelesen werden: %2").arg(datei, d.errorString());
-    const auto gelesen = leseDatenfile(d.readAll(), dezimal);
+    QString lesefehler;
+    const auto gelesen = leseDatenfile(d.readAll(), dezimal, &lesefehler);
+    if (!lesefehler.isEmpty())
+        return QStringLiteral(u"Die Datei %1 kann nicht gelesen werden: %2.").arg(datei, lesefehler);
     const auto ziel = datenwerte(f);
     QStringList fehlend;
     for (size_t i = 0; i < ziel.size(); ++i) {

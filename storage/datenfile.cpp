@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "storage/textlesen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -13,11 +14,12 @@ QByteArray datenfileText(const Datenwerte& werte, QChar dezimal) {
     return text.toLatin1();
 }
 
-std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal) {
+std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal,
+                                                                 QString* fehler) {
     std::array<std::optional<double>, DatenfileZahlen> werte{};
-    QStringList zeilen = QString::fromLatin1(inhalt).split(u'\n');
-    for (QString& z : zeilen)
-        if (z.endsWith(u'\r')) z.chop(1);
+    const GelesenerText gelesen = textLesen(inhalt);
+    if (fehler) *fehler = gelesen.fehler;
+    const QStringList zeilen = gelesen.text.split(u'\n');
     if (zeilen.isEmpty() || zeilen[0].isEmpty()) return werte;
     const QChar gespeichert = zeilen[0][0];
     for (int i = 0; i < DatenfileZahlen && i + 1 < zeilen.size(); ++i) {

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -15,7 +16,9 @@ using Datenwerte = std::array<double, DatenfileZahlen>;
 QByteArray datenfileText(const Datenwerte& werte, QChar dezimal);
 
 // The numbers of a data file for the current separator; a missing or broken line gives nothing
-// for that number (the caller keeps its value), the lines after it are still read.
-std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal);
+// for that number (the caller keeps its value), the lines after it are still read. Bytes that are no
+// text (see textLesen) give no number at all and, in fehler, the reason.
+std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal,
+                                                                 QString* fehler = nullptr);
 
 }  // namespace zelmo

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "storage/textlesen.h"
+
 namespace zelmo {
 
 namespace {
@@ -9,15 +11,14 @@ const QByteArray bom("\xEF\xBB\xBF");
 bool gleich(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 }  // namespace
 
-IniDokument IniDokument::ausBytes(const QByteArray& bytes) {
-    const QString text =
-        bytes.startsWith(bom) ? QString::fromUtf8(bytes.mid(bom.size())) : QString::fromLatin1(bytes);
+IniDokument IniDokument::ausBytes(const QByteArray& bytes, QString* fehler) {
+    const GelesenerText gelesen = textLesen(bytes);
+    if (fehler) *fehler = gelesen.fehler;
     IniDokument d;
     d.m_abschnitte.push_back({});
-    QStringList zeilen = text.split(u'\n');
+    QStringList zeilen = gelesen.text.split(u'\n');
     if (!zeilen.isEmpty() && zeilen.back().isEmpty()) zeilen.removeLast();
-    for (QString z : zeilen) {
-        if (z.endsWith(u'\r')) z.chop(1);
+    for (const QString& z : zeilen) {
         const QString t = z.trimmed();
         if (t.startsWith(u'[') && t.endsWith(u']')) {
             d.m_abschnitte.push_back({t.mid(1, t.size() - 2).trimmed(), {}});

@@ -13,8 +13,9 @@ namespace zelmo {
 class IniDokument {
 public:
     IniDokument() = default;
-    // Text with a UTF-8 byte-order mark is read as UTF-8, anything else as Latin-1 (the ANSI page).
-    static IniDokument ausBytes(const QByteArray& bytes);
+    // The encoding as textLesen finds it (byte-order marks, else UTF-8, else Windows-1252; any line
+    // end). Bytes that are no text give an empty document and, in fehler, the reason.
+    static IniDokument ausBytes(const QByteArray& bytes, QString* fehler = nullptr);
 
     std::optional<QString> lies(const QString& abschnitt, const QString& schluessel) const;
     void schreibe(const QString& abschnitt, const QString& schluessel, const QString& wert);

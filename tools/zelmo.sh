@@ -22,6 +22,46 @@ install_packages() {
   fi
 }
 
+# The whole program and test suite once more with AddressSanitizer (leak checking on) and
+# UndefinedBehaviorSanitizer, in build-asan/. Leaks of the system libraries below Qt are suppressed in
+# tools/lsan.supp, each with its reason; any other finding fails the test that shows it.
+sanitizer_tests() {
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DZELMO_TESTS=ON \
+    -DZELMO_SANITIZE=ON "${launcher[@]}" >/dev/null
+  cmake --build build-asan -j"$jobs"
+  (
+    cd build-asan
+    ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+      LSAN_OPTIONS="suppressions=$top/tools/lsan.supp:print_suppressions=0" \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs"
+  )
+}
+
+# The libFuzzer targets of fuzz/ (clang, with both sanitizers), in build-fuzz/: each runs
+# ZELMO_FUZZ_SEKUNDEN seconds (default 25) from its seeds in fuzz/corpus/<name>/ (which also hold the
+# inputs that once found a fault). New inputs go to build-fuzz/korpus/, a failing input to build-fuzz/funde/.
+fuzz_tests() {
+  CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMO_TESTS=OFF -DZELMO_FUZZ=ON \
+    "${launcher[@]}" >/dev/null
+  cmake --build build-fuzz --target fuzz_alle -j"$jobs"
+  local sekunden=${ZELMO_FUZZ_SEKUNDEN:-25} quelle name
+  for quelle in fuzz/*_fuzz.cpp; do
+    name=$(basename "$quelle" _fuzz.cpp)
+    rm -rf "build-fuzz/korpus/$name"
+    mkdir -p "build-fuzz/korpus/$name" build-fuzz/funde fuzz/corpus/"$name"
+    if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      "build-fuzz/fuzz/fuzz_$name" -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="build-fuzz/funde/$name-" "build-fuzz/korpus/$name" "fuzz/corpus/$name" \
+      >"build-fuzz/fuzz_$name.log" 2>&1; then
+      tail -n 60 "build-fuzz/fuzz_$name.log"
+      echo "fuzz_$name found a fault; the input is in build-fuzz/funde/" >&2
+      return 1
+    fi
+    echo "fuzz_$name: $(grep -E '^#[0-9]+.*(DONE|pulse)' "build-fuzz/fuzz_$name.log" | tail -n 1)"
+  done
+}
+
 install_packages
 jobs=$(nproc 2>/dev/null || echo 2)
 # A compiler cache, when the machine has one, makes repeated builds quick; the build does not need it.
@@ -36,8 +76,9 @@ case "$mode" in
   test)
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMO_TESTS=ON "${launcher[@]}" >/dev/null
     cmake --build build -j"$jobs"
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs"
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+    sanitizer_tests
+    fuzz_tests
     ;;
   *)
     echo "usage: $0 run|test" >&2

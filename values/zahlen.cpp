@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace zelmo {
 
@@ -40,12 +41,13 @@ bool istZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
 bool istExponentZeichen(QChar c) { return istZiffer(c) || c == u'+' || c == u'-'; }
 bool istZahlZeichen(QChar c) { return istExponentZeichen(c) || c == u',' || c == u'.'; }
 
-// A decimal number in the system format: optional sign, digits, at most one separator.
-std::optional<double> leseDezimalzahl(const QString& t, QChar dezimal) {
+// A decimal number in the system format (optional sign, digits, at most one separator) as the text
+// strtod reads; nothing when the text is no such number.
+std::optional<std::string> dezimalText(const QString& t, QChar dezimal) {
     if (t.isEmpty()) return std::nullopt;
     std::string ascii;
-    ascii.reserve(t.size());
-    int i = 0;
+    ascii.reserve(size_t(t.size()));
+    qsizetype i = 0;
     if (t[0] == u'+' || t[0] == u'-') {
         ascii += char(t[0].unicode());
         i = 1;
@@ -65,10 +67,23 @@ std::optional<double> leseDezimalzahl(const QString& t, QChar dezimal) {
         }
     }
     if (!ziffern) return std::nullopt;
+    return ascii;
+}
+
+// The number of a text strtod reads whole; nothing beyond the double range (overflow, or a value
+// that is not zero but would read as zero).
+std::optional<double> leseAscii(const std::string& ascii) {
     char* ende = nullptr;
     const double w = std::strtod(ascii.c_str(), &ende);
     if (ende != ascii.c_str() + ascii.size() || !std::isfinite(w)) return std::nullopt;
+    if (w == 0.0 && ascii.find_first_of("123456789") < ascii.find_first_of("eE")) return std::nullopt;
     return w;
+}
+
+std::optional<double> leseDezimalzahl(const QString& t, QChar dezimal) {
+    const auto ascii = dezimalText(t, dezimal);
+    if (!ascii) return std::nullopt;
+    return leseAscii(*ascii);
 }
 
 std::optional<int> leseGanzzahl(const QString& t) {
@@ -97,7 +112,7 @@ Stellen fuenfzehnStellen(double betrag) {
 }  // namespace
 
 std::optional<double> vorsatzFaktor(QChar c) {
-    if (c == u'u') return 1e-6;
+    if (c == u'u' || c == u'\u03BC') return 1e-6;
     if (c == u' ') return std::nullopt;
     for (const auto& s : stufen)
         if (s.buchstabe == c) return s.faktor;
@@ -118,24 +133,91 @@ std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal) {
     return w;
 }
 
+namespace {
+
+// Exponent form from the "E" at position p: the mantissa's number characters before it, then the
+// exponent (sign and digits) right after it; any number character after the exponent, or a blank
+// between "E" and the exponent, makes the text no number.
+std::optional<double> exponentForm(const QString& s, qsizetype p, QChar dezimal) {
+    qsizetype q = p + 1;
+    while (q < s.size() && istExponentZeichen(s[q])) ++q;
+    const QString exponent = s.mid(p + 1, q - p - 1);
+    for (qsizetype i = q; i < s.size(); ++i)
+        if (istZahlZeichen(s[i])) return std::nullopt;
+    QString mantisse;
+    for (qsizetype i = 0; i < p; ++i)
+        if (istZahlZeichen(s[i])) mantisse += s[i];
+    const auto e = leseGanzzahl(exponent);
+    const auto m = dezimalText(mantisse, dezimal);
+    if (!e || !m) return std::nullopt;
+    return leseAscii(*m + 'e' + std::to_string(*e));
+}
+
+// The letter code of component markings (IEC 60062): a prefix letter between digits stands for the
+// decimal point and gives its factor ("4k7", "2M2", "4n7", "1µ5"; "K" as on resistors counts as
+// kilo); "R" stands for the point without a factor, also before the digits ("4R7", "R47").
+// Returns nothing when the text is not in this form, and a conversion error when it is, but more
+// number characters or another prefix follow.
+std::optional<std::optional<double>> buchstabenCode(const QString& s, QChar dezimal) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == u' ') ++i;
+    const qsizetype anfang = i;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) ++i;
+    const qsizetype ganzAnfang = i;
+    while (i < s.size() && istZiffer(s[i])) ++i;
+    const QString ganz = s.mid(ganzAnfang, i - ganzAnfang);
+    // "1,5k7": a decimal point of its own besides the letter is no number
+    bool trenner = false;
+    if (!ganz.isEmpty() && i + 1 < s.size() && (s[i] == u',' || s[i] == u'.') && istZiffer(s[i + 1])) {
+        trenner = true;
+        ++i;
+        while (i < s.size() && istZiffer(s[i])) ++i;
+    }
+    if (i >= s.size()) return std::nullopt;
+    const QChar buchstabe = s[i];
+    double faktor = 1.0;
+    if (buchstabe == u'K')
+        faktor = 1e3;
+    else if (buchstabe == u'R')
+        faktor = 1.0;
+    else if (const auto f = vorsatzFaktor(buchstabe)) {
+        if (ganz.isEmpty()) return std::nullopt;
+        faktor = *f;
+    } else
+        return std::nullopt;
+    const qsizetype bruchAnfang = ++i;
+    while (i < s.size() && istZiffer(s[i])) ++i;
+    if (i == bruchAnfang) return std::nullopt;
+    if (trenner) return std::optional<double>();
+    qsizetype r = i;
+    while (r < s.size() && s[r] == u' ') ++r;
+    if (r < s.size() && vorsatzFaktor(s[r])) return std::optional<double>();
+    for (qsizetype k = r; k < s.size(); ++k)
+        if (istZahlZeichen(s[k])) return std::optional<double>();
+    QString zahl = s.mid(anfang, ganzAnfang - anfang) + (ganz.isEmpty() ? QStringLiteral("0") : ganz) + dezimal +
+                   s.mid(bruchAnfang, i - bruchAnfang);
+    const auto z = leseDezimalzahl(zahl, dezimal);
+    if (!z) return std::optional<double>();
+    const double w = *z * faktor;
+    if (!std::isfinite(w)) return std::optional<double>();
+    return std::optional<double>(w);
+}
+
+}  // namespace
+
 std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
     // Exponent form: an "E" (else an "e") followed by a sign or digit.
     qsizetype p = s.indexOf(u'E');
     if (p < 0) p = s.indexOf(u'e');
-    if (p >= 0 && p + 1 < s.size() && istExponentZeichen(s[p + 1])) {
-        QString exponent;
-        for (qsizetype i = p + 1; i < s.size() && i <= p + 4; ++i)
-            if (istExponentZeichen(s[i])) exponent += s[i];
-        QString mantisse;
-        for (qsizetype i = 0; i < p; ++i)
-            if (istZahlZeichen(s[i])) mantisse += s[i];
-        const auto e = leseGanzzahl(exponent);
-        const auto m = leseDezimalzahl(mantisse, dezimal);
-        if (!e || !m) return std::nullopt;
-        const double w = *m * std::pow(10.0, *e);
-        if (!std::isfinite(w)) return std::nullopt;
-        return w;
+    if (p >= 0) {
+        if (p + 1 < s.size() && istExponentZeichen(s[p + 1])) return exponentForm(s, p, dezimal);
+        // "1 E 3": an exponent set apart by blanks is no number (and not the prefix E)
+        qsizetype q = p + 1;
+        while (q < s.size() && s[q] == u' ') ++q;
+        if (q > p + 1 && q < s.size() && istExponentZeichen(s[q])) return std::nullopt;
     }
+
+    if (const auto code = buchstabenCode(s, dezimal)) return *code;
 
     // Plain form: all number characters wherever they stand, then one prefix letter.
     QString rest = s;
@@ -254,21 +336,25 @@ QString Zahlenausgabe(double Wert, QChar dezimal) {
             return festkomma(negativ ? -zahl : zahl, 2, dezimal) + prefix;
         }
     }
-    // below 1e-24: no prefix reaches it; the plain value rounds to zero
-    return festkomma(negativ ? -betrag : betrag, 2, dezimal);
+    // below 1e-24 the smallest prefix still names the scale ("0,50 y")
+    const double zahl = betrag * kehrwerte.back();
+    return festkomma(negativ ? -zahl : zahl, 2, dezimal) + QStringLiteral(" ") + stufen.back().buchstabe;
 }
 
 QString EinheitVorsatz(double Wert, const QString& einheitAb1) {
+    if (Wert < 0) return EinheitVorsatz(-Wert, einheitAb1);
     for (size_t i = 0; i < 8; ++i)
         if (Wert >= stufen[i].faktor) return QString(stufen[i].buchstabe);
     if (Wert >= 1.0) return einheitAb1;
     for (size_t i = 9; i < stufen.size(); ++i)
         if (Wert >= stufen[i].faktor) return QString(stufen[i].buchstabe);
+    if (Wert > 0) return QString(stufen.back().buchstabe);  // below 1e-24: still yocto
     return QStringLiteral("  ");
 }
 
 double AnzeigeWert(double Wert) {
-    if (Wert < 1e-24) return Wert * 1e27;
+    if (Wert < 0) return -AnzeigeWert(-Wert);
+    if (!(Wert > 0)) return Wert;  // zero and NaN
     static const std::array<double, 8> grenzenKlein{1e-21, 1e-18, 1e-15, 1e-12, 1e-9, 1e-6, 1e-3, 1.0};
     static const std::array<double, 8> faktorenKlein{1e24, 1e21, 1e18, 1e15, 1e12, 1e9, 1e6, 1e3};
     for (size_t i = 0; i < grenzenKlein.size(); ++i)

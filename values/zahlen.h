@@ -14,26 +14,32 @@ inline const QString OhmZeichen = QStringLiteral(u"\u2126");
 // The 17 prefix letters, largest first ("µ" is U+00B5).
 inline const QString Vorsatz = QStringLiteral(u"YZEPTGMkmuµnpfazy");
 
-// Factor of prefix letter c, or nothing when c is no prefix letter ("u" counts as micro).
+// Factor of prefix letter c, or nothing when c is no prefix letter ("u" and the Greek small letter
+// mu U+03BC, which several keyboards give for "µ", count as micro).
 std::optional<double> vorsatzFaktor(QChar c);
 
 // A plain number in the system format: optional sign, digits, at most one separator, an optional
 // exponent ("7,5E-8"), blanks around it allowed; no prefix, no unit. Nothing otherwise.
 std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal);
 
-// Parses an entered text; nothing when the text yields no number.
+// Parses an entered text; nothing when the text yields no number. Besides the plain form ("4,7 k")
+// and the exponent form ("1,5E3"; nothing may follow the exponent but letters and blanks, and it must
+// stay inside the double range) it reads the letter code of component markings: a prefix letter
+// between digits marks the decimal point ("4k7" is 4700, "1µ5" 1,5µ), "R" without a factor ("4R7",
+// "R47").
 std::optional<double> Zahleneingabe(const QString& s, QChar dezimal);
 
 // Fixed two-decimal number plus prefix string (" k", " " ...); the caller appends the unit.
-// Infinite and NaN values give "--- ".
+// Values below 1e-24 keep the smallest prefix (" y"). Infinite and NaN values give "--- ".
 QString Zahlenausgabe(double Wert, QChar dezimal);
 
 // Prefix letter of a value. Values from 1 to below 1000 get einheitAb1 (the tolerance page passes
-// the unit sign of its component kind there; everybody else leaves it empty). Below 1e-24, zero,
-// negative and NaN give two blanks.
+// the unit sign of its component kind there; everybody else leaves it empty). A negative value has
+// the prefix of its magnitude; values below 1e-24 keep "y"; zero and NaN give two blanks.
 QString EinheitVorsatz(double Wert, const QString& einheitAb1 = {});
 
-// The value scaled to its prefix (switches at 0.99999 of each power of 1000).
+// The value scaled to its prefix (switches at 0.99999 of each power of 1000); negative values as
+// their magnitude with the sign, values below 1e-24 scaled to "y" (1e-25 gives 0,1).
 double AnzeigeWert(double Wert);
 
 // Factor of the first character of a prefix or unit text ("kΩ" gives 1000, anything unknown 1).

@@ -99,9 +99,9 @@ TEST(KStromAnzeige, ResultTexts) {
     EXPECT_EQ(ohmAnzeige(999.995, u',').zahl, QStringLiteral(" 1,00"));
     EXPECT_EQ(ohmAnzeige(999.995, u',').einheit, QStringLiteral("k") + ohm);
     EXPECT_EQ(ohmAnzeige(10600, u'.').zahl, QStringLiteral(" 10.60"));
-    // the reference field reads as after an entry: no blank between prefix and unit
-    EXPECT_EQ(referenzAnzeige(1.2, u','), QStringLiteral("1,20 V"));
-    EXPECT_EQ(referenzAnzeige(0.5, u'.'), QStringLiteral("500.00 mV"));
+    // the reference field of a circuit: Zahlenausgabe and " V", two blanks without a prefix
+    EXPECT_EQ(referenzAnzeige(1.2, u','), QStringLiteral("1,20  V"));
+    EXPECT_EQ(referenzAnzeige(0.5, u'.'), QStringLiteral("500.00 m V"));
     EXPECT_EQ(meldungKeinGleitkommawert(QStringLiteral("abc")), QStringLiteral(u"'abc' ist kein gültiger Gleitkommawert."));
 }
 

@@ -75,20 +75,21 @@ TEST_P(Umrechnen, Texte) {
 INSTANTIATE_TEST_SUITE_P(
     SternDreieck, Umrechnen,
     testing::Values(
-        Fall{"Erststart", true, drei(u"5,00 k\u2126", u"5,00 k\u2126", u"5,00 k\u2126"), Art::Ergebnis,
-             drei(u"15,00 k\u2126", u"15,00 k\u2126", u"15,00 k\u2126")},
+        // texts with the ohm sign (older settings files) read as well
+        Fall{"OhmZeichen", true, drei(u"5,00 k\u2126", u"5,00 k\u2126", u"5,00 k\u2126"), Art::Ergebnis,
+             drei(u"15,00 k\u03A9", u"15,00 k\u03A9", u"15,00 k\u03A9")},
         // the star fields as the entry shows them (Greek omega) read as well
         Fall{"EinsZweiDrei", true, drei(u"1,00 k\u03A9", u"2,00 k\u03A9", u"3,00 k\u03A9"), Art::Ergebnis,
-             drei(u"5,50 k\u2126", u"3,67 k\u2126", u"11,00 k\u2126")},
+             drei(u"5,50 k\u03A9", u"3,67 k\u03A9", u"11,00 k\u03A9")},
         // back from the rounded texts: the values differ slightly, the texts do not
-        Fall{"GerundetZurueck", false, drei(u"5,50 k\u2126", u"3,67 k\u2126", u"11,00 k\u2126"), Art::Ergebnis,
-             drei(u"1,00 k\u2126", u"2,00 k\u2126", u"3,00 k\u2126")},
+        Fall{"GerundetZurueck", false, drei(u"5,50 k\u03A9", u"3,67 k\u03A9", u"11,00 k\u03A9"), Art::Ergebnis,
+             drei(u"1,00 k\u03A9", u"2,00 k\u03A9", u"3,00 k\u03A9")},
         Fall{"DreimalDreissig", false, drei(u"30,00 k\u03A9", u"30,00 k\u03A9", u"30,00 k\u03A9"), Art::Ergebnis,
-             drei(u"10,00 k\u2126", u"10,00 k\u2126", u"10,00 k\u2126")},
+             drei(u"10,00 k\u03A9", u"10,00 k\u03A9", u"10,00 k\u03A9")},
         Fall{"KleineWerteUnter1Ohm", false, drei(u"30m", u"30m", u"30m"), Art::Ergebnis,
-             drei(u"10,00 m\u2126", u"10,00 m\u2126", u"10,00 m\u2126")},
+             drei(u"10,00 m\u03A9", u"10,00 m\u03A9", u"10,00 m\u03A9")},
         Fall{"Ohm", true, drei(u" 5", u" 5", u" 5"), Art::Ergebnis,
-             drei(u"15,00 \u2126", u"15,00 \u2126", u"15,00 \u2126")},
+             drei(u"15,00 \u03A9", u"15,00 \u03A9", u"15,00 \u03A9")},
         // what cannot be read: the first such field is named, nothing is computed
         Fall{"NullNichtBestaetigt", true, drei(u"5k", u"0", u"5k"), Art::Eingabe, {}, 1},
         Fall{"Leer", false, drei(u"5k", u"5k", u""), Art::Eingabe, {}, 2},
@@ -101,10 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"SummeLaeuftUeber", false, drei(u"1E308", u"1E308", u"1E308"), Art::NichtDarstellbar, {}},
         // the limits of what is shown: 1,00 y up to below 1000 Y
         Fall{"KleinsterDarstellbarer", false, drei(u"3,1y", u"3,1y", u"3,1y"), Art::Ergebnis,
-             drei(u"1,03 y\u2126", u"1,03 y\u2126", u"1,03 y\u2126")},
+             drei(u"1,03 y\u03A9", u"1,03 y\u03A9", u"1,03 y\u03A9")},
         Fall{"UnterDemKleinsten", false, drei(u"2,9y", u"2,9y", u"2,9y"), Art::NichtDarstellbar, {}},
         Fall{"GroessterDarstellbarer", true, drei(u"333E24", u"333E24", u"333E24"), Art::Ergebnis,
-             drei(u"999,00 Y\u2126", u"999,00 Y\u2126", u"999,00 Y\u2126")},
+             drei(u"999,00 Y\u03A9", u"999,00 Y\u03A9", u"999,00 Y\u03A9")},
         Fall{"UeberDemGroessten", true, drei(u"334E24", u"334E24", u"334E24"), Art::NichtDarstellbar, {}}),
     [](const testing::TestParamInfo<Fall>& i) { return std::string(i.param.name); });
 
@@ -116,10 +117,21 @@ TEST(SternDreieck, Darstellbar) {
     for (double w : {0.0, -1.0, unendlich, keinWert}) EXPECT_FALSE(darstellbar(w)) << w;
 }
 
+TEST(SternDreieck, GeladenerTextEndetMitOmega) {
+    const struct {
+        const char16_t *gespeichert, *feld;
+    } faelle[] = {{u"5,00 k\u2126", u"5,00 k\u03A9"},  // written by an older version after a conversion
+                  {u"5,00 k\u03A9", u"5,00 k\u03A9"},
+                  {u"4k7", u"4k7"},                    // an unconfirmed entry stays as typed
+                  {u"\u2126 5", u"\u2126 5"},
+                  {u"", u""}};
+    for (const auto& f : faelle) EXPECT_EQ(geladenerText(QString::fromUtf16(f.gespeichert)), QString::fromUtf16(f.feld));
+}
+
 TEST(SternDreieck, PunktAlsDezimaltrenner) {
-    const Umrechnung u = umrechnen(true, drei(u"1.00 k\u2126", u"2.00 k\u2126", u"3.00 k\u2126"), u'.');
+    const Umrechnung u = umrechnen(true, drei(u"1.00 k\u03A9", u"2.00 k\u03A9", u"3.00 k\u03A9"), u'.');
     ASSERT_EQ(u.art, Art::Ergebnis);
-    EXPECT_EQ(u.texte, drei(u"5.50 k\u2126", u"3.67 k\u2126", u"11.00 k\u2126"));
+    EXPECT_EQ(u.texte, drei(u"5.50 k\u03A9", u"3.67 k\u03A9", u"11.00 k\u03A9"));
 }
 
 TEST(SternDreieck, Meldungen) {

@@ -11,9 +11,9 @@ using namespace zelmo;
 
 namespace {
 
-// A resistor the page computed (ohm sign) and one the user confirmed (the fields' own unit, Greek omega).
-QString erg(const char16_t* t) { return QString::fromUtf16(t) + QChar(0x2126); }
+// A resistor as the six fields show it, computed or confirmed: the Greek omega, never the ohm sign.
 QString ein(const char16_t* t) { return QString::fromUtf16(t) + QChar(0x03A9); }
+QString erg(const char16_t* t) { return ein(t); }
 
 const QStringList sternNamen{"SD_E_Rs1", "SD_E_Rs2", "SD_E_Rs3"};
 const QStringList dreieckNamen{"SD_E_Rd1", "SD_E_Rd2", "SD_E_Rd3"};

@@ -96,7 +96,29 @@ INSTANTIATE_TEST_SUITE_P(
         Beispiel{u"4,7E3", EReihe::E12, artR, u"3,90 k\u2126", u"5,60 k\u2126", bisE24, -1, 0, 0, 0},
         Beispiel{u"150", EReihe::E12, artR, u"120,00 \u2126", u"180,00 \u2126",
                  {false, true, true, true, false, true}, -1, 0, 0, 0},
-        Beispiel{u"1e27", EReihe::E12, artR, u"820,00 Y\u2126", u"1200,00 Y\u2126", alle, -1, 0, 0, 0}));
+        Beispiel{u"1e27", EReihe::E12, artR, u"820,00 Y\u2126", u"1200,00 Y\u2126", alle, -1, 0, 0, 0},
+        // the smallest admitted value: the neighbour below 1 y keeps its prefix
+        Beispiel{u"1y", EReihe::E12, artR, u"0,82 y\u2126", u"1,20 y\u2126", alle, -1, 0, 0, 0}));
+
+// At both ends of the admitted range every listed value carries a prefix and is no "0,00".
+TEST(Toleranz, RandwerteZeigenImmerVorsatzUndZiffern) {
+    for (const char* text : {"1y", "1,5y", "1000Y"})
+        for (EReihe r : {EReihe::E3, EReihe::E96}) {
+            SCOPED_TRACE(std::string(text) + " " + reihenName(r).toStdString());
+            const auto e = rechne(QString::fromLatin1(text), r, artC);
+            ASSERT_FALSE(e.parallel.empty());
+            for (const auto* liste : {&e.parallel, &e.seriell})
+                for (const ToleranzZeile& z : *liste) {
+                    const QStringList teile = z.text.split(u'\t');
+                    ASSERT_EQ(teile.size(), 4) << z.text.toStdString();
+                    for (int i = 0; i < 3; ++i) {
+                        const QString wert = teile[i].trimmed();
+                        EXPECT_TRUE(wert.endsWith(u'y') || wert.endsWith(u'Y')) << z.text.toStdString();
+                        EXPECT_FALSE(wert.startsWith(QStringLiteral("0,00"))) << z.text.toStdString();
+                    }
+                }
+        }
+}
 
 TEST(Toleranz, EinKiloOhmE12ZeilenUndFarben) {
     const auto e = rechne(QStringLiteral("1k"), EReihe::E12, artR);

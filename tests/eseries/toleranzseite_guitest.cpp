@@ -208,9 +208,9 @@ private slots:
             const char16_t* meldung;
         };
         const Fall faelle[] = {
-            {u"0", u"Die Eingabe 0  ist außerhalb\r\rdes gültigen Wertebereiches: 1   bis 1000Y"},
-            {u"-5", u"Die Eingabe -5  ist außerhalb\r\rdes gültigen Wertebereiches: 1   bis 1000Y"},
-            {u"1,1e27", u"Die Eingabe 1,1e27  ist außerhalb\r\rdes gültigen Wertebereiches: 1   bis 1000Y"},
+            {u"0", u"Die Eingabe 0  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
+            {u"-5", u"Die Eingabe -5  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
+            {u"1,1e27", u"Die Eingabe 1,1e27  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
             {u"abc", u"Die eingegebene Zahl abc  ist keine Gleitkommazahl !"},
         };
         for (const Fall& f : faelle) {
@@ -281,9 +281,9 @@ private slots:
         const Fall faelle[] = {
             {u"abc", u"Die eingegebene Zahl abc  ist keine Gleitkommazahl !"},
             {u"", u"Die eingegebene Zahl   ist keine Gleitkommazahl !"},
-            {u"0", u"Die Eingabe 0  ist außerhalb\r\rdes gültigen Wertebereiches: 1   bis 1000Y"},
-            {u"-1k", u"Die Eingabe -1k  ist außerhalb\r\rdes gültigen Wertebereiches: 1   bis 1000Y"},
-            {u"1E30", u"Die Eingabe 1E30  ist außerhalb\r\rdes gültigen Wertebereiches: 1   bis 1000Y"},
+            {u"0", u"Die Eingabe 0  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
+            {u"-1k", u"Die Eingabe -1k  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
+            {u"1E30", u"Die Eingabe 1E30  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
         };
         for (const Fall& f : faelle) {
             test::MeldungsRecorder rec;
@@ -324,7 +324,7 @@ private slots:
             Seite p;
             QVERIFY(!p.s.Uebergabe(0));
             QCOMPARE(rec.letzter(), QStringLiteral(u"Der Widerstandswert 0 \u2126 kann nicht auf die Seite Toleranz "
-                                                   u"übernommen werden.\r\rMöglich sind Werte von 1E-27 \u2126 bis "
+                                                   u"übernommen werden.\r\rMöglich sind Werte von 1E-24 \u2126 bis "
                                                    u"1E27 \u2126."));
         }
         // taken: kind R, value shown, calculated
@@ -341,8 +341,8 @@ private slots:
         // with R already selected
         QVERIFY(p.s.Uebergabe(1e27));
         QCOMPARE(p.feld()->text(), QStringLiteral(u"1000,00 Y\u2126"));
-        QVERIFY(p.s.Uebergabe(1e-27));
-        QCOMPARE(p.s.toleranz().Toleranz_R, 1e-27);
+        QVERIFY(p.s.Uebergabe(1e-24));
+        QCOMPARE(p.s.toleranz().Toleranz_R, 1e-24);
     }
 
     void gespeicherterWertAusserhalb() {

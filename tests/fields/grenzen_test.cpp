@@ -33,7 +33,7 @@ TEST(Grenzen, MeldungenAusserhalbWortgetreu) {
         {"kStrom_E_Uf", "3", u"Die Eingabe  3V  ist außerhalb\r\rdes gültigen Wertebereiches: 400mV bis 2V"},
         {"kStrom_E_I", "0,5µ", u"Die Eingabe 0,5µ  ist außerhalb\r\rdes gültigen Wertebereiches: 1\u00B5A bis 99,9MA"},
         {"SD_E_Rs1", "1E22", u"Die Eingabe 1E22  ist außerhalb\r\rdes gültigen Wertebereiches: 1E-21 bis 1E21 \u2126"},
-        {"Toleranz_E_Wert", "1,1E27", u"Die Eingabe 1,1E27  ist außerhalb\r\rdes gültigen Wertebereiches: 1   bis 1000Y"},
+        {"Toleranz_E_Wert", "1,1E27", u"Die Eingabe 1,1E27  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
     };
     for (const auto& f : faelle) EXPECT_EQ(meldungFuer(f.feld, f.text), QString::fromUtf16(f.meldung)) << f.feld;
 }

@@ -41,3 +41,33 @@ TEST(Datenfile, KaputteOderFehlendeZeilenGebenNichts) {
     for (size_t i = 4; i < w.size(); ++i) EXPECT_FALSE(w[i].has_value()) << i;
     for (const auto& x : leseDatenfile(QByteArray(), u',')) EXPECT_FALSE(x.has_value());
 }
+
+TEST(Datenfile, FremdeKodierungenUndZeilenenden) {
+    const QByteArray heute = datenfileText(erststart, u',');
+    QByteArray crNur = heute;
+    crNur.replace("\r\n", "\r");
+    QByteArray utf16("\xFF\xFE");
+    for (char c : heute) utf16 += c, utf16 += '\0';
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } faelle[] = {{"wie geschrieben", heute},
+                  {"nur CR", crNur},
+                  {"nur LF", QByteArray(heute).replace("\r\n", "\n")},
+                  {"UTF-8 mit Marke", QByteArray("\xEF\xBB\xBF") + heute},
+                  {"UTF-16 LE", utf16}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QString fehler = QStringLiteral("nicht gesetzt");
+        const auto w = leseDatenfile(f.bytes, u'.', &fehler);
+        EXPECT_EQ(fehler, QString());
+        for (size_t i = 0; i < erststart.size(); ++i) EXPECT_EQ(w[i], erststart[i]) << i;
+    }
+}
+
+TEST(Datenfile, KeinTextGibtGrundUndKeineZahl) {
+    QString fehler;
+    const auto w = leseDatenfile(QByteArray(",\r\n1,6\r\n\x00\x00\x80\x3F\r\n", 13), u',', &fehler);
+    EXPECT_TRUE(fehler.contains(QStringLiteral("Zeile 3"))) << fehler.toStdString();
+    for (const auto& x : w) EXPECT_FALSE(x.has_value());
+}

@@ -41,10 +41,52 @@ TEST(IniDokument, UnbekanntesBleibtReihenfolgeBleibt) {
 }
 
 TEST(IniDokument, OhneBomAlsAnsiMitBomAlsUtf8) {
-    const auto ansi = IniDokument::ausBytes(QByteArray("[A]\nT=12,00 \xB5V\n"));  // Latin-1 micro sign
+    const auto ansi = IniDokument::ausBytes(QByteArray("[A]\nT=12,00 \xB5V\n"));  // Windows-1252 micro sign
     EXPECT_EQ(ansi.lies(QStringLiteral("A"), QStringLiteral("T")), QStringLiteral(u"12,00 \u00B5V"));
     const auto utf = IniDokument::ausBytes(utf8MitBom("[A]\nT=5,00 k\xE2\x84\xA6\n"));
     EXPECT_EQ(utf.lies(QStringLiteral("A"), QStringLiteral("T")), QStringLiteral(u"5,00 k\u2126"));
     // and back: what was read is written again unchanged (apart from CR LF and the mark)
     EXPECT_EQ(IniDokument::ausBytes(utf.alsBytes()).alsBytes(), utf.alsBytes());
+}
+
+// Files from other editors and machines: every encoding and line end gives the same values.
+TEST(IniDokument, FremdeDateienLesenGleich) {
+    const QString text = QStringLiteral(u"[Stern-Dreieck]\r\nEingabe_Rs1=5,00 k\u2126\r\n[Register]\r\nKarte=3\r\n");
+    QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+    for (QChar c : text) {
+        le += char(c.unicode() & 0xFF), le += char(c.unicode() >> 8);
+        be += char(c.unicode() >> 8), be += char(c.unicode() & 0xFF);
+    }
+    QByteArray crNur = text.toUtf8();
+    crNur.replace("\r\n", "\r");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } faelle[] = {
+        {"UTF-8 mit Marke", utf8MitBom(text.toUtf8().constData())},
+        {"UTF-8 ohne Marke", text.toUtf8()},
+        {"UTF-16 LE", le},
+        {"UTF-16 BE", be},
+        {"nur CR", crNur},
+        {"Marke doppelt", utf8MitBom("") + utf8MitBom(text.toUtf8().constData())},
+        // an editor that put a second mark before a section header must not lose the section
+        {"Marke vor Abschnitt", utf8MitBom("[Stern-Dreieck]\r\nEingabe_Rs1=5,00 k\xE2\x84\xA6\r\n\xEF\xBB\xBF[Register]\r\nKarte=3\r\n")},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QString fehler = QStringLiteral("nicht gesetzt");
+        const auto d = IniDokument::ausBytes(f.bytes, &fehler);
+        EXPECT_EQ(fehler, QString());
+        EXPECT_EQ(d.lies(QStringLiteral("Stern-Dreieck"), QStringLiteral("Eingabe_Rs1")), QStringLiteral(u"5,00 k\u2126"));
+        EXPECT_EQ(d.lies(QStringLiteral("Register"), QStringLiteral("Karte")), QStringLiteral("3"));
+        // written again in the one format of the program
+        EXPECT_EQ(d.alsBytes(), utf8MitBom(text.toUtf8().constData()));
+    }
+}
+
+TEST(IniDokument, KeinTextGibtGrundUndLeeresDokument) {
+    QString fehler;
+    const auto d = IniDokument::ausBytes(QByteArray("[Register]\r\nKarte=3\r\n\0\x01\x02", 24), &fehler);
+    EXPECT_TRUE(fehler.contains(QStringLiteral("Steuerzeichen"))) << fehler.toStdString();
+    EXPECT_FALSE(d.lies(QStringLiteral("Register"), QStringLiteral("Karte")));
 }

@@ -112,12 +112,12 @@ private slots:
             QVERIFY(b.f.kurzhinweise());
             QCOMPARE(b.text("Optionen_E_Tjmax"), QStringLiteral(" 150,00"));
             QCOMPARE(b.f.lm317Seite()->tjmax(), 150.0);
-            QCOMPARE(b.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k") + ohm));  // one blank in front, not two
+            QCOMPARE(b.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k\u03A9")));  // one blank in front, not two
             b.schliessen();
         }
         {
             Lauf c;
-            QCOMPARE(c.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k") + ohm));
+            QCOMPARE(c.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k\u03A9")));
             QCOMPARE(c.text("Optionen_E_Tjmax"), QStringLiteral(" 150,00"));
         }
         QVERIFY2(rec.eintraege.size() <= 3, qPrintable(rec.letzter()));  // only the missing help file
@@ -185,6 +185,36 @@ private slots:
             gemeldet = gemeldet || (e.art == Meldungen::Art::Standardfehler &&
                                     e.text.contains(QStringLiteral("[Widerstand] 4_Ringe=abc")));
         QVERIFY(gemeldet);
+    }
+
+    void fremdeKodierungUndAltesOhmzeichen() {
+        test::MeldungsRecorder rec;
+        // UTF-16 from an editor, lines ended by CR alone; the star-delta text as older versions saved it
+        const QString text = QStringLiteral(u"[Spannungsteiler]\rEingabe_U=12,00 \u00B5V\r"
+                                            u"[Stern-Dreieck]\rEingabe_Rs1=4,70 k\u2126\r[Register]\rKarte=5\r");
+        QByteArray utf16("\xFF\xFE");
+        for (QChar c : text) utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+        schreibe(ini(), utf16);
+        Lauf a;
+        QCOMPARE(a.text("SpT_E_U"), QStringLiteral(u"12,00 \u00B5V"));
+        QCOMPARE(a.text("SD_E_Rs1"), QStringLiteral(u" 4,70 k\u03A9"));
+        QCOMPARE(a.f.pageControl1()->currentIndex(), 5);
+        QVERIFY2(rec.eintraege.size() <= 1, qPrintable(rec.letzter()));  // at most the missing help file
+    }
+
+    void keinTextWirdMitDateiUndGrundGemeldet() {
+        test::MeldungsRecorder rec;
+        schreibe(ini(), QByteArray("[Register]\r\nKarte=5\r\n\0\0\x13\x37", 24));
+        schreibe(dat(), QByteArray("\x89PNG\r\n\x1A\n", 8));
+        Lauf a;
+        QStringList gemeldet;
+        for (const auto& e : rec.eintraege)
+            if (e.art == Meldungen::Art::Standardfehler) gemeldet << e.text;
+        QCOMPARE(gemeldet.size(), 2);
+        QVERIFY2(gemeldet[0].contains(dat()) && gemeldet[0].contains(QStringLiteral("Zeile 2 enthält das Steuerzeichen U+001A")),
+                 qPrintable(gemeldet[0]));
+        QVERIFY2(gemeldet[1].contains(ini()) && gemeldet[1].contains(QStringLiteral("Zeile 3 enthält das Steuerzeichen U+0000")),
+                 qPrintable(gemeldet[1]));
     }
 
     void datenfileOhneEinstellungenGiltNicht() {

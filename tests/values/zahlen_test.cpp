@@ -36,8 +36,17 @@ const EingabeFall eingaben[] = {
     {"4,7 k", 4700},       {"4,7k", 4700},       {" 39,00 kΩ", 39000}, {"2,2µ", 2.2e-6}, {"2,2u", 2.2e-6},
     {"100 n", 1e-7},       {"5 M", 5e6},         {"5 m", 0.005},       {"5 E", 5e18},    {"5E", 5e18},
     {"1E-9", 1e-9},        {"1e-9", 1e-9},       {"1,5E3", 1500},      {"2E3k", 2000},   {"12,00 V", 12},
-    {"5 K", 5},            {"4k7", 47},          {"-5 k", -5000},      {"1n", 1e-9},     {"1T", 1e12},
+    {"5 K", 5},            {"-5 k", -5000},      {"1n", 1e-9},         {"1T", 1e12},
     {"+12", 12},           {"1E+12", 1e12},      {"0", 0},             {"3 y", 3e-24},   {"7 Y", 7e24},
+    // the Greek small letter mu, as several keyboard layouts give it for "µ"
+    {"2,2\u03BC", 2.2e-6},  {"1 \u03BCF", 1e-6},
+    // the letter code of component markings: the letter marks the decimal point
+    {"4k7", 4700},         {"2M2", 2.2e6},       {"4n7", 4.7e-9},      {"1µ5", 1.5e-6},  {"1u5", 1.5e-6},
+    {"3\u03BC3", 3.3e-6},  {"4m7", 4.7e-3},      {"6p8", 6.8e-12},     {"1G5", 1.5e9},   {"4K7", 4700},
+    {"4R7", 4.7},          {"R47", 0.47},        {"0R1", 0.1},         {"-4k7", -4700},  {" 4k7 Ω", 4700},
+    {"4n7F", 4.7e-9},      {"47R", 47},          {"100k", 1e5},
+    // exponent form: letters and blanks after the exponent are units
+    {"1E3 V", 1000},       {"1E0003", 1000},     {"1E-300", 1e-300},   {"1 E3", 1000},
 };
 
 TEST_P(MitTrenner, ZahleneingabeListeDerBeispiele) {
@@ -57,7 +66,13 @@ TEST_P(MitTrenner, ZahleneingabeGrenzenSindExakt) {
 }
 
 TEST_P(MitTrenner, ZahleneingabeFehler) {
-    for (const char* t : {"", "abc", "1,2,3", "1.5", "k", " ", "1E-", "1-2", "1E1-2", "5+", "1E999", "--5"}) {
+    for (const char* t : {"", "abc", "1,2,3", "1.5", "k", " ", "1E-", "1-2", "1E1-2", "5+", "1E999", "--5",
+                          // after the exponent's digits no further digit, sign or separator
+                          "1E3.5", "1E3,5", "1E3 5", "1E3+", "1E3-2",
+                          // an exponent set apart by blanks, or beyond the double range
+                          "1 E 3", "1E 3", "1 e -3", "1E+1000", "1E-1000", "1E99999999999",
+                          // a letter code with more digits, a separator or a second prefix after it
+                          "4k7,5", "4k7 5", "4k7k", "4k7 mA", "1,5k7", "R", "R4,7", "4R7R1"}) {
         EXPECT_FALSE(Zahleneingabe(mit(t, dez()), dez()).has_value()) << t;
     }
 }
@@ -87,16 +102,21 @@ TEST_P(MitTrenner, ZahlenausgabeUnbestimmteWerte) {
         const QString t = Zahlenausgabe(w, dez());
         EXPECT_EQ(t, QStringLiteral("--- ")) << w;
     }
-    // below the smallest prefix: no prefix, the plain value (0) and no minus sign
-    EXPECT_EQ(Zahlenausgabe(1e-30, dez()), mit("0,00", dez()));
-    EXPECT_EQ(Zahlenausgabe(-1e-30, dez()), mit("0,00", dez()));
-    EXPECT_EQ(Zahlenausgabe(std::numeric_limits<double>::denorm_min(), dez()), mit("0,00", dez()));
+    // below the smallest prefix the number keeps it: never a bare "0,00" that reads as zero ohm
+    EXPECT_EQ(Zahlenausgabe(0.82e-24, dez()), mit("0,82 y", dez()));
+    EXPECT_EQ(Zahlenausgabe(-0.5e-24, dez()), mit("-0,50 y", dez()));
+    EXPECT_EQ(Zahlenausgabe(1e-30, dez()), mit("0,00 y", dez()));
+    EXPECT_EQ(Zahlenausgabe(-1e-30, dez()), mit("0,00 y", dez()));
+    EXPECT_EQ(Zahlenausgabe(std::numeric_limits<double>::denorm_min(), dez()), mit("0,00 y", dez()));
 }
 
 TEST_P(MitTrenner, GrenzwertDerMeldungen) {
     const AusgabeFall faelle[] = {{1e-9, "1n"},  {1e12, "1T"}, {0.01, "10m"},   {1e-14, "10f"},
                                   {5, "5"},      {1.3, "1,3"}, {999000, "999k"}, {0.4, "400m"},
-                                  {999.995, "0,999995"}, {1.25, "1,25"}, {9.99e7, "99,9M"}};
+                                  {999.995, "0,999995"}, {1.25, "1,25"}, {9.99e7, "99,9M"},
+                                  // below 1e-24 and negative values keep their prefix
+                                  {1e-24, "1y"}, {1e-25, "0,1y"}, {1e-27, "0,001y"}, {-5, "-5"},
+                                  {-4700, "-4,7k"}, {-2.2e-6, "-2,2µ"}, {0, "0  "}};
     for (const auto& f : faelle) EXPECT_EQ(Grenzwert(f.wert, dez()), mit(f.text, dez())) << f.wert;
     EXPECT_EQ(Grenzwert(std::numeric_limits<double>::quiet_NaN(), dez()), QStringLiteral("---"));
     EXPECT_EQ(Grenzwert(std::numeric_limits<double>::infinity(), dez()), QStringLiteral("---"));
@@ -110,12 +130,13 @@ TEST(EinheitVorsatz, StufenUndEinheitZwischenEinsUndTausend) {
         double w;
         const char16_t* v;
     } faelle[] = {{1e24, u"Y"}, {1e21, u"Z"}, {1e12, u"T"},  {4700, u"k"}, {999.99, u""}, {1, u""},
-                  {0.5, u"m"},  {2.2e-6, u"\u00B5"}, {1e-9, u"n"}, {1e-24, u"y"}, {1e-25, u"  "},
-                  {0, u"  "},   {-5, u"  "}};
+                  {0.5, u"m"},  {2.2e-6, u"\u00B5"}, {1e-9, u"n"}, {1e-24, u"y"}, {1e-25, u"y"},
+                  {1e-300, u"y"}, {0, u"  "},   {-5, u""},   {-4700, u"k"}, {-0.5, u"m"}, {-1e-25, u"y"}};
     for (const auto& f : faelle) EXPECT_EQ(EinheitVorsatz(f.w), QString::fromUtf16(f.v)) << f.w;
     EXPECT_EQ(EinheitVorsatz(500, QStringLiteral(u"\u2126")), QStringLiteral(u"\u2126"));
     EXPECT_EQ(EinheitVorsatz(1000, QStringLiteral("H")), QStringLiteral("k"));
     EXPECT_EQ(EinheitVorsatz(0.5, QStringLiteral("F")), QStringLiteral("m"));
+    EXPECT_EQ(EinheitVorsatz(-500, QStringLiteral("F")), QStringLiteral("F"));
     EXPECT_EQ(EinheitVorsatz(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("  "));
 }
 
@@ -123,7 +144,9 @@ TEST(AnzeigeWert, SchaltetBeiNullKommaNeunNeunNeunNeunNeun) {
     const struct {
         double w, erwartet;
     } faelle[] = {{999.99, 999.99}, {999.995, 0.999995}, {4700, 4.7}, {999990, 999.99},
-                  {999991, 0.999991}, {0.5, 500}, {1e-25, 100}, {-3, -3e27}, {1e27, 1000}};
+                  {999991, 0.999991}, {0.5, 500}, {1e27, 1000},
+                  // below 1e-24 still scaled to yocto, negative values as their magnitude
+                  {1e-25, 0.1}, {1e-24, 1}, {-3, -3}, {-4700, -4.7}, {-2e-25, -0.2}, {0, 0}};
     for (const auto& f : faelle) EXPECT_NEAR(AnzeigeWert(f.w), f.erwartet, std::fabs(f.erwartet) * 1e-12) << f.w;
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+// What the fuzz targets share: a broken promise ends the run with the text of the check.
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_PRUEFE(bedingung)                                                                   \
+    do {                                                                                         \
+        if (!(bedingung)) {                                                                      \
+            std::fprintf(stderr, "%s:%d: promise broken: %s\n", __FILE__, __LINE__, #bedingung); \
+            std::abort();                                                                        \
+        }                                                                                        \
+    } while (false)
