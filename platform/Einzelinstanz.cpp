@@ -1,5 +1,6 @@
 #include "platform/Einzelinstanz.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -42,7 +43,14 @@ bool Einzelinstanz::alsErsteStarten() {
     m_sperre = std::make_unique<QLockFile>(m_sperrDatei);
     // a lock is never old: only a program that no longer runs leaves a lock that can be taken over
     m_sperre->setStaleLockTime(0);
-    if (!m_sperre->tryLock(0)) {
+    // QLockFile writes the application name into the lock and a later start takes the lock over when
+    // no process of that name runs with the stored id; so the name written must be the program
+    // file's, not the title the program gives itself
+    const QString titel = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    const bool gesperrt = m_sperre->tryLock(0);
+    QCoreApplication::setApplicationName(titel);
+    if (!gesperrt) {
         const bool belegt = m_sperre->error() == QLockFile::LockFailedError;
         m_sperre.reset();
         if (belegt) return false;

@@ -123,8 +123,8 @@ private slots:
 
         // the first start reached the page too
         const QChar dez = f.umgebung().dezimal;
-        QCOMPARE(seite->sternFeld(0)->text(), QStringLiteral(u"5,00 k\u2126").replace(u',', dez));
-        QCOMPARE(seite->dreieckFeld(2)->text(), QStringLiteral(u"15,00 k\u2126").replace(u',', dez));
+        QCOMPARE(seite->sternFeld(0)->text(), QStringLiteral(u"5,00 k\u03A9").replace(u',', dez));
+        QCOMPARE(seite->dreieckFeld(2)->text(), QStringLiteral(u"15,00 k\u03A9").replace(u',', dez));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <algorithm>
 
 #include "eseries/ereihen.h"
