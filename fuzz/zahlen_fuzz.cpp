@@ -19,8 +19,10 @@ void wertPruefen(double w, QChar dez) {
     const QString vorsatz = EinheitVorsatz(w);
     if (!std::isfinite(w)) return;
     FUZZ_PRUEFE(!aus.contains(QStringLiteral("inf"), Qt::CaseInsensitive) && !aus.contains(QStringLiteral("nan")));
-    // a shown value reads back as a number
-    FUZZ_PRUEFE(Zahleneingabe(aus, dez).has_value());
+    // a shown value reads back as a number, the same within its two decimals
+    const auto zurueck = Zahleneingabe(aus, dez);
+    FUZZ_PRUEFE(zurueck.has_value());
+    if (std::fabs(w) >= 1e-24 && std::fabs(w) < 1e27) FUZZ_PRUEFE(std::fabs(*zurueck - w) <= std::fabs(w) * 0.0051);
     if (w != 0) {
         // never without its prefix, never scaled to nothing
         FUZZ_PRUEFE(anzeige != 0 && std::isfinite(anzeige));
