@@ -27,6 +27,7 @@ QString zipText(int code) {
         case ZIP_ER_ENCRNOTSUPP:
         case ZIP_ER_NOPASSWD: return QStringLiteral("Verschlüsselte Archive werden nicht unterstützt.");
         case ZIP_ER_MEMORY: return QStringLiteral("Zu wenig Speicher.");
+        case ZIP_ER_EXISTS: return QStringLiteral("Ein Name kommt mehrfach vor.");
         default: {
             zip_error_t e;
             zip_error_init_with_code(&e, code);

@@ -13,6 +13,8 @@ struct ZipEintrag {
     QString name;        // as stored in the archive; a trailing "/" makes a folder entry
     QByteArray daten;
     unsigned modus = 0644;  // Unix permission bits
+    unsigned art = 0;       // Unix file type bits; 0: file or folder after the name (0120000: a link)
+    bool verschluesseln = false;  // AES-256 with a password
 };
 
 // Writes the archive; false when libzip refuses.
@@ -35,7 +37,12 @@ inline bool schreibeZip(const QString& pfad, const std::vector<ZipEintrag>& eint
             zip_discard(z);
             return false;
         }
-        const unsigned art = name.endsWith('/') ? 0040000 : 0100000;
+        if (e.verschluesseln &&
+            zip_file_set_encryption(z, zip_uint64_t(index), ZIP_EM_AES_256, "geheim") != 0) {
+            zip_discard(z);
+            return false;
+        }
+        const unsigned art = e.art ? e.art : name.endsWith('/') ? 0040000 : 0100000;
         zip_file_set_external_attributes(z, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (art | e.modus) << 16);
     }
     return zip_close(z) == 0;
