@@ -268,7 +268,8 @@ void Abruf::scheitern(NetzFehler::Art art, const QString& text) {
     zeitenStoppen();
     if (m_antwort) {
         m_antwort->disconnect(this);
-        m_antwort->abort();
+        // an error status is being reported by the reply itself right now; deleting it ends the transfer
+        if (art != NetzFehler::Art::HttpStatus && art != NetzFehler::Art::Weiterleitung) m_antwort->abort();
         m_antwort->deleteLater();
     }
     emit fertig();
