@@ -15,6 +15,7 @@ struct ZipEintrag {
     unsigned modus = 0644;  // Unix permission bits
     unsigned art = 0;       // Unix file type bits; 0: file or folder after the name (0120000: a link)
     bool verschluesseln = false;  // AES-256 with a password
+    bool gepackt = true;          // false: stored as it is
 };
 
 // Writes the archive; false when libzip refuses.
@@ -34,6 +35,10 @@ inline bool schreibeZip(const QString& pfad, const std::vector<ZipEintrag>& eint
             if (index < 0) zip_source_free(quelle);
         }
         if (index < 0) {
+            zip_discard(z);
+            return false;
+        }
+        if (!e.gepackt && zip_set_file_compression(z, zip_uint64_t(index), ZIP_CM_STORE, 0) != 0) {
             zip_discard(z);
             return false;
         }
