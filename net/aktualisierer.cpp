@@ -79,11 +79,7 @@ bool Aktualisierer::laedt() const { return m_abruf || m_entpacken; }
 QString Aktualisierer::ordner() const { return m_ordner ? m_ordner->path() + u'/' : QString(); }
 
 void Aktualisierer::pruefeVersion() {
-    if (m_versionsAbruf) {
-        m_versionsAbruf->disconnect(this);
-        m_versionsAbruf->abbrechen();
-        m_versionsAbruf->deleteLater();
-    }
+    verwerfen(m_versionsAbruf);
     m_pruefung = true;
     Abruf* a = m_netz.hole(versionsDatei, nullptr, m_netz.grenzen.versionsDatei, m_netz.grenzen.versionGesamt);
     m_versionsAbruf = a;
@@ -206,18 +202,18 @@ void Aktualisierer::entpacktFertig() {
 
 void Aktualisierer::melde(const QString& fehler, int httpStatus) { emit heruntergeladen(fehler, httpStatus); }
 
+void Aktualisierer::verwerfen(QPointer<Abruf>& abruf) {
+    if (!abruf) return;
+    abruf->disconnect(this);  // its end is reported to nobody
+    abruf->abbrechen();
+    abruf->deleteLater();
+    abruf = nullptr;
+}
+
 void Aktualisierer::abbrechen() {
-    if (m_versionsAbruf) {
-        m_versionsAbruf->disconnect(this);
-        m_versionsAbruf->abbrechen();
-        m_versionsAbruf->deleteLater();
-        m_pruefung = false;
-    }
-    if (m_abruf) {
-        m_abruf->disconnect(this);
-        m_abruf->abbrechen();
-        m_abruf->deleteLater();
-    }
+    verwerfen(m_versionsAbruf);
+    m_pruefung = false;
+    verwerfen(m_abruf);
     if (m_entpacken) {
         // the worker stops at its next block; the folder it writes into is removed only after that
         m_entpacken->disconnect(this);

@@ -74,6 +74,7 @@ private:
     void signaturGeladen();
     void entpacktFertig();
     void melde(const QString& fehler, int httpStatus = 0);
+    void verwerfen(QPointer<Abruf>& abruf);
 
     Netzzugang m_netz;
     QByteArray m_schluessel;  // the trusted release key, 32 raw bytes
