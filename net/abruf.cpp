@@ -22,6 +22,9 @@ public:
     bool setCookiesFromUrl(const QList<QNetworkCookie>&, const QUrl&) override { return false; }
 };
 
+// "15 s", "0,3 s"
+QString sekunden(int ms) { return QString::number(ms / 1000.0).replace(u'.', u',') + QStringLiteral(" s"); }
+
 QString technisch(const QString& text) {
     return text.isEmpty() ? QString() : QStringLiteral("\r\r(") + text + u')';
 }
@@ -120,7 +123,7 @@ void Abruf::starten(QNetworkAccessManager& manager) {
     m_verbinden->setSingleShot(true);
     connect(m_verbinden, &QTimer::timeout, this, [this] {
         scheitern(NetzFehler::Art::Zeitueberschreitung,
-                  QStringLiteral("Keine Verbindung innerhalb von %1 s.").arg(m_zugang.grenzen.verbinden / 1000.0));
+                  QStringLiteral("Keine Verbindung innerhalb von %1.").arg(sekunden(m_zugang.grenzen.verbinden)));
     });
     m_verbinden->start(g.verbinden);
     if (m_gesamtMs > 0) {
@@ -128,7 +131,7 @@ void Abruf::starten(QNetworkAccessManager& manager) {
         m_gesamt->setSingleShot(true);
         connect(m_gesamt, &QTimer::timeout, this, [this] {
             scheitern(NetzFehler::Art::Zeitueberschreitung,
-                      QStringLiteral("Keine vollständige Antwort innerhalb von %1 s.").arg(m_gesamtMs / 1000.0));
+                      QStringLiteral("Keine vollständige Antwort innerhalb von %1.").arg(sekunden(m_gesamtMs)));
         });
         m_gesamt->start(m_gesamtMs);
     }
@@ -216,7 +219,7 @@ void Abruf::pruefeTempo() {
     const auto& [seit, damals] = m_proben.front();
     if (jetzt - seit >= g.langsam && (m_bisher - damals) * 1000 < g.mindestRate * (jetzt - seit))
         scheitern(NetzFehler::Art::Zeitueberschreitung,
-                  QStringLiteral("weniger als %1 Bytes/s in %2 s").arg(g.mindestRate).arg(g.langsam / 1000.0));
+                  QStringLiteral("weniger als %1 Bytes/s in %2").arg(g.mindestRate).arg(sekunden(g.langsam)));
 }
 
 void Abruf::beenden() {

@@ -9,9 +9,6 @@ target_compile_definitions(netz_tests PRIVATE ZELMO_FREIGABE_WERKZEUG="${CMAKE_S
 gtest_discover_tests(netz_tests DISCOVERY_MODE PRE_TEST)
 
 foreach(t update_guitest abruf_guitest)
-  if(NOT TARGET ${t})
-    continue()
-  endif()
   target_link_libraries(${t} PRIVATE PkgConfig::LIBZIP OpenSSL::Crypto Qt6::Network)
   set_tests_properties(${t} PROPERTIES TIMEOUT 300)
 endforeach()
