@@ -81,6 +81,11 @@ bool zipNameZulaessig(const QString& name) {
     return true;
 }
 
+void zipEntpacken(const QString& archiv, const QString& ziel, Entpackt& ergebnis, const Entpackoptionen& optionen) {
+    ergebnis = {};
+    ergebnis = zipEntpacken(archiv, ziel, optionen);
+}
+
 Entpackt zipEntpacken(const QString& archiv, const QString& ziel, const Entpackoptionen& o) {
     const auto abgewiesen = [&](const QString& grund) {
         return ZipFehler(QStringLiteral("Das Archiv \"%1\" wird nicht entpackt: %2").arg(anzeige(archiv), grund));

@@ -54,5 +54,8 @@ bool zipNameZulaessig(const QString& name);
 // Unpacks archiv into ziel (an existing folder). Throws ZipFehler; nothing of the archive is left
 // in ziel then.
 Entpackt zipEntpacken(const QString& archiv, const QString& ziel, const Entpackoptionen& optionen = {});
+// The same, the result into ergebnis (left empty after a failure, since nothing written stays).
+void zipEntpacken(const QString& archiv, const QString& ziel, Entpackt& ergebnis,
+                  const Entpackoptionen& optionen = {});
 
 }  // namespace zelmo::net
