@@ -72,7 +72,11 @@ Aktualisierer::Aktualisierer(QObject* parent)
     m_netz.basis = updateServer;
 }
 
-Aktualisierer::~Aktualisierer() { aufraeumen(); }
+Aktualisierer::~Aktualisierer() {
+    aufraeumen();
+    // workers still stopping: their folders go with their watchers, after them
+    for (auto* w : findChildren<QFutureWatcher<Unpackergebnis>*>()) w->waitForFinished();
+}
 
 bool Aktualisierer::laedt() const { return m_abruf || m_entpacken; }
 
@@ -214,13 +218,17 @@ void Aktualisierer::abbrechen() {
     verwerfen(m_versionsAbruf);
     m_pruefung = false;
     verwerfen(m_abruf);
-    if (m_entpacken) {
-        // the worker stops at its next block; the folder it writes into is removed only after that
-        m_entpacken->disconnect(this);
-        m_entpacken->cancel();
-        m_entpacken->waitForFinished();
-        m_entpacken->deleteLater();
+    if (QFutureWatcher<Unpackergebnis>* w = m_entpacken) {
+        // The worker stops at its next block (a signature check runs to its end); the window does not
+        // wait for it. The folder it writes into goes with the watcher, once the worker has stopped.
         m_entpacken = nullptr;
+        w->disconnect(this);
+        w->cancel();
+        std::shared_ptr<QTemporaryDir> ordner(m_ordner.release());
+        if (w->isFinished())
+            w->deleteLater();
+        else
+            connect(w, &QFutureWatcherBase::finished, w, [w, ordner] { w->deleteLater(); });
     }
 }
 

@@ -55,9 +55,8 @@ int gedeckt(const QImage& bild) {
     return n;
 }
 QByteArray zufall(qsizetype n) {
-    QByteArray b(n, Qt::Uninitialized);
-    QRandomGenerator g(7);
-    for (char& c : b) c = char(g.bounded(256));
+    QByteArray b(n, Qt::Uninitialized);  // n a multiple of 4
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(b.data()), n / 4);
     return b;
 }
 // Everything below a folder, relative, sorted.
@@ -505,6 +504,30 @@ private slots:
         QCOMPARE(beendet.size(), 0);  // a cancelled download reports nothing
         QVERIFY(rec.eintraege.empty());
         QCOMPARE(baum(cache), QStringList());
+    }
+
+    void schliessenWaehrendDesEntpackens() {
+        test::MeldungsRecorder rec;
+        freigabe(QStringLiteral("129"),
+                 mitInstaller({{QStringLiteral("gross.bin"), zufall(64 * 1024 * 1024), 0644, 0, false, false}}));
+        auto d = dialog();
+        zeigen(*d);
+        QSignalSpy beendet(d.get(), &UpdateDialog::downloadBeendet);
+        bool geschlossen = false;
+        QString ordner;
+        connect(&aktualisierer(*d), &net::Aktualisierer::entpackFortschritt, d.get(), [&] {
+            if (geschlossen) return;
+            geschlossen = true;
+            ordner = d->DownloadOrdner();
+            d->close();
+        });
+        teil<QPushButton>(*d, "Update_B_Download")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(geschlossen, 60000);
+        QVERIFY(!d->isVisible());
+        QTRY_VERIFY(!QFileInfo::exists(ordner));  // once the worker has stopped
+        QCOMPARE(baum(cache), QStringList());
+        QCOMPARE(beendet.size(), 0);
+        QVERIFY(rec.eintraege.empty());
     }
 
     // The window's thread never stalls while a slow server trickles, nor while the archive is checked
