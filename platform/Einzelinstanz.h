@@ -25,10 +25,10 @@ public:
     bool alsErsteStarten();
     // In a second program: asks the first one to show its window, waiting at most wartezeitMs for
     // its answer. True when it answered.
-    bool ersteNachVorn(int wartezeitMs = 5000);
+    bool ersteNachVorn(int wartezeitMs = 15000);
     // The second start as a whole: ask the first one; when it does not answer, say so in the error
     // box. The exit code of the program (0 when the first one took the request).
-    int zweiterStart(int wartezeitMs = 5000);
+    int zweiterStart(int wartezeitMs = 15000);
     // The first program shows this window when a second start asks for it.
     void fensterZeigenBeiAnfrage(QWidget* fenster);
 

@@ -31,9 +31,29 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "run %d: program did not start\n", lauf);
             return 4;
         }
-        if (p.waitForFinished(2000)) {
+        // up and running its event loop (so that it saves on a session's end): a second start is answered
+        // by the first one and ends at once; a slow machine or a sanitizer build takes its time for that
+        // (the second start only once the first holds the folder's lock, else the two could swap roles)
+        for (int i = 0; i < 300 && !QFile::exists(ordner.filePath(QStringLiteral("ZelmosV121.lock"))); ++i)
+            QThread::msleep(100);
+        bool bereit = false;
+        for (int versuch = 0; versuch < 20 && !bereit && p.state() == QProcess::Running; ++versuch) {
+            QProcess zweiter;
+            zweiter.setProcessChannelMode(QProcess::ForwardedChannels);
+            zweiter.start(exe, {});
+            if (!zweiter.waitForFinished(30000)) {
+                zweiter.kill();
+                zweiter.waitForFinished(5000);
+            }
+            bereit = zweiter.exitStatus() == QProcess::NormalExit && zweiter.exitCode() == 0;
+        }
+        if (p.waitForFinished(500)) {
             std::fprintf(stderr, "run %d: program ended by itself (exit %d)\n", lauf, p.exitCode());
             return 5;
+        }
+        if (!bereit) {
+            std::fprintf(stderr, "run %d: a second start was not answered\n", lauf);
+            return 9;
         }
         p.terminate();
         if (!p.waitForFinished(10000)) {
