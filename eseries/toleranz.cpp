@@ -232,6 +232,51 @@ std::vector<ToleranzZeile> ausgabe(std::span<const ToleranzKandidat> sortiert, W
     return aus;
 }
 
+// First index in [von, bis) where the predicate holds (bis when nowhere), for a predicate that
+// holds from some index on.
+template <class P>
+int erster(int von, int bis, P gilt) {
+    while (von < bis) {
+        const int m = von + (bis - von) / 2;
+        if (gilt(m))
+            bis = m;
+        else
+            von = m + 1;
+    }
+    return von;
+}
+
+// The pairs (a, b) of the table, in the order a, then b, whose connection comes within the window:
+// its deviation F from the wanted value in percent lies inside maxF by more than 0.0001.
+// The connection grows with b, so for each a only one run of values b can come near the window;
+// two bisections with room to spare (0.01 %, far beyond rounding) find it, the test above decides
+// within it. A table that is not ascending, positive and finite is searched through in full.
+template <class V>
+void paareSuchen(std::span<const double> E, double Wert, double maxF, V verbindung,
+                 std::vector<ToleranzKandidat>& liste) {
+    const int n = int(E.size());
+    const bool geordnet =
+        std::isfinite(maxF) &&
+        std::all_of(E.begin(), E.end(), [](double e) { return e > 0 && std::isfinite(e); }) &&
+        std::adjacent_find(E.begin(), E.end(), [](double x, double y) { return !(x < y); }) == E.end();
+    const double rand = std::fabs(maxF) + 0.01;
+    for (int i = 0; i < n; ++i) {
+        const double a = E[size_t(i)];
+        const auto abweichung = [&](int j) { return verbindung(a, E[size_t(j)]) * 100 / Wert - 100; };
+        int von = 0;
+        int bis = n;
+        if (geordnet) {
+            von = erster(0, n, [&](int j) { return abweichung(j) > -rand; });
+            bis = erster(von, n, [&](int j) { return abweichung(j) >= rand; });
+        }
+        for (int j = von; j < bis; ++j) {
+            const double BE = verbindung(a, E[size_t(j)]);
+            const double F = BE * 100 / Wert - 100;
+            if (maxF - std::fabs(F) > 0.0001) liste.push_back({i, j, BE, F});
+        }
+    }
+}
+
 }  // namespace
 
 QString einheitZeichen(int art) {
@@ -371,29 +416,13 @@ std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::sp
     // lines that are shown
     std::vector<ToleranzKandidat> parallelList;
     std::vector<ToleranzKandidat> reiheList;
-    const auto pruefe = [&](std::vector<ToleranzKandidat>& liste, int i, int j, double BE) {
-        const double F = BE * 100 / Wert - 100;
-        if (maxF - std::fabs(F) > 0.0001) liste.push_back({i, j, BE, F});
-    };
-    const int n = int(E.size());
+    const auto summe = [](double a, double b) { return a + b; };
     if (art == artR || art == artL) {
-        for (int i = 0; i < n; ++i) {
-            const double a = E[size_t(i)];
-            for (int j = 0; j < n; ++j) {
-                const double b = E[size_t(j)];
-                pruefe(parallelList, i, j, (a * b) / (a + b));
-                pruefe(reiheList, i, j, a + b);
-            }
-        }
+        paareSuchen(E, Wert, maxF, [](double a, double b) { return (a * b) / (a + b); }, parallelList);
+        paareSuchen(E, Wert, maxF, summe, reiheList);
     } else {
-        for (int i = 0; i < n; ++i) {
-            const double a = E[size_t(i)];
-            for (int j = 0; j < n; ++j) {
-                const double b = E[size_t(j)];
-                pruefe(parallelList, i, j, a + b);
-                pruefe(reiheList, i, j, 1 / (1 / a + 1 / b));
-            }
-        }
+        paareSuchen(E, Wert, maxF, summe, parallelList);
+        paareSuchen(E, Wert, maxF, [](double a, double b) { return 1 / (1 / a + 1 / b); }, reiheList);
     }
     erg.parallelKandidaten = int(parallelList.size());
     erg.seriellKandidaten = int(reiheList.size());
