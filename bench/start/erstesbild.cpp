@@ -1,7 +1,7 @@
 // Preloaded into a Qt Widgets program by bench/start.sh (LD_PRELOAD): when the first window has been
 // painted and handed to the window system, it writes the time since ZELMO_START (bash's
-// $EPOCHREALTIME taken just before the program was started) and the peak resident memory so far to the
-// file named by ZELMO_MESSUNG, and ends the program at once. The same library goes into the program
+// $EPOCHREALTIME taken just before the program was started), the processor time used so far and the
+// peak resident memory so far to the file named by ZELMO_MESSUNG, and ends the program at once. The same library goes into the program
 // and into the empty window it is compared with, so both pay the same for it.
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <ctime>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -35,7 +36,9 @@ double jetztSekunden() {
         for (char& c : s)
             if (c == ',') c = '.';
         if (FILE* f = std::fopen(datei, "w")) {
-            std::fprintf(f, "%.3f %ld\n", (ende - std::strtod(s.c_str(), nullptr)) * 1000.0, r.ru_maxrss);
+            const double cpu = double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
+                               double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
+            std::fprintf(f, "%.3f %ld %.3f\n", (ende - std::strtod(s.c_str(), nullptr)) * 1000.0, r.ru_maxrss, cpu);
             std::fclose(f);
         }
     }
