@@ -146,6 +146,28 @@ const QLabel* labelVon(const QWidget* feld) {
 
 bool istFeld(const QWidget* w) { return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w); }
 
+// A small label standing inside the text of a larger one (an index placed in blanks left for it, as
+// in "R         laut Datenblatt") is put into that text where it stands.
+void einfuegen(std::vector<Beschriftung>& b, const std::vector<const QLabel*>& labels) {
+    std::vector<bool> weg(b.size(), false);
+    for (size_t k = 0; k < b.size(); ++k)
+        for (size_t g = 0; g < b.size(); ++g) {
+            if (g == k || weg[g] || b[k].text.width() >= b[g].text.width()) continue;
+            const QRect& a = b[g].text;
+            const QRect& s = b[k].text;
+            if (s.left() <= a.left() || s.left() >= a.right() || s.bottom() < a.top() || s.top() > a.bottom()) continue;
+            const QFontMetrics fm = labels[g]->fontMetrics();
+            qsizetype stelle = 0;
+            while (stelle < b[g].inhalt.size() && a.left() + fm.horizontalAdvance(b[g].inhalt.left(stelle)) < s.left())
+                ++stelle;
+            b[g].inhalt.insert(stelle, b[k].inhalt.trimmed());
+            weg[k] = true;
+            break;
+        }
+    for (size_t k = b.size(); k-- > 0;)
+        if (weg[k]) b[k].inhalt.clear();
+}
+
 void feldnamenSetzen(QWidget* bereich) {
     QList<QWidget*> felder;
     for (QWidget* w : bereich->findChildren<QWidget*>())
@@ -164,8 +186,13 @@ void feldnamenSetzen(QWidget* bereich) {
                 andere.push_back(w->geometry());
             }
         }
-        const QString name = feldname(feld->geometry(), beschriftungen, andere);
-        if (name.isEmpty()) continue;
+        einfuegen(beschriftungen, labels);
+        QString name = feldname(feld->geometry(), beschriftungen, andere);
+        if (name.isEmpty()) {
+            // a field without a label: its hint says what it is for
+            if (!feld->toolTip().isEmpty()) feld->setAccessibleName(feld->toolTip());
+            continue;
+        }
         // a single plain label becomes the field's buddy, so that the name follows its text; a label
         // made of parts (an index after its letter) gives the name once
         for (size_t i = 0; i < labels.size(); ++i) {

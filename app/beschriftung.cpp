@@ -18,6 +18,12 @@ bool zwischen(const std::vector<QRect>& andere, const QRect& zeile, int links, i
     });
 }
 
+// Names start with a letter; "<", "1." or a value shown in a label ("120,00 Ω") name nothing.
+bool istName(const QString& text) {
+    const QString t = text.trimmed();
+    return !t.isEmpty() && t.front().isLetter();
+}
+
 constexpr int luecke = 4;    // labels closer than this read as one (an index after its letter)
 constexpr int oberhalb = 24;  // how far above a field a heading may stand
 
@@ -27,7 +33,7 @@ QString feldname(const QRect& feld, const std::vector<Beschriftung>& beschriftun
     // labels left of the field on its row, nearest first
     std::vector<const Beschriftung*> links;
     for (const Beschriftung& b : beschriftungen)
-        if (!b.inhalt.trimmed().isEmpty() && b.text.right() <= feld.left() + 2 && gleicheZeile(b.text, feld) &&
+        if (istName(b.inhalt) && b.text.right() <= feld.left() + 2 && gleicheZeile(b.text, feld) &&
             !zwischen(andere, feld, b.text.right(), feld.left()))
             links.push_back(&b);
     std::sort(links.begin(), links.end(),
@@ -37,20 +43,27 @@ QString feldname(const QRect& feld, const std::vector<Beschriftung>& beschriftun
         std::vector<const Beschriftung*> teile{links.front()};
         for (size_t i = 1; i < links.size(); ++i)
             if (teile.back()->text.left() - links[i]->text.right() <= luecke) teile.push_back(links[i]);
+        std::sort(teile.begin(), teile.end(),
+                  [](const Beschriftung* a, const Beschriftung* b) { return a->text.left() < b->text.left(); });
         QString name;
-        for (auto it = teile.rbegin(); it != teile.rend(); ++it) name += (*it)->inhalt.trimmed();
-        return name;
+        for (const Beschriftung* t : teile) name += t->inhalt.trimmed();
+        return name.simplified();
     }
     // otherwise the nearest label just above the field, over it
     const Beschriftung* oben = nullptr;
     for (const Beschriftung& b : beschriftungen) {
-        if (b.inhalt.trimmed().isEmpty() || b.text.bottom() > feld.top() + 2 ||
+        if (!istName(b.inhalt) || b.text.bottom() > feld.top() + 2 ||
             b.text.bottom() < feld.top() - oberhalb)
             continue;
         if (b.text.right() < feld.left() || b.text.left() > feld.right()) continue;
+        // a label that names a control on its own row is no heading
+        if (std::any_of(andere.begin(), andere.end(), [&b](const QRect& o) {
+                return gleicheZeile(o, b.text) && o.left() >= b.text.right();
+            }))
+            continue;
         if (!oben || b.text.bottom() > oben->text.bottom()) oben = &b;
     }
-    return oben ? oben->inhalt.trimmed() : QString();
+    return oben ? oben->inhalt.simplified() : QString();
 }
 
 }  // namespace zelmo

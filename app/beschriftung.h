@@ -15,7 +15,8 @@ struct Beschriftung {
 };
 
 // feld: the field; andere: the other controls on the same parent (a label beyond one of them
-// belongs to that one). Returns the name, empty when no label fits.
+// belongs to that one). Only texts that start with a letter name a field (not "<" or "120,00 Ω").
+// Returns the name with its blanks simplified, empty when no label fits.
 QString feldname(const QRect& feld, const std::vector<Beschriftung>& beschriftungen, const std::vector<QRect>& andere);
 
 }  // namespace zelmo

@@ -22,6 +22,10 @@ int blaetterSchritt(int taste, Qt::KeyboardModifiers umschalter) {
     }
 }
 
+namespace {
+constexpr int ueberlappung = 2;  // rectangles that merely touch stand in different rows
+}
+
 std::vector<int> leseReihenfolge(const std::vector<QRect>& r) {
     std::vector<int> offen(r.size());
     std::iota(offen.begin(), offen.end(), 0);
@@ -33,9 +37,8 @@ std::vector<int> leseReihenfolge(const std::vector<QRect>& r) {
     size_t i = 0;
     while (i < offen.size()) {
         const QRect& erster = r[size_t(offen[i])];
-        const int mitte = erster.top() + erster.height() / 2;
         size_t ende = i + 1;
-        while (ende < offen.size() && r[size_t(offen[ende])].top() <= mitte) ++ende;
+        while (ende < offen.size() && r[size_t(offen[ende])].top() < erster.bottom() - ueberlappung) ++ende;
         std::stable_sort(offen.begin() + long(i), offen.begin() + long(ende), [&r](int a, int b) {
             return r[size_t(a)].left() != r[size_t(b)].left() ? r[size_t(a)].left() < r[size_t(b)].left()
                                                               : r[size_t(a)].top() < r[size_t(b)].top();

@@ -11,9 +11,9 @@ namespace zelmo::tastatur {
 // Ctrl+Tab and Ctrl+PgDown: 1 (next page); Ctrl+Shift+Tab and Ctrl+PgUp: -1; anything else: 0.
 int blaetterSchritt(int taste, Qt::KeyboardModifiers umschalter);
 
-// The order in which to visit the rectangles: left to right, top to bottom. A rectangle whose top
-// lies above the middle of the first one of a row belongs to that row, so that slightly shifted
-// neighbours and tall groups beside small ones read as one row.
+// The order in which to visit the rectangles: left to right, top to bottom. A rectangle that starts
+// before the first (topmost) one of a row ends belongs to that row, so that shifted neighbours and
+// small controls beside a tall group read as one row (from left to right, each column top down).
 std::vector<int> leseReihenfolge(const std::vector<QRect>& rechtecke);
 
 }  // namespace zelmo::tastatur
