@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QStyle>
 #include <QTextDocumentFragment>
 
+#include "app/Hilfeverweis.h"
 #include "app/beschriftung.h"
 #include "app/tastatur.h"
 
@@ -122,11 +124,49 @@ void radiogruppenOrdnen(QWidget* bereich) {
     }
 }
 
-// --- names of entry fields
-
 QString klartext(const QLabel* l) {
     return Qt::mightBeRichText(l->text()) ? QTextDocumentFragment::fromHtml(l->text()).toPlainText() : l->text();
 }
+
+// --- labels that act on a click (a pointing-hand cursor says so): Tab reaches them, Enter or Space
+// clicks them, a dotted frame shows the focus
+
+class Klicktasten : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->modifiers() & ~Qt::KeypadModifier) return false;
+        if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter && k->key() != Qt::Key_Space) return false;
+        auto* w = static_cast<QWidget*>(o);
+        const QPointF mitte = QRectF(w->rect()).center();
+        const QPointF global = w->mapToGlobal(mitte);
+        for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent klick(art, mitte, global, Qt::LeftButton,
+                              art == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(w, &klick);
+        }
+        return true;
+    }
+};
+
+void klickbareLabelsOrdnen(QWidget* bereich) {
+    Klicktasten* tasten = nullptr;
+    for (QLabel* l : bereich->findChildren<QLabel*>()) {
+        if (qobject_cast<Hilfeverweis*>(l) || !l->testAttribute(Qt::WA_SetCursor) ||
+            l->cursor().shape() != Qt::PointingHandCursor || !l->pixmap().isNull())
+            continue;
+        if (!tasten) tasten = new Klicktasten(bereich);
+        l->setFocusPolicy(Qt::StrongFocus);
+        l->installEventFilter(tasten);
+        l->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(window-text); }"));
+        if (l->accessibleName().isEmpty()) l->setAccessibleName(klartext(l).simplified());
+    }
+}
+
+// --- names of entry fields
 
 // Where a label's text stands, in its parent's coordinates.
 QRect textOrt(const QLabel* l) {
@@ -216,6 +256,7 @@ QList<QWidget*> tabHalte(QWidget* bereich) {
 
 void seiteOrdnen(QWidget* bereich) {
     radiogruppenOrdnen(bereich);
+    klickbareLabelsOrdnen(bereich);
     QList<QWidget*> halte;
     sammeln(bereich, halte);
     for (qsizetype i = 1; i < halte.size(); ++i) QWidget::setTabOrder(halte[i - 1], halte[i]);

@@ -2,7 +2,8 @@
 // Keyboard order and names of a page's controls, found from where the page placed them, so that no
 // page has to list them: Tab visits fields, groups and buttons in reading order (left to right, top to
 // bottom, a group's controls together); a group of radio buttons is one stop whose arrow keys choose
-// the item; every entry field is named by its label for assistive technology.
+// the item; a label that acts on a click is reached with Tab and clicked with Enter or Space; every
+// entry field is named by its label for assistive technology.
 
 #include <QList>
 

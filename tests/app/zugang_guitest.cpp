@@ -9,6 +9,7 @@
 
 #include "app/Hauptfenster.h"
 #include "app/Seitenregister.h"
+#include "dialogs/Dialoge.h"
 #include "fields/Radiogruppe.h"
 #include "platform/Plattform.h"
 #include "support/GuiTestFixture.h"
@@ -150,7 +151,8 @@ private slots:
         QCOMPARE(w.tabWeg(), QStringList({"RG_LED_Farbe", "LED_E_U", "LED_E_I", "LED_E_Uf", "RG_LED_Anzahl",
                                           "User_Leds", "LED_E_R", "BitBtn4", "LED_E_R_P", "LHilfe_LED"}));
         w.pc1->setCurrentIndex(7);
-        QCOMPARE(w.tabWeg(), QStringList({"SD_E_Rs1", "SD_E_Rs2", "SD_E_Rs3", "SD_E_Rd1", "SD_E_Rd2", "SD_E_Rd3",
+        const QStringList weg = w.tabWeg();
+        QCOMPARE(weg.mid(2), QStringList({"SD_E_Rs1", "SD_E_Rs2", "SD_E_Rs3", "SD_E_Rd1", "SD_E_Rd2", "SD_E_Rd3",
                                           "LHilfe_SternDreieck"}));
     }
 
@@ -198,6 +200,31 @@ private slots:
         QCOMPARE(Fenster::fokus()->objectName(), QStringLiteral("LED_E_U"));
         w.taste(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(Fenster::fokus(), farbe->knopf(5));
+    }
+
+    // "andere Darstellungen" opens the dialog with further drawings from the keyboard too
+    void klickbaresLabelMitEnter() {
+        Fenster w;
+        SternDreieckDialog bilder(&w.f);
+        w.f.setzeDialoge(nullptr, nullptr, &bilder, nullptr);
+        w.pc1->setCurrentIndex(7);
+        const QStringList weg = w.tabWeg();
+        QCOMPARE(weg.size(), 9);
+        auto* links = w.kind(qPrintable(weg[0]));
+        auto* rechts = w.kind(qPrintable(weg[1]));
+        QCOMPARE(qobject_cast<QLabel*>(links)->text().simplified(), QStringLiteral("andere Darstellungen"));
+        QVERIFY(links->x() < rechts->x());
+        for (QWidget* l : {links, rechts}) {
+            bilder.hide();
+            l->setFocus(Qt::TabFocusReason);
+            w.taste(Qt::Key_Return);
+            QVERIFY(bilder.isVisible());
+        }
+        bilder.hide();
+        links->setFocus(Qt::TabFocusReason);
+        w.taste(Qt::Key_Space);
+        QVERIFY(bilder.isVisible());
+        bilder.hide();
     }
 
     void hilfeVerweisMitEnterUndLeertaste() {
