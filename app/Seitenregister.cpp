@@ -58,7 +58,6 @@ QWidget* ersterHalt(QWidget* seite) {
 Seitenregister::Seitenregister(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_KeyboardFocusChange);
     zugaenglichkeitEinrichten();
     if (blaettertasten().nutzer++ == 0) qApp->installEventFilter(&blaettertasten());
 }
