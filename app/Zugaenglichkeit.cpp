@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QPointer>
 
 #include "app/Hilfeverweis.h"
 #include "app/Seitenregister.h"

@@ -304,6 +304,9 @@ private slots:
         QCOMPARE(bild->role(), QAccessible::Graphic);
         QCOMPARE(bild->text(QAccessible::Description),
                  QStringLiteral(u"Anschlußbild der LED - von unten und von der Seite gesehen"));
+        QAccessibleInterface* hilfeBild = QAccessible::queryAccessibleInterface(w.kind("IHilfe_LED"));
+        QCOMPARE(hilfeBild->role(), QAccessible::Graphic);
+        QCOMPARE(hilfeBild->text(QAccessible::Description), QStringLiteral("Hilfe anzeigen"));
         // the help link is a link with a press action
         QAccessibleInterface* verweis = QAccessible::queryAccessibleInterface(w.kind("LHilfe_LED"));
         QCOMPARE(verweis->role(), QAccessible::Link);
