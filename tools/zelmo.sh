@@ -57,7 +57,7 @@ package_stage() {
   local depends
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
-  for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libchm1 libzip4 libcurl4; do
+  for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6svg6 libssl3 libchm1 libzip4; do
     sed 's/, /\n/g' <<<"$depends" | awk '{print $1}' | grep -qxF "$p" || { echo "Depends lacks $p" >&2; return 1; }
   done
 
