@@ -20,6 +20,7 @@
 #include "circuits/SpannungsteilerSeite.h"
 #include "colourcode/DrosselSeite.h"
 #include "colourcode/KondensatorSeite.h"
+#include "colourcode/SmdSeite.h"
 #include "colourcode/WiderstandSeite.h"
 #include "dialogs/Dialoge.h"
 #include "eseries/ToleranzSeite.h"
@@ -91,12 +92,14 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     QWidget* widerstaende = m_pc2->neueSeite(QStringLiteral("TabSheet2"), QStringLiteral(u"Widerstände"));
     QWidget* drosseln = m_pc2->neueSeite(QStringLiteral("TabSheet3"), QStringLiteral("Drosseln"));
     QWidget* kondensatore = m_pc2->neueSeite(QStringLiteral("TabSheet4"), QStringLiteral("Kondensatore"));
+    QWidget* smd = m_pc2->neueSeite(QStringLiteral("TabSheet12"), QStringLiteral("SMD-Code"));
     m_pc2->setCurrentIndex(2);
 
     m_widerstand = einsetzen<WiderstandSeite>(rahmen(widerstaende, "LHilfe_R", "IHilfe_R", 90), m_umgebung, m_seiten);
     m_drossel = einsetzen<DrosselSeite>(rahmen(drosseln, "LHilfe_L", "IHilfe_L", 100), m_umgebung, m_seiten);
     m_kondensator =
         einsetzen<KondensatorSeite>(rahmen(kondensatore, "LHilfe_C", "IHilfe_C", 110), m_umgebung, m_seiten);
+    m_smd = einsetzen<SmdSeite>(rahmen(smd, "LHilfe_SMD", "IHilfe_SMD", SmdSeite::Hilfekontext), m_umgebung, m_seiten);
     m_toleranz = einsetzen<ToleranzSeite>(rahmen(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120), m_umgebung,
                                           m_seiten);
     m_spannungsteiler = einsetzen<SpannungsteilerSeite>(
@@ -156,7 +159,10 @@ QWidget* Hauptfenster::rahmen(QWidget* seite, const QString& hilfeLabel, const Q
 
 int Hauptfenster::hilfeKontext() const {
     const int seite = m_pc1->currentIndex();
-    if (seite == 0) return 90 + 10 * std::max(0, m_pc2->currentIndex());
+    if (seite == 0) {
+        const int unterseite = std::max(0, m_pc2->currentIndex());
+        return unterseite == 3 ? SmdSeite::Hilfekontext : 90 + 10 * unterseite;
+    }
     return 110 + 10 * seite;
 }
 

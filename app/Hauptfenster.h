@@ -21,6 +21,7 @@ class SpannungsteilerSeite;
 class LedSeite;
 class DrosselSeite;
 class KondensatorSeite;
+class SmdSeite;
 class LM317Seite;
 class NE555Seite;
 class KonstantstromSeite;
@@ -38,7 +39,7 @@ public:
 
     Seitenregister* pageControl1() const { return m_pc1; }
     Seitenregister* pageControl2() const { return m_pc2; }
-    // Help context of the visible page: 90/100/110 for the colour-code sub-pages, 120 ... 180.
+    // Help context of the visible page: 90/100/110/190 for the colour-code sub-pages, 120 ... 180.
     int hilfeKontext() const;
     QString iniPath() const { return m_iniPath; }
     bool hilfeVorhanden() const { return m_hilfe; }
@@ -54,6 +55,7 @@ public:
     LedSeite* ledSeite() const { return m_led; }
     DrosselSeite* drosselSeite() const { return m_drossel; }
     KondensatorSeite* kondensatorSeite() const { return m_kondensator; }
+    SmdSeite* smdSeite() const { return m_smd; }
     LM317Seite* lm317Seite() const { return m_lm317; }
     NE555Seite* ne555Seite() const { return m_ne555; }
     KonstantstromSeite* konstantstromSeite() const { return m_konstantstrom; }
@@ -90,6 +92,7 @@ private:
     LedSeite* m_led = nullptr;
     DrosselSeite* m_drossel = nullptr;
     KondensatorSeite* m_kondensator = nullptr;
+    SmdSeite* m_smd = nullptr;
     LM317Seite* m_lm317 = nullptr;
     NE555Seite* m_ne555 = nullptr;
     KonstantstromSeite* m_konstantstrom = nullptr;
