@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <cmath>
 
 #include "colourcode/Farbring.h"
@@ -40,23 +41,27 @@ constexpr const char16_t* StartSpannung = u"1H";
 const char16_t* hinweisText(System s) {
     switch (s) {
         case System::Dreistellig:
-            return u"Zwei Ziffern und die Zahl der Nullen; R steht für das Komma.\r"
-                   u"472 = 4,7 k\u2126   4R7 = 4,7 \u2126   R47 = 0,47 \u2126   000 = Brücke";
+            return u"Zwei Ziffern und die Zahl der Nullen, R = Komma:\r"
+                   u"472 = 4,7 k\u2126   4R7 = 4,7 \u2126   000 = Brücke";
         case System::Vierstellig:
-            return u"Drei Ziffern und die Zahl der Nullen; R steht für das Komma.\r"
+            return u"Drei Ziffern und die Zahl der Nullen, R = Komma:\r"
                    u"4702 = 47 k\u2126   1000 = 100 \u2126   0R10 = 0,1 \u2126";
         case System::EIA96:
-            return u"Nummer des E96-Wertes (01 bis 96) und Multiplikator:\r"
+            return u"Nummer des E96-Wertes (01 bis 96), Multiplikator:\r"
                    u"01C = 10 k\u2126   68X = 49,9 \u2126   (1-%-Widerstände)";
         case System::Kondensator:
-            return u"pF: zwei Ziffern und die Zahl der Nullen; R steht für das Komma.\r"
-                   u"2A104J = 100 V, 100 nF, ±5 %   4R7 = 4,7 pF";
+            return u"pF: zwei Ziffern und die Zahl der Nullen, R = Komma:\r"
+                   u"2A104J = 100 V, 100 nF, \u00b15 %   4R7 = 4,7 pF";
     }
     return u"";
 }
 
 QString hinweisMitTrenner(System s, QChar dezimal) {
-    return QString::fromUtf16(hinweisText(s)).replace(u',', dezimal).replace(u'\r', u'\n');
+    // the separator of numbers only, not the commas of the sentence
+    static const QRegularExpression zahlKomma(QStringLiteral("(\\d),(\\d)"));
+    return QString::fromUtf16(hinweisText(s))
+        .replace(zahlKomma, QStringLiteral("\\1") + dezimal + QStringLiteral("\\2"))
+        .replace(u'\r', u'\n');
 }
 
 QString keinCodeHinweis(System s, const QString& wert) {

@@ -58,6 +58,9 @@ private slots:
         QCOMPARE(a.text("SMD_Tol_max"), QString());
         QCOMPARE(a.bild()->aufdruck(), QStringLiteral("472"));
         QVERIFY(!a.bild()->istKondensator());
+        // the hint writes numbers with the separator, its sentence keeps its commas
+        QCOMPARE(a.text("SMD_L_Hinweis"), d(u"Zwei Ziffern und die Zahl der Nullen") + t(u", R = Komma:\n") +
+                                              d(u"472 = 4,7 k\u2126   4R7 = 4,7 \u2126   000 = Brücke"));
         QVERIFY(a.meldungen().isEmpty());
     }
 
