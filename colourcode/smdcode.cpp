@@ -316,6 +316,9 @@ QString unbekannteSpannung(const QString& code) {
 
 Leseergebnis kondensatorLesen(const QString& code) {
     QString s = code;
+    if (const Spannungscode* nur = spannungsCode(s))
+        return fehler(QStringLiteral("Dem Code fehlt der Wert: %1 ist nur der Spannungscode (%2 V).")
+                          .arg(s, QString::number(nur->volt).replace(u'.', u',')));
     const Spannungscode* u = nullptr;
     // the voltage code in front: "2A104J"
     if (istSpannungsform(s, 0) && s.size() > 2 && (istZiffer(s[2]) || s[2] == u'R')) {

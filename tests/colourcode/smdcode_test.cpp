@@ -125,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{System::Kondensator, u"2A104J1H", u"zwei Spannungscodes"},
         Fehlerfall{System::Kondensator, u"104B", u"gilt nur für Kondensatoren bis 10 pF"},
         Fehlerfall{System::Kondensator, u"000", u"0 pF"}, Fehlerfall{System::Kondensator, u"J104", u"beginnt nicht mit dem Wert"},
-        Fehlerfall{System::Kondensator, u"104J-", u"Nach dem Wert steht -"}));
+        Fehlerfall{System::Kondensator, u"104J-", u"Nach dem Wert steht -"},
+        Fehlerfall{System::Kondensator, u"2a", u"Dem Code fehlt der Wert: 2A ist nur der Spannungscode (100 V)."}));
 
 // Value to code: the code of each system, or its nearest codes below and above.
 struct Codefall {
