@@ -8,6 +8,7 @@
 #include "circuits/KonstantstromBilder.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
@@ -69,21 +70,21 @@ KonstantstromSeite::KonstantstromSeite(const Umgebung& umgebung, QWidget* parent
     indexSetzen(m_label165, m_label164);
     indexSetzen(m_label162, m_label176);
 
-    const auto eingabe = [&](const char* name, int zeile) {
-        auto* e = new Eingabefeld(QString::fromLatin1(name), dez, eingaben);
+    const auto eingabe = [&](const Grenze& grenze, int zeile) {
+        auto* e = new Eingabefeld(grenze, dez, eingaben);
         e->setGeometry(feldX, zeileY(zeile), 150, zeileHoehe);
-        e->beiAnnahme = [this](double) { kStrom_Berechnung(); };
+        e->setUebernahme([this](double) { kStrom_Berechnung(); });
         return e;
     };
-    m_u = eingabe("kStrom_E_U", 0);
-    m_i = eingabe("kStrom_E_I", 1);
-    m_iq = eingabe("kStrom_E_Iq", 2);
-    m_uf = eingabe("kStrom_E_Uf", 3);
+    m_u = eingabe(grenzen::kStrom_E_U, 0);
+    m_i = eingabe(grenzen::kStrom_E_I, 1);
+    m_iq = eingabe(grenzen::kStrom_E_Iq, 2);
+    m_uf = eingabe(grenzen::kStrom_E_Uf, 3);
     // an accepted reference voltage belongs to the selected circuit only
-    m_uf->beiAnnahme = [this](double uf) {
+    m_uf->setUebernahme([this](double uf) {
         if (double* v = kstrom::referenz(m_daten, m_schaltung->itemIndex())) *v = uf;
         kStrom_Berechnung();
-    };
+    });
 
     // --- results
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);

@@ -10,6 +10,7 @@
 #include "circuits/LM317Bilder.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
@@ -100,19 +101,19 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     mitIndex(eingaben, QStringLiteral("R         laut Datenblatt"), QStringLiteral("thj-c"), {lx, 202}, h);
     mitIndex(eingaben, QStringLiteral("R         laut Datenblatt"), QStringLiteral("thj-a"), {lx, 230}, h);
 
-    const auto feld = [&](const char* name, int y) {
-        auto* e = new Eingabefeld(QString::fromLatin1(name), dez, eingaben);
+    const auto feld = [&](const Grenze& grenze, int y) {
+        auto* e = new Eingabefeld(grenze, dez, eingaben);
         e->setGeometry(fx, y, fw, h);
         return e;
     };
-    m_u1 = feld("LM317ner_E_U1", 22);
-    m_u2 = feld("LM317ner_E_U2", 50);
-    m_i = feld("LM317ner_E_I", 78);
-    m_r1 = feld("LM317ner_E_R1", 106);
+    m_u1 = feld(grenzen::LM317ner_E_U1, 22);
+    m_u2 = feld(grenzen::LM317ner_E_U2, 50);
+    m_i = feld(grenzen::LM317ner_E_I, 78);
+    m_r1 = feld(grenzen::LM317ner_E_R1, 106);
     m_r1->setToolTip(QStringLiteral("Vorgabewert des Widerstand R1 (240 Ohm bei vielen IC s empfohlen)"));
-    m_tu = feld("LM317ner_E_Tu", 146);
-    m_rthjcFeld = feld("LM317ner_E_Rthjc", 202);
-    m_rthjaFeld = feld("LM317ner_E_Rthja", 230);
+    m_tu = feld(grenzen::LM317ner_E_Tu, 146);
+    m_rthjcFeld = feld(grenzen::LM317ner_E_Rthjc, 202);
+    m_rthjaFeld = feld(grenzen::LM317ner_E_Rthja, 230);
 
     // the two voltages must leave the regulator its least input-output difference; before the range
     m_u1->setVorpruefung([this](double u1, const QString&) -> std::optional<QString> {
@@ -127,16 +128,16 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
         if (lm317::u2ZuGross(u2, *u1)) return lm317::meldungU2();
         return std::nullopt;
     });
-    for (Eingabefeld* e : {m_u1, m_u2, m_i, m_r1, m_tu}) e->beiAnnahme = [this](double) { LM317_Berechnung(); };
+    for (Eingabefeld* e : {m_u1, m_u2, m_i, m_r1, m_tu}) e->setUebernahme([this](double) { LM317_Berechnung(); });
     // edited thermal values belong to the selected housing
-    m_rthjcFeld->beiAnnahme = [this](double w) {
+    m_rthjcFeld->setUebernahme([this](double w) {
         if (double* v = lm317::gehaeuseWert(m_rthjc, m_gehaeuse->currentIndex())) *v = w;
         LM317_Berechnung();
-    };
-    m_rthjaFeld->beiAnnahme = [this](double w) {
+    });
+    m_rthjaFeld->setUebernahme([this](double w) {
         if (double* v = lm317::gehaeuseWert(m_rthja, m_gehaeuse->currentIndex())) *v = w;
         LM317_Berechnung();
-    };
+    });
 
     m_iso = new QComboBox(eingaben);
     m_iso->setObjectName(QStringLiteral("LM317ner_C_Iso"));

@@ -65,7 +65,7 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     beschriftung(eingaben, QStringLiteral(u"Flußspannung Uf"), {14, 85, 115, 22});
     beschriftung(eingaben, QStringLiteral("V"), {262, 85, 20, 22});
 
-    m_u = new Eingabefeld(QStringLiteral("LED_E_U"), dez, eingaben);
+    m_u = new Eingabefeld(grenzen::LED_E_U, dez, eingaben);
     m_u->setGeometry(135, 25, 122, 22);
     m_u->setAlignment(Qt::AlignCenter);
     m_u->setToolTip(QStringLiteral("Eingabe der Spannung U"));
@@ -76,12 +76,12 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
         if (led::zuVieleLeds(m_daten.Anzahl_LED, *uf, u)) return led::meldungSpannungZuGering(u, *uf, dezimal());
         return std::nullopt;
     });
-    m_u->beiAnnahme = [this](double) { LED_Vorwiderstand_berechnen(); };
+    m_u->setUebernahme([this](double) { LED_Vorwiderstand_berechnen(); });
 
-    m_i = new Eingabefeld(QStringLiteral("LED_E_I"), dez, eingaben);
+    m_i = new Eingabefeld(grenzen::LED_E_I, dez, eingaben);
     m_i->setGeometry(135, 55, 122, 22);
     m_i->setToolTip(QStringLiteral("Eingabe des Stromes (in mA) durch die LED"));
-    m_i->beiAnnahme = [this](double) { LED_Vorwiderstand_berechnen(); };
+    m_i->setUebernahme([this](double) { LED_Vorwiderstand_berechnen(); });
 
     m_uf = new Eingabefeld(QStringLiteral("LED_E_Uf"), dez, eingaben);
     m_uf->setGeometry(135, 85, 122, 22);
@@ -97,11 +97,11 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     m_uf->setWertepruefung([this](double uf, const QString& text) {
         return led::pruefeUf(m_farbe->itemIndex(), uf, text, dezimal());
     });
-    m_uf->beiAnnahme = [this](double uf) {
+    m_uf->setUebernahme([this](double uf) {
         // every colour remembers an entered voltage, not only "User"
         if (double* v = led::flussspannung(m_daten, m_farbe->itemIndex())) *v = uf;
         LED_Vorwiderstand_berechnen();
-    };
+    });
 
     // --- results
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);

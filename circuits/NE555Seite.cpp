@@ -9,6 +9,7 @@
 #include "circuits/NE555Bilder.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
 #include "values/zahlen.h"
@@ -67,21 +68,21 @@ NE555Seite::NE555Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
                              QStringLiteral("Label59"));
     beschriftung(eingaben, QStringLiteral("Kondensator C"), {14, zeile3, 120, 22}, QStringLiteral("Label30"));
 
-    m_R1 = new Eingabefeld(QStringLiteral("NE555_E_R1"), dez, eingaben);
+    m_R1 = new Eingabefeld(grenzen::NE555_E_R1, dez, eingaben);
     m_R1->setGeometry(feldX, zeile1, feldB, 22);
-    m_R1->beiAnnahme = [this](double R1) {
+    m_R1->setUebernahme([this](double R1) {
         r1() = R1;
         NE555_Berechnung(m_multiart->itemIndex());
-    };
-    m_R2 = new Eingabefeld(QStringLiteral("NE555_E_R2"), dez, eingaben);
+    });
+    m_R2 = new Eingabefeld(grenzen::NE555_E_R2, dez, eingaben);
     m_R2->setGeometry(feldX, zeile2, feldB, 22);
-    m_R2->beiAnnahme = [this](double) { NE555_Berechnung(ne555::Astabil); };
-    m_C = new Eingabefeld(QStringLiteral("NE555_E_C"), dez, eingaben);
+    m_R2->setUebernahme([this](double) { NE555_Berechnung(ne555::Astabil); });
+    m_C = new Eingabefeld(grenzen::NE555_E_C, dez, eingaben);
     m_C->setGeometry(feldX, zeile3, feldB, 22);
-    m_C->beiAnnahme = [this](double C) {
+    m_C->setUebernahme([this](double C) {
         c() = C;
         NE555_Berechnung(m_multiart->itemIndex());
-    };
+    });
 
     // --- results
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);

@@ -89,7 +89,6 @@ private:
     Plan planStromLastwiderstand(double RL) const;
 
     Spannungsteiler m_spannungsteiler;
-    Plan m_plan;
 
     Radiogruppe* m_rgSpannungStrom = nullptr;
     Radiogruppe* m_rgLast = nullptr;

@@ -75,7 +75,7 @@ void DrosselSeite::aufbauen() {
     m_tolMax = neuesGrenzfeld(QStringLiteral("L_Tol_max"), QStringLiteral(" C Tol max"),
                               QStringLiteral("Wert bei der oberen Toleranzgrenze"), this);
     m_tolMax->setGeometry(36, 8, 94, 20);
-    m_eWert = new Eingabefeld(QStringLiteral("L_E_Wert"), dezimal(), this);
+    m_eWert = new Eingabefeld(grenzen::L_E_Wert, dezimal(), this);
     m_eWert->setGeometry(4, 35, 126, 24);
     m_eWert->setAlignment(Qt::AlignCenter);
     m_eWert->setzeText(QStringLiteral(" 12"));
@@ -192,24 +192,24 @@ void DrosselSeite::aufbauen() {
     m_eReihe->setToolTip(QStringLiteral("Drosselwert in E-Reihen enthalten"));
 
     // Enter in the entry fields
-    m_eWert->beiAnnahme = [this](double v) {
+    m_eWert->setUebernahme([this](double v) {
         wert(m_drossel, system()) = v;
         L_Farbringe_setzen(v);
         L_Toleranzen_berechnen();
         L_Wert_anzeigen();
         L_E_Reihe();
-    };
+    });
     m_eT->setWertepruefung(
         [this](double t, const QString& eingabe) { return toleranzPruefung(system(), t, eingabe); });
     // IEC shows the accepted tolerance in normal form, the Jahre codings keep the text as typed
     m_eT->setAnzeige([this](double t) {
         return system() == System::IEC ? Zahlenausgabe(t, dezimal()) + u'%' : m_eT->text();
     });
-    m_eT->beiAnnahme = [this](double t) {
+    m_eT->setUebernahme([this](double t) {
         toleranz(m_drossel, system()) = t;
         L_Toleranz_Farbring_setzen();
         L_Toleranzen_berechnen();
-    };
+    });
 }
 
 System DrosselSeite::system() const {

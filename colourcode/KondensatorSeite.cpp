@@ -53,7 +53,7 @@ void KondensatorSeite::aufbauen() {
     m_tolMax = neuesGrenzfeld(QStringLiteral("C_Tol_max"), QStringLiteral(" C Tol max"),
                               QStringLiteral("Wert bei der oberen Toleranzgrenze"), this);
     m_tolMax->setGeometry(36, 8, 94, 20);
-    m_eWert = new Eingabefeld(QStringLiteral("C_E_Wert"), dezimal(), this);
+    m_eWert = new Eingabefeld(grenzen::C_E_Wert, dezimal(), this);
     m_eWert->setGeometry(4, 35, 126, 24);
     m_eWert->setAlignment(Qt::AlignCenter);
     m_eWert->setzeText(QStringLiteral(" 12"));
@@ -158,7 +158,7 @@ void KondensatorSeite::aufbauen() {
     m_eReihe->setToolTip(QStringLiteral("Widerstandswert in E-Reihen enthalten"));
 
     // Enter in the entry fields
-    m_eWert->beiAnnahme = [this](double v) {
+    m_eWert->setUebernahme([this](double v) {
         const Art a = art();
         wert(m_kondensator, a) = v;
         if (a == Art::Kerko) C_Kerko_Klasse();
@@ -168,23 +168,23 @@ void KondensatorSeite::aufbauen() {
         C_Wert_anzeigen();
         C_E_Reihe();
         if (a == Art::Kerko) C_E_T_anzeigen();
-    };
+    });
     m_eT->setWertepruefung([this](double t, const QString& eingabe) {
         return toleranzPruefung(angezeigtHoechstens10p(), t, eingabe);
     });
     m_eT->setAnzeige([this](double t) { return toleranzText(t, angezeigtHoechstens10p(), dezimal()); });
-    m_eT->beiAnnahme = [this](double t) {
+    m_eT->setUebernahme([this](double t) {
         (angezeigtHoechstens10p() ? m_kondensator.Toleranz_U10 : m_kondensator.Toleranz_O10) = t;
         C_Toleranz_Farbring_setzen();
         C_Toleranzen_berechnen();
-    };
+    });
     m_eU->setWertepruefung([this](double u, const QString& eingabe) { return spannungPruefung(art(), u, eingabe); });
     m_eU->setAnzeige([this](double u) { return Zahlenausgabe(spannungAusEingabe(art(), u), dezimal()) + u'V'; });
-    m_eU->beiAnnahme = [this](double u) {
+    m_eU->setUebernahme([this](double u) {
         spannungSetzen(m_kondensator, art(), spannungAusEingabe(art(), u));
         C_E_U_anzeigen();
         C_U_Berechnung();
-    };
+    });
 }
 
 Art KondensatorSeite::art() const { return m_rgKondensatore->itemIndex() == 1 ? Art::Tantal : Art::Kerko; }
@@ -374,7 +374,7 @@ void KondensatorSeite::C_Farbringe_setzen(double zahl) {
 
 void KondensatorSeite::C_Toleranzen_berechnen() {
     if (art() != Art::Kerko) return;
-    const auto g = grenzen(m_kondensator, angezeigtHoechstens10p(), dezimal());
+    const auto g = kondensatorcode::grenzen(m_kondensator, angezeigtHoechstens10p(), dezimal());
     m_tolMax->setText(g.oben);
     m_tolMin->setText(g.unten);
     m_tolMax->setCursorPosition(0);

@@ -65,7 +65,7 @@ void WiderstandSeite::aufbauen() {
     m_tolMax = neuesGrenzfeld(QStringLiteral("R_Tol_max"), QStringLiteral(" C Tol max"),
                               QStringLiteral("Wert bei der oberen Toleranzgrenze"), this);
     m_tolMax->setGeometry(36, 8, 94, 20);
-    m_eWert = new Eingabefeld(QStringLiteral("R_E_Wert"), dezimal(), this);
+    m_eWert = new Eingabefeld(grenzen::R_E_Wert, dezimal(), this);
     m_eWert->setGeometry(4, 35, 126, 24);
     m_eWert->setAlignment(Qt::AlignCenter);
     m_eWert->setzeText(QStringLiteral(" 12"));
@@ -156,7 +156,7 @@ void WiderstandSeite::aufbauen() {
     m_eReihe->setToolTip(QStringLiteral("Widerstandswert in E-Reihen enthalten"));
 
     // Enter in the entry fields
-    m_eWert->beiAnnahme = [this](double v) {
+    m_eWert->setUebernahme([this](double v) {
         wert(m_widerstand, fuenfRinge()) = v;
         R_Wert_anzeigen();
         R_Farbringe_setzen(v);
@@ -164,21 +164,21 @@ void WiderstandSeite::aufbauen() {
         R_U_Berechnung();
         R_E_Reihe();
         R_Wert_anzeigen();
-    };
+    });
     m_eT->setWertepruefung([](double t, const QString& eingabe) { return toleranzPruefung(t, eingabe); });
-    m_eT->beiAnnahme = [this](double t) {
+    m_eT->setUebernahme([this](double t) {
         toleranz(m_widerstand, fuenfRinge()) = t;
         R_Toleranz_Farbring_setzen();
         R_Toleranzen_berechnen();
         m_eT->zeigeWert(t);
-    };
+    });
     m_eU->setWertepruefung([](double u, const QString& eingabe) { return spannungPruefung(u, eingabe); });
     m_eU->setAnzeige([this](double u) { return Zahlenausgabe(spannungAusEingabe(u), dezimal()) + u'V'; });
-    m_eU->beiAnnahme = [this](double u) {
+    m_eU->setUebernahme([this](double u) {
         spannung(m_widerstand, fuenfRinge()) = spannungAusEingabe(u);
         R_E_U_anzeigen();
         R_U_Berechnung();
-    };
+    });
 }
 
 bool WiderstandSeite::fuenfRinge() const { return m_rgWiderstand->itemIndex() == 1; }

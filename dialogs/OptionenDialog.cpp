@@ -54,9 +54,9 @@ OptionenDialog::OptionenDialog(QChar dezimal, QWidget* parent)
         return meldungAusserhalb(text, QStringLiteral(u" °C "), QStringLiteral(u"50 bis +175 °C"));
     });
     m_tjmax->setAnzeige([dezimal](double w) { return u' ' + festkomma(w, 2, dezimal); });
-    m_tjmax->beiAnnahme = [this](double w) {
+    m_tjmax->setUebernahme([this](double w) {
         if (beiTjmax) beiTjmax(w);
-    };
+    });
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));

@@ -145,7 +145,7 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     kleiner1->setAlignment(Qt::AlignCenter);
     kleiner1->setGeometry(214, 6, 24, 34);
 
-    m_eingabe = new Eingabefeld(QStringLiteral("Toleranz_E_Wert"), dezimal(), this);
+    m_eingabe = new Eingabefeld(grenzen::Toleranz_E_Wert, dezimal(), this);
     m_eingabe->setToolTip(QStringLiteral("Eingabe der Wertes des Bauteils"));
     m_eingabe->setFont(schrift(15));
     m_eingabe->setGeometry(243, 10, 150, 27);
@@ -153,11 +153,9 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     // the accepted value is shown with the unit sign of the selected kind
     m_eingabe->setAnzeige([this](double w) { return Zahlenausgabe(w, dezimal()) + einheit(); });
     // the calculation of an Enter works on the text as typed, which the re-display replaces
-    m_eingabe->setNachpruefung([this](double, const QString& text) -> std::optional<QString> {
-        m_getippt = text;
-        return std::nullopt;
+    m_eingabe->setAnnahme([this](double w, const QString& getippt) {
+        return Eingabefeld::Urteil::angenommen([this, w, getippt] { Toleranz_E_WertKeyPress(w, getippt); });
     });
-    m_eingabe->beiAnnahme = [this](double w) { Toleranz_E_WertKeyPress(w); };
 
     auto* kleiner2 = new QLabel(QStringLiteral("<"), this);
     kleiner2->setObjectName(QStringLiteral("Tol_L_kleiner2"));
@@ -324,14 +322,13 @@ void ToleranzSeite::Toleranz_Wert_anzeigen() {
     EReihe_ermitteln();
 }
 
-void ToleranzSeite::EReihe_ermitteln() {
-    if (const auto r = reiheZuIndex(m_reihen->itemIndex())) Toleranz_Berechnung(reihe(*r));
+void ToleranzSeite::EReihe_ermitteln(const std::optional<QString>& getippt) {
+    if (const auto r = reiheZuIndex(m_reihen->itemIndex())) Toleranz_Berechnung(reihe(*r), getippt);
 }
 
-void ToleranzSeite::Toleranz_E_WertKeyPress(double wert) {
+void ToleranzSeite::Toleranz_E_WertKeyPress(double wert, const QString& getippt) {
     if (double* feld = m_toleranz.fuer(m_auswahl->itemIndex())) *feld = wert;
-    EReihe_ermitteln();
-    m_getippt.reset();
+    EReihe_ermitteln(getippt);
 }
 
 bool ToleranzSeite::Uebergabe(double ohm) {
@@ -354,8 +351,8 @@ bool ToleranzSeite::Uebergabe(double ohm) {
     return true;
 }
 
-std::optional<QString> ToleranzSeite::rechenText() {
-    if (m_getippt) return m_getippt;
+std::optional<QString> ToleranzSeite::rechenText(const std::optional<QString>& getippt) {
+    if (getippt) return getippt;
     const Grenze* g = m_eingabe->grenze();
     auto fehler = [&](const QString& text) -> std::optional<QString> {
         const auto w = Zahleneingabe(text, dezimal());
@@ -374,8 +371,8 @@ std::optional<QString> ToleranzSeite::rechenText() {
     return alt;
 }
 
-void ToleranzSeite::Toleranz_Berechnung(std::span<const double> E) {
-    const auto text = rechenText();
+void ToleranzSeite::Toleranz_Berechnung(std::span<const double> E, const std::optional<QString>& getippt) {
+    const auto text = rechenText(getippt);
     if (!text) return;
     const int art = m_auswahl->itemIndex();
     const auto erg = zelmo::Toleranz_Berechnung(*text, E, m_maxF, art, dezimal());

@@ -33,11 +33,8 @@ public:
     void setzeKnopf(int i, int links, int breite = -1);
     void setSpalten(int spalten);
 
-    // The group's click handler.
+    // The group's click handler: how a group tells its page (a field has its accept stage).
     std::function<void()> klick;
-
-signals:
-    void geklickt(int index);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

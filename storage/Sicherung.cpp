@@ -18,6 +18,7 @@
 #include "circuits/LedSeite.h"
 #include "circuits/NE555Seite.h"
 #include "circuits/SpannungsteilerSeite.h"
+#include "circuits/SternDreieckSeite.h"
 #include "colourcode/DrosselSeite.h"
 #include "colourcode/KondensatorSeite.h"
 #include "colourcode/WiderstandSeite.h"
@@ -26,6 +27,7 @@
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
 #include "storage/datenfile.h"
+#include "storage/einstellungen.h"
 #include "storage/inidokument.h"
 #include "values/zahlen.h"
 
@@ -62,8 +64,6 @@ const char* const kStromFelder[][2] = {{"Eingabe_U", "kStrom_E_U"},
                                        {"Eingabe_I", "kStrom_E_I"},
                                        {"Eingabe_Iq", "kStrom_E_Iq"},
                                        {"Eingabe_Uf", "kStrom_E_Uf"}};
-const char* const sdFelder[][2] = {{"Eingabe_Rs1", "SD_E_Rs1"}, {"Eingabe_Rs2", "SD_E_Rs2"}, {"Eingabe_Rs3", "SD_E_Rs3"},
-                                   {"Eingabe_Rd1", "SD_E_Rd1"}, {"Eingabe_Rd2", "SD_E_Rd2"}, {"Eingabe_Rd3", "SD_E_Rd3"}};
 
 // The 30 numbers of the data file, in their order.
 std::array<double*, DatenfileZahlen> datenwerte(Hauptfenster& f) {
@@ -251,7 +251,8 @@ QString IniFileschreiben(const Hauptfenster& f, const OptionenDialog* optionen, 
     s.gruppe("kStrom", "Schaltung", "RG_kStrom_Schaltung");
     s.gruppe("kStrom", "npn_pnp", "RG_kStrom_npnpnp");
 
-    s.felder("Stern-Dreieck", sdFelder);
+    IniSchreiber schreiber(d, dezimal);
+    f.sternDreieckSeite()->speichern(schreiber);
 
     s.ganz("Register", "Karte", f.pageControl1()->currentIndex());
     s.ganz("Register2", "Karte", f.pageControl2()->currentIndex());
@@ -359,9 +360,9 @@ QString IniFileLaden(Hauptfenster& f, OptionenDialog* optionen, const QString& d
     l.gruppe("kStrom", "Schaltung", "RG_kStrom_Schaltung", 0, 0);
     f.konstantstromSeite()->kStrom_Berechnung();
 
-    const char* const sdVorgaben[] = {"6,80", "9,10", "4,70", "20,09", "15,01", "29,07"};
-    for (size_t i = 0; i < 6; ++i)
-        l.setzeFeld(sdFelder[i][1], u' ' + l.text("Stern-Dreieck", sdFelder[i][0], l.mitTrenner(sdVorgaben[i])));
+    IniLeser leser(d, dezimal);
+    f.sternDreieckSeite()->laden(leser);
+    l.unlesbar << leser.unlesbar();
 
     f.pageControl1()->setCurrentIndex(l.ganz("Register", "Karte", 1, 1));
     f.pageControl2()->setCurrentIndex(l.ganz("Register2", "Karte", 0, 0));
