@@ -13,6 +13,7 @@
 #include "fields/Radiogruppe.h"
 #include "fields/Uebergabeknopf.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -32,11 +33,16 @@ constexpr int DritteReihe = 256;  // the codes of the value
 const Grenze grenzeR{"SMD_E_Wert", 0, 1e12, u"", u"0\u2126 bis 1T\u2126", u"\u2126"};
 const Grenze grenzeC{"SMD_E_Wert", 1e-14, 10, u"", u"10fF bis 10F", u"F"};
 
-// First-start values.
+// First-start values, and the defaults of missing keys.
 constexpr double StartR = 4700;
 constexpr double StartC = 1e-7;
+constexpr const char* StartRText = "4700";
+constexpr const char* StartCText = "1e-7";
 constexpr char16_t StartToleranz = u'K';
 constexpr const char16_t* StartSpannung = u"1H";
+
+// The page's section of the settings file.
+constexpr const char* Abschnitt = "SMD-Code";
 
 const char16_t* hinweisText(System s) {
     switch (s) {
@@ -161,33 +167,30 @@ void SmdSeite::aufbauen() {
     setTabOrder(m_eWert, m_eT);
     setTabOrder(m_eT, m_eU);
 
-    // Enter in the code: read it in the selected system
-    m_eCode->setParser([this](const QString& t, QChar) -> std::optional<double> {
-        m_lesung = lesen(system(), t);
-        return m_lesung.lesung ? m_lesung.lesung->wert : 0.0;
+    // Enter in the code: read it in the selected system; the code keeps the form it was typed in
+    m_eCode->setParser([](const QString&, QChar) -> std::optional<double> { return 0.0; });
+    m_eCode->setAnzeige([this](double) { return m_eCode->text(); });
+    m_eCode->setAnnahme([this](double, const QString& eingabe) {
+        Leseergebnis e = lesen(system(), eingabe);
+        if (!e.lesung) return Eingabefeld::Urteil::abgelehnt(e.fehler);
+        return Eingabefeld::Urteil::angenommen([this, l = *e.lesung] {
+            if (kondensator()) {
+                m_wertC = l.wert;
+                m_toleranz = l.toleranz;
+                m_spannung = l.spannung;
+            } else {
+                m_wertR = l.wert;
+            }
+            alles_anzeigen(l.code);
+        });
     });
-    m_eCode->setWertepruefung([this](double, const QString&) -> std::optional<QString> {
-        if (!m_lesung.lesung) return m_lesung.fehler;
-        return std::nullopt;
-    });
-    m_eCode->setAnzeige([this](double) { return m_lesung.lesung ? m_lesung.lesung->code : QString(); });
-    m_eCode->beiAnnahme = [this](double v) {
-        if (kondensator()) {
-            m_wertC = v;
-            m_toleranz = m_lesung.lesung->toleranz;
-            m_spannung = m_lesung.lesung->spannung;
-        } else {
-            m_wertR = v;
-        }
-        alles_anzeigen();
-    };
 
     // Enter in the value: the code of the selected system and of all others
     m_eWert->setWertepruefung([this](double v, const QString& eingabe) {
         return pruefeBereich(kondensator() ? grenzeC : grenzeR, v, eingabe, dezimal());
     });
     m_eWert->setAnzeige([this](double v) { return wertText(kondensator(), v, dezimal()); });
-    m_eWert->beiAnnahme = [this](double v) {
+    m_eWert->setUebernahme([this](double v) {
         if (kondensator()) {
             m_wertC = v;
             // a tolerance in picofarad belongs to small capacitors only
@@ -195,49 +198,32 @@ void SmdSeite::aufbauen() {
         } else {
             m_wertR = v;
         }
-        SMD_Code_anzeigen();
-        SMD_E_T_anzeigen();
-        SMD_Toleranzen_berechnen();
-        SMD_Codes_auflisten();
-        SMD_E_Reihe();
-        SMD_Bild_zeigen();
-        SMD_Hinweis_zeigen();
-    };
+        alles_anzeigen();
+    });
 
     // Enter in tolerance and voltage (capacitor only): a letter, a code or a value of the set
-    m_eT->setParser([this](const QString& t, QChar d) -> std::optional<double> {
-        m_tEingabe = toleranzAusEingabe(t, d);
-        return 0.0;
+    m_eT->setParser([](const QString&, QChar) -> std::optional<double> { return 0.0; });
+    m_eT->setAnzeige([this](double) { return m_eT->text(); });
+    m_eT->setAnnahme([this](double, const QString& eingabe) {
+        const Toleranzeingabe t = toleranzAusEingabe(eingabe, dezimal());
+        if (!t.gueltig) return Eingabefeld::Urteil::abgelehnt(toleranzMeldung(eingabe));
+        if (t.toleranz && !passtZumWert(*t.toleranz, m_wertC))
+            return Eingabefeld::Urteil::abgelehnt(pikofaradMeldung(t.toleranz->buchstabe));
+        return Eingabefeld::Urteil::angenommen([this, t] {
+            m_toleranz = t.toleranz;
+            alles_anzeigen();
+        });
     });
-    m_eT->setWertepruefung([this](double, const QString& eingabe) -> std::optional<QString> {
-        if (!m_tEingabe.gueltig) return toleranzMeldung(eingabe);
-        if (m_tEingabe.toleranz && !passtZumWert(*m_tEingabe.toleranz, m_wertC))
-            return pikofaradMeldung(m_tEingabe.toleranz->buchstabe);
-        return std::nullopt;
+    m_eU->setParser([](const QString&, QChar) -> std::optional<double> { return 0.0; });
+    m_eU->setAnzeige([this](double) { return m_eU->text(); });
+    m_eU->setAnnahme([this](double, const QString& eingabe) {
+        const Spannungseingabe u = spannungAusEingabe(eingabe, dezimal());
+        if (!u.gueltig) return Eingabefeld::Urteil::abgelehnt(spannungMeldung(eingabe));
+        return Eingabefeld::Urteil::angenommen([this, u] {
+            m_spannung = u.spannung;
+            alles_anzeigen();
+        });
     });
-    m_eT->setAnzeige([this](double) { return m_tEingabe.toleranz ? toleranzText(*m_tEingabe.toleranz, dezimal()) : QString(); });
-    m_eT->beiAnnahme = [this](double) {
-        m_toleranz = m_tEingabe.toleranz;
-        SMD_Code_anzeigen();
-        SMD_Toleranzen_berechnen();
-        SMD_Codes_auflisten();
-        SMD_Bild_zeigen();
-    };
-    m_eU->setParser([this](const QString& t, QChar d) -> std::optional<double> {
-        m_uEingabe = spannungAusEingabe(t, d);
-        return 0.0;
-    });
-    m_eU->setWertepruefung([this](double, const QString& eingabe) -> std::optional<QString> {
-        if (!m_uEingabe.gueltig) return spannungMeldung(eingabe);
-        return std::nullopt;
-    });
-    m_eU->setAnzeige([this](double) { return m_uEingabe.spannung ? spannungText(*m_uEingabe.spannung, dezimal()) : QString(); });
-    m_eU->beiAnnahme = [this](double) {
-        m_spannung = m_uEingabe.spannung;
-        SMD_Code_anzeigen();
-        SMD_Codes_auflisten();
-        SMD_Bild_zeigen();
-    };
 }
 
 System SmdSeite::system() const {
@@ -270,8 +256,8 @@ void SmdSeite::RG_SMDClick() {
     alles_anzeigen();
 }
 
-void SmdSeite::alles_anzeigen() {
-    SMD_Code_anzeigen();
+void SmdSeite::alles_anzeigen(const std::optional<QString>& gelesen) {
+    SMD_Code_anzeigen(gelesen);
     SMD_Wert_anzeigen();
     SMD_E_T_anzeigen();
     SMD_E_U_anzeigen();
@@ -282,7 +268,11 @@ void SmdSeite::alles_anzeigen() {
     SMD_Hinweis_zeigen();
 }
 
-void SmdSeite::SMD_Code_anzeigen() {
+void SmdSeite::SMD_Code_anzeigen(const std::optional<QString>& gelesen) {
+    if (gelesen) {
+        m_eCode->setzeText(*gelesen);
+        return;
+    }
     const auto c = codeFuer(system(), wert());
     if (!c) {
         m_eCode->setzeText(QString());
@@ -309,9 +299,9 @@ void SmdSeite::SMD_E_U_anzeigen() {
 void SmdSeite::SMD_Toleranzen_berechnen() {
     Toleranzgrenzen g;
     if (kondensator() && m_toleranz)
-        g = grenzen(m_wertC, *m_toleranz, dezimal());
+        g = smdcode::grenzen(m_wertC, *m_toleranz, dezimal());
     else if (system() == System::EIA96 && codeFuer(System::EIA96, m_wertR))
-        g = grenzen(m_wertR, m_wertR * EIA96Toleranz / 100, m_wertR * EIA96Toleranz / 100, false, dezimal());
+        g = smdcode::grenzen(m_wertR, m_wertR * EIA96Toleranz / 100, m_wertR * EIA96Toleranz / 100, false, dezimal());
     m_tolMax->setText(g.oben);
     m_tolMin->setText(g.unten);
     m_tolMax->setCursorPosition(0);
@@ -329,13 +319,14 @@ void SmdSeite::SMD_E_Reihe() {
 }
 
 void SmdSeite::SMD_Bild_zeigen() {
-    const auto c = codeFuer(system(), wert());
-    if (kondensator()) {
-        m_bild->zeigeKondensator(c ? kondensatorCode(*c, m_toleranz, nullptr) : QString(),
-                                 c && m_spannung ? QString::fromUtf16(m_spannung->code) : QString());
+    // the print is the code as the field shows it; a capacitor's voltage code stands on a line of its own
+    const QString c = m_eCode->letzterProgrammText();
+    if (!kondensator()) {
+        m_bild->zeigeChip(c);
         return;
     }
-    m_bild->zeigeChip(c.value_or(QString()));
+    const bool spannungVorn = m_spannung && c.startsWith(QString::fromUtf16(m_spannung->code));
+    m_bild->zeigeKondensator(spannungVorn ? c.mid(2) : c, spannungVorn ? c.left(2) : QString());
 }
 
 void SmdSeite::SMD_Hinweis_zeigen() {
@@ -349,6 +340,27 @@ void SmdSeite::uebergeben() {
     // a zero-ohm bridge is no resistor for the tolerance page
     if (kondensator() || !(m_wertR > 0)) return;
     if (umgebung().anToleranzUebergeben) umgebung().anToleranzUebergeben(m_wertR);
+}
+
+void SmdSeite::speichern(IniSchreiber& s) const {
+    const SmdZustand z = zustand();
+    s.ganz(Abschnitt, "Auswahl", z.system);
+    s.zahl(Abschnitt, "Widerstand", z.wertR);
+    s.zahl(Abschnitt, "Kondensator", z.wertC);
+    s.text(Abschnitt, "Toleranz", z.toleranz);
+    s.text(Abschnitt, "Spannung", z.spannung);
+    s.text(Abschnitt, "Code", z.code);
+}
+
+void SmdSeite::laden(IniLeser& l) {
+    SmdZustand z;
+    z.system = l.index(Abschnitt, "Auswahl", 0, 0, int(alleSysteme.size()));
+    z.wertR = l.zahl(Abschnitt, "Widerstand", StartRText, zwischen(grenzeR.min, grenzeR.max));
+    z.wertC = l.zahl(Abschnitt, "Kondensator", StartCText, zwischen(grenzeC.min, grenzeC.max));
+    z.toleranz = l.rohtext(Abschnitt, "Toleranz", QString(QChar(StartToleranz)));
+    z.spannung = l.rohtext(Abschnitt, "Spannung", QString::fromUtf16(StartSpannung));
+    z.code = l.rohtext(Abschnitt, "Code", QString());
+    setzeZustand(z);
 }
 
 SmdZustand SmdSeite::zustand() const {
@@ -374,11 +386,11 @@ void SmdSeite::setzeZustand(const SmdZustand& z) {
         m_rgSmd->setItemIndex(i);
     else
         RG_SMDClick();
-    // a resistor code in another form of the same value ("47R" for "470") stays as it was read
-    if (!kondensator()) {
-        const Leseergebnis e = lesen(system(), z.code);
-        if (e.lesung && e.lesung->wert == m_wertR) m_eCode->setzeText(e.lesung->code);
-    }
+    // a code in another form of the same value ("47R" for "470", "479" for "4R7") stays as it was read
+    const Leseergebnis e = lesen(system(), z.code);
+    if (e.lesung && e.lesung->wert == wert() && e.lesung->toleranz == (kondensator() ? m_toleranz : nullptr) &&
+        e.lesung->spannung == (kondensator() ? m_spannung : nullptr))
+        alles_anzeigen(e.lesung->code);
 }
 
 }  // namespace zelmo

@@ -38,6 +38,9 @@ public:
     SmdSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // Its own section [SMD-Code] of the settings file.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
 
     smdcode::System system() const;
     Radiogruppe* auswahl() const { return m_rgSmd; }
@@ -53,7 +56,8 @@ private:
     void aufbauen();
     bool kondensator() const;
     double wert() const;
-    void SMD_Code_anzeigen();
+    // The code of the value, or the code as it was read.
+    void SMD_Code_anzeigen(const std::optional<QString>& gelesen = std::nullopt);
     void SMD_Wert_anzeigen();
     void SMD_E_T_anzeigen();
     void SMD_E_U_anzeigen();
@@ -62,17 +66,13 @@ private:
     void SMD_E_Reihe();
     void SMD_Bild_zeigen();
     void SMD_Hinweis_zeigen();
-    void alles_anzeigen();
+    void alles_anzeigen(const std::optional<QString>& gelesen = std::nullopt);
     void uebergeben();
 
     double m_wertR = 4700;
     double m_wertC = 1e-7;
     const smdcode::Toleranzbuchstabe* m_toleranz = nullptr;
     const smdcode::Spannungscode* m_spannung = nullptr;
-    // the reading of the code being confirmed, and of a tolerance or voltage entry
-    smdcode::Leseergebnis m_lesung;
-    smdcode::Toleranzeingabe m_tEingabe;
-    smdcode::Spannungseingabe m_uEingabe;
 
     Eingabefeld* m_eCode;
     Eingabefeld* m_eWert;

@@ -21,6 +21,7 @@
 #include "circuits/SternDreieckSeite.h"
 #include "colourcode/DrosselSeite.h"
 #include "colourcode/KondensatorSeite.h"
+#include "colourcode/SmdSeite.h"
 #include "colourcode/WiderstandSeite.h"
 #include "dialogs/OptionenDialog.h"
 #include "eseries/ToleranzSeite.h"
@@ -263,6 +264,8 @@ QString IniFileschreiben(const Hauptfenster& f, const OptionenDialog* optionen, 
         s.setze("Optionen", "LM317Berechnung_Tjmax", optionen->tjmax()->text());
     }
     s.setze("Dezimalseparator", "Dezimals", QString(dezimal));
+    // pages added later keep their sections behind all others
+    f.smdSeite()->speichern(schreiber);
     return speichern(datei, d.alsBytes());
 }
 
@@ -362,6 +365,7 @@ QString IniFileLaden(Hauptfenster& f, OptionenDialog* optionen, const QString& d
 
     IniLeser leser(d, dezimal);
     f.sternDreieckSeite()->laden(leser);
+    f.smdSeite()->laden(leser);
     l.unlesbar << leser.unlesbar();
 
     f.pageControl1()->setCurrentIndex(l.ganz("Register", "Karte", 1, 1));

@@ -10,6 +10,8 @@
 #include "colourcode/SmdSeite.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Uebergabeknopf.h"
+#include "storage/einstellungen.h"
+#include "storage/inidokument.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -282,6 +284,65 @@ private slots:
         c.system(3);
         QCOMPARE(c.text("SMD_E_Code"), QStringLiteral("104"));
         QVERIFY(c.meldungen().isEmpty());
+    }
+
+    // The page's own section of the settings file: written, read back by another page, with the
+    // separator of the file; missing keys give the first-start values, broken ones are named.
+    void einstellungen_data() { test::trennerZeilen(); }
+    void einstellungen() {
+        QFETCH(QChar, dezimal);
+        IniDokument d;
+        {
+            Aufbau a(dezimal);
+            a.system(1);
+            a.eingeben("SMD_E_Wert", QStringLiteral("4.75k"));
+            a.system(3);
+            a.eingeben("SMD_E_Code", QStringLiteral("2e222m"));
+            IniSchreiber s(d, dezimal);
+            a.seite->speichern(s);
+        }
+        QCOMPARE(d.lies(QStringLiteral("SMD-Code"), QStringLiteral("Auswahl")), QStringLiteral("3"));
+        QCOMPARE(d.lies(QStringLiteral("SMD-Code"), QStringLiteral("Widerstand")), QStringLiteral("4750"));
+        QCOMPARE(d.lies(QStringLiteral("SMD-Code"), QStringLiteral("Kondensator")),
+                 QStringLiteral("2,2E-9").replace(u',', dezimal));
+        QCOMPARE(d.lies(QStringLiteral("SMD-Code"), QStringLiteral("Code")), QStringLiteral("2E222M"));
+        // read on a system with the other separator
+        d.schreibe(QStringLiteral("Dezimalseparator"), QStringLiteral("Dezimals"), QString(dezimal));
+        const QChar anderer = dezimal == u',' ? u'.' : u',';
+        Aufbau b(anderer);
+        IniLeser l(d, anderer);
+        b.seite->laden(l);
+        QVERIFY(l.unlesbar().isEmpty());
+        QCOMPARE(b.seite->auswahl()->itemIndex(), 3);
+        QCOMPARE(b.text("SMD_E_Code"), QStringLiteral("2E222M"));
+        QCOMPARE(b.text("SMD_E_Wert"), QStringLiteral("2") + anderer + QStringLiteral("20 nF"));
+        QCOMPARE(b.text("SMD_E_U"), QStringLiteral("250") + anderer + QStringLiteral("00 V (2E)"));
+        QCOMPARE(b.bild()->aufdruck(), QStringLiteral("222M\n2E"));
+        b.system(1);
+        QCOMPARE(b.text("SMD_E_Code"), QStringLiteral("4751"));
+
+        // a file of an older version without the section: the first-start values
+        IniDokument alt;
+        IniLeser leer(alt, dezimal);
+        Aufbau c(dezimal);
+        c.system(2);
+        c.seite->laden(leer);
+        QCOMPARE(c.seite->auswahl()->itemIndex(), 0);
+        QCOMPARE(c.text("SMD_E_Code"), QStringLiteral("472"));
+        c.system(3);
+        QCOMPARE(c.text("SMD_E_Code"), QStringLiteral("1H104K"));
+
+        // values outside the page's limits take the defaults and are named
+        IniDokument kaputt;
+        kaputt.schreibe(QStringLiteral("SMD-Code"), QStringLiteral("Widerstand"), QStringLiteral("-5"));
+        kaputt.schreibe(QStringLiteral("SMD-Code"), QStringLiteral("Kondensator"), QStringLiteral("abc"));
+        kaputt.schreibe(QStringLiteral("SMD-Code"), QStringLiteral("Auswahl"), QStringLiteral("9"));
+        IniLeser k(kaputt, dezimal);
+        Aufbau e(dezimal);
+        e.seite->laden(k);
+        QCOMPARE(k.unlesbar().size(), 3);
+        QCOMPARE(e.text("SMD_E_Code"), QStringLiteral("472"));
+        QVERIFY(e.meldungen().isEmpty());
     }
 
     // Keys only: arrows and space choose the system, Tab leads on to the code and the value.
