@@ -9,6 +9,7 @@
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
@@ -156,6 +157,40 @@ void KonstantstromSeite::ersterStart() {
     // polarity item 0 with its handler: picture, reference field, calculation
     m_npnpnp->setItemIndex(-1, false);
     m_npnpnp->setItemIndex(0);
+}
+
+void KonstantstromSeite::speichern(IniSchreiber& s) const {
+    s.text("kStrom", "Eingabe_U", m_u->text());
+    s.text("kStrom", "Eingabe_I", m_i->text());
+    s.text("kStrom", "Eingabe_Iq", m_iq->text());
+    s.text("kStrom", "Eingabe_Uf", m_uf->text());
+    s.ganz("kStrom", "Schaltung", m_schaltung->itemIndex());
+    s.ganz("kStrom", "npn_pnp", m_npnpnp->itemIndex());
+}
+
+void KonstantstromSeite::laden(IniLeser& l) {
+    m_u->setzeText(l.text("kStrom", "Eingabe_U", l.mitTrenner("12,00")));
+    m_i->setzeText(l.text("kStrom", "Eingabe_I", l.mitTrenner("0,01")));
+    m_iq->setzeText(l.text("kStrom", "Eingabe_Iq", l.mitTrenner("0,01")));
+    m_uf->setzeText(l.text("kStrom", "Eingabe_Uf", l.mitTrenner("2,50")));
+    m_npnpnp->waehle(l.index("kStrom", "npn_pnp", 0, 0, m_npnpnp->anzahl()));
+    m_schaltung->waehle(l.index("kStrom", "Schaltung", 0, 0, m_schaltung->anzahl()));
+    kStrom_Berechnung();
+}
+
+void KonstantstromSeite::datenSpeichern(DatenSchreiber& s) const {
+    for (double v : {m_daten.Trans, m_daten.Dioden, m_daten.JFET, m_daten.ZDiode}) s.zahl(v);
+}
+
+void KonstantstromSeite::datenLaden(DatenLeser& l) {
+    // within the limits of the reference field, or the first start's value (two of which lie above
+    // what the field takes)
+    const KStrom vorgabe;
+    const auto zulaessig = [this](double erst) { return [this, erst](double v) { return v == erst || m_uf->zulaessig(v); }; };
+    l.zahl(m_daten.Trans, vorgabe.Trans, zulaessig(vorgabe.Trans));
+    l.zahl(m_daten.Dioden, vorgabe.Dioden, zulaessig(vorgabe.Dioden));
+    l.zahl(m_daten.JFET, vorgabe.JFET, zulaessig(vorgabe.JFET));
+    l.zahl(m_daten.ZDiode, vorgabe.ZDiode, zulaessig(vorgabe.ZDiode));
 }
 
 void KonstantstromSeite::RG_kStrom_SchaltungClick() {

@@ -11,6 +11,7 @@
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
@@ -192,6 +193,56 @@ void LM317Seite::laufzeitEinstellungen() {
     m_reglerart->knopf(1)->setToolTip(QStringLiteral("Regler als Stromstabilisator"));
     m_reglerart->setzeKnopf(0, 30);
     m_reglerart->setzeKnopf(1, 160, 65);
+}
+
+void LM317Seite::speichern(IniSchreiber& s) const {
+    s.text("LM317-Berechnung", "Eingabe_U1", m_u1->text());
+    s.text("LM317-Berechnung", "Eingabe_U2", m_u2->text());
+    s.text("LM317-Berechnung", "Eingabe_I", m_i->text());
+    s.text("LM317-Berechnung", "Eingabe_R1", m_r1->text());
+    s.text("LM317-Berechnung", "Eingabe_Tu", m_tu->text());
+    s.ganz("LM317-Berechnung", "Isoliersch", m_iso->currentIndex());
+    s.text("LM317-Berechnung", "Eingabe_Rthjc", m_rthjcFeld->text());
+    s.text("LM317-Berechnung", "Eingabe_Rthja", m_rthjaFeld->text());
+    s.ganz("LM317-Berechnung", "Reglerart", m_reglerart->itemIndex());
+    s.ganz("LM317-Berechnung", "Gehaeuse", m_gehaeuse->currentIndex());
+}
+
+void LM317Seite::laden(IniLeser& l) {
+    const auto text = [&](Eingabefeld* f, const char* schluessel, const char* vorgabe) {
+        f->setzeText(l.text("LM317-Berechnung", schluessel, l.mitTrenner(vorgabe)));
+    };
+    text(m_u1, "Eingabe_U1", "12,00");
+    text(m_u2, "Eingabe_U2", "5,00");
+    text(m_i, "Eingabe_I", "150,00");
+    text(m_r1, "Eingabe_R1", "240,00");
+    text(m_tu, "Eingabe_Tu", "50,00");
+    m_iso->setCurrentIndex(l.index("LM317-Berechnung", "Isoliersch", 0, std::nullopt, m_iso->count()));
+    text(m_rthjcFeld, "Eingabe_Rthjc", "3,00");
+    text(m_rthjaFeld, "Eingabe_Rthja", "50,00");
+    m_reglerart->waehle(l.index("LM317-Berechnung", "Reglerart", 0, 0, m_reglerart->anzahl()));
+    m_gehaeuse->setCurrentIndex(l.index("LM317-Berechnung", "Gehaeuse", 0, 0, m_gehaeuse->count()));
+    // the page's copy of the option; the options dialog reads its own text of it
+    m_berechnungen.Tjmax =
+        l.zahl("Optionen", "LM317Berechnung_Tjmax", "125", zwischen(Rechengrenzen120::Tjmax_min, Rechengrenzen120::Tjmax_max));
+    LM317_CB_GehaeuseChange();
+}
+
+void LM317Seite::datenSpeichern(DatenSchreiber& s) const {
+    for (const LM317_Gehaeusewerte* w : {&m_rthjc, &m_rthja})
+        for (int i = 0; i < lm317::anzahlGehaeuse; ++i) s.zahl(*lm317::gehaeuseWert(*w, i));
+}
+
+void LM317Seite::datenLaden(DatenLeser& l) {
+    // each within the limits of its entry field; a first start's value else
+    LM317_Gehaeusewerte jc, ja;
+    lm317::ersterStartWerte(jc, ja);
+    const auto jcZulaessig = [this](double v) { return m_rthjcFeld->zulaessig(v); };
+    const auto jaZulaessig = [this](double v) { return m_rthjaFeld->zulaessig(v); };
+    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
+        l.zahl(*lm317::gehaeuseWert(m_rthjc, i), *lm317::gehaeuseWert(jc, i), jcZulaessig);
+    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
+        l.zahl(*lm317::gehaeuseWert(m_rthja, i), *lm317::gehaeuseWert(ja, i), jaZulaessig);
 }
 
 void LM317Seite::ersterStart() {

@@ -18,6 +18,7 @@
 #include "fields/Schaltbild.h"
 #include "fields/Uebergabeknopf.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -163,6 +164,44 @@ void LedSeite::ersterStart() {
     m_anzahl->setItemIndex(0);
     m_farbe->setItemIndex(0);
     LED_Vorwiderstand_berechnen();
+}
+
+void LedSeite::speichern(IniSchreiber& s) const {
+    s.text("LED-Vorwiderstand", "Eingabe_U", m_u->text());
+    s.text("LED-Vorwiderstand", "Eingabe_I", m_i->text());
+    s.text("LED-Vorwiderstand", "Eingabe_Uf", m_uf->text());
+    s.ganz("LED-Vorwiderstand", "LED-Anzahl", m_anzahl->itemIndex());
+    s.text("LED-Vorwiderstand", "User", m_userLeds->text());
+    s.ganz("LED-Vorwiderstand", "LED-Farbe", m_farbe->itemIndex());
+}
+
+void LedSeite::laden(IniLeser& l) {
+    m_u->setzeText(l.text("LED-Vorwiderstand", "Eingabe_U", l.mitTrenner("12,00")));
+    m_i->setzeText(l.text("LED-Vorwiderstand", "Eingabe_I", l.mitTrenner("10,00")));
+    m_uf->setzeText(l.text("LED-Vorwiderstand", "Eingabe_Uf", l.mitTrenner("2,00")));
+    // a whole number: no separator in it to replace
+    setzeUserText(l.rohtext("LED-Vorwiderstand", "User", QStringLiteral("6")));
+    // the colour first: its check may change the count, which is then set as stored
+    m_farbe->waehle(l.index("LED-Vorwiderstand", "LED-Farbe", 0, 0, m_farbe->anzahl()));
+    m_anzahl->waehle(l.index("LED-Vorwiderstand", "LED-Anzahl", 0, 0, m_anzahl->anzahl()));
+    LED_Vorwiderstand_berechnen();
+}
+
+void LedSeite::datenSpeichern(DatenSchreiber& s) const {
+    const LED_Vorwiderstand& d = m_daten;
+    for (double v : {d.LED_Rot, d.LED_Gruen, d.LED_Gelb, d.LED_Weiss, d.LED_Blau, d.LED_User}) s.zahl(v);
+}
+
+void LedSeite::datenLaden(DatenLeser& l) {
+    // in the file's order, each within the forward voltages its colour admits; a first start's value else
+    const LED_Vorwiderstand vorgabe;
+    const auto farbe = [this](int f) { return [this, f](double uf) { return !led::pruefeUf(f, uf, {}, dezimal()); }; };
+    l.zahl(m_daten.LED_Rot, vorgabe.LED_Rot, farbe(led::Rot));
+    l.zahl(m_daten.LED_Gruen, vorgabe.LED_Gruen, farbe(led::Gruen));
+    l.zahl(m_daten.LED_Gelb, vorgabe.LED_Gelb, farbe(led::Gelb));
+    l.zahl(m_daten.LED_Weiss, vorgabe.LED_Weiss, farbe(led::Weiss));
+    l.zahl(m_daten.LED_Blau, vorgabe.LED_Blau, farbe(led::Blau));
+    l.zahl(m_daten.LED_User, vorgabe.LED_User, farbe(led::User));
 }
 
 std::optional<double> LedSeite::lies(const QLineEdit* feld) const {

@@ -11,6 +11,7 @@
 #include "circuits/SpannungsteilerBilder.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Ringform.h"
@@ -355,6 +356,53 @@ void SpannungsteilerSeite::ersterStart() {
     m_spannungsteiler.Ratio1 = 1.5;
     m_spannungsteiler.Ratio2 = 3;
     Spannungsteiler_Berechnung();
+}
+
+void SpannungsteilerSeite::speichern(IniSchreiber& s) const {
+    s.text("Spannungsteiler", "Eingabe_U", m_U->text());
+    s.text("Spannungsteiler", "Eingabe_U2", m_U2->text());
+    s.text("Spannungsteiler", "Eingabe_IR1", m_IR1->text());
+    s.text("Spannungsteiler", "Eingabe_QF", m_QF->text());
+    s.text("Spannungsteiler", "Eingabe_IL", m_IL->text());
+    s.text("Spannungsteiler", "Eingabe_RL", m_RL->text());
+    s.text("Stromteiler", "Eingabe_I", m_stromI->text());
+    s.text("Stromteiler", "Eingabe_I2", m_stromI2->text());
+    s.text("Stromteiler", "Eingabe_U", m_stromU->text());
+    s.text("Stromteiler", "Eingabe_UL", m_stromUL->text());
+    s.text("Stromteiler", "Eingabe_RL", m_stromRL->text());
+    // written for the first program's readers, never read back: SpannungStrom holds the same
+    s.ganz("Stromteiler", "Last", m_rgSpannungStrom->itemIndex());
+    s.ganz("Spannungsteiler", "SpannungStrom", m_rgSpannungStrom->itemIndex());
+    s.ganz("Spannungsteiler", "unbelbel", m_rgLast->itemIndex());
+    s.zahl("Stromteiler", "Ratio1", m_spannungsteiler.Ratio1);
+    s.zahl("Stromteiler", "Ratio2", m_spannungsteiler.Ratio2);
+}
+
+void SpannungsteilerSeite::laden(IniLeser& l) {
+    const auto text = [&](Eingabefeld* f, const char* abschnitt, const char* schluessel, const char* vorgabe) {
+        f->setzeText(l.text(abschnitt, schluessel, l.mitTrenner(vorgabe)));
+    };
+    text(m_U, "Spannungsteiler", "Eingabe_U", "12,00");
+    text(m_U2, "Spannungsteiler", "Eingabe_U2", "5,00");
+    text(m_IR1, "Spannungsteiler", "Eingabe_IR1", "15,00");
+    text(m_QF, "Spannungsteiler", "Eingabe_QF", "5,00");
+    text(m_IL, "Spannungsteiler", "Eingabe_IL", "5,00");
+    text(m_RL, "Spannungsteiler", "Eingabe_RL", "10000,00");
+    text(m_stromI, "Stromteiler", "Eingabe_I", "12,00");
+    text(m_stromI2, "Stromteiler", "Eingabe_I2", "15,00");
+    text(m_stromU, "Stromteiler", "Eingabe_U", "5,00");
+    text(m_stromUL, "Stromteiler", "Eingabe_UL", "1,00");
+    text(m_stromRL, "Stromteiler", "Eingabe_RL", "5,00");
+    // the ratios feed no field: any finite number
+    const auto endlich = [](double r) { return std::isfinite(r); };
+    m_spannungsteiler.Ratio1 = l.zahl("Stromteiler", "Ratio1", "1", endlich);
+    m_spannungsteiler.Ratio2 = l.zahl("Stromteiler", "Ratio2", "1", endlich);
+    m_rgSpannungStrom->waehle(l.index("Spannungsteiler", "SpannungStrom", 0, 0, m_rgSpannungStrom->anzahl()));
+    m_rgLast->waehle(l.index("Spannungsteiler", "unbelbel", 0, 0, m_rgLast->anzahl()));
+    if (strom())
+        Stromteiler_Berechnung();
+    else
+        Spannungsteiler_Berechnung();
 }
 
 // --- transfer to the tolerance page -----------------------------------------------------------------

@@ -28,6 +28,9 @@ public:
     SpannungsteilerSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [Spannungsteiler] and [Stromteiler]: the fields as they stand, the ratios, the modes.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
     void laufzeitEinstellungen() override;
 
     // The page's record, kept with the settings.

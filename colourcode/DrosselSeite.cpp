@@ -9,6 +9,7 @@
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -222,11 +223,32 @@ void DrosselSeite::ersterStart() {
     auto text = [this](const char16_t* t) { return QString::fromUtf16(t).replace(u',', dezimal()); };
     m_eWert->setzeText(text(u"50,00 \u00B5H"));
     m_eT->setzeText(text(u"10,00 %"));
-    // the selector runs the set-up when its index changes; on a repeated first start it already shows IEC
-    if (m_rgDrossel->itemIndex() == 0)
-        RG_DrosselClick();
-    else
-        m_rgDrossel->setItemIndex(0);
+    m_rgDrossel->waehle(0);
+}
+
+void DrosselSeite::speichern(IniSchreiber& s) const {
+    const Drossel& d = m_drossel;
+    s.zahl("Drossel", "IEC", d.Wert_IEC);
+    s.zahl("Drossel", "J-Dezi", d.Wert_Dezi);
+    s.zahl("Drossel", "J-Multi", d.Wert_Multi);
+    s.zahl("Drossel", "Tol-IEC", d.Toleranz_IEC);
+    s.zahl("Drossel", "Tol-Dezi", d.Toleranz_Dezi);
+    s.zahl("Drossel", "Tol-Multi", d.Toleranz_Multi);
+    s.ganz("Drossel", "Typ", m_rgDrossel->itemIndex());
+}
+
+void DrosselSeite::laden(IniLeser& l) {
+    const auto wert = [this](double v) { return m_eWert->zulaessig(v); };
+    // each coding has its own tolerance rings
+    const auto tol = [](System s) { return [s](double t) { return toleranzZeile(s, t).has_value(); }; };
+    Drossel& d = m_drossel;
+    d.Wert_IEC = l.zahl("Drossel", "IEC", "1e-5", wert);
+    d.Wert_Dezi = l.zahl("Drossel", "J-Dezi", "1e-5", wert);
+    d.Wert_Multi = l.zahl("Drossel", "J-Multi", "1e-5", wert);
+    d.Toleranz_IEC = l.zahl("Drossel", "Tol-IEC", "10", tol(System::IEC));
+    d.Toleranz_Dezi = l.zahl("Drossel", "Tol-Dezi", "10", tol(System::JahreDezi));
+    d.Toleranz_Multi = l.zahl("Drossel", "Tol-Multi", "10", tol(System::JahreMulti));
+    m_rgDrossel->waehle(l.index("Drossel", "Typ", 0, 0, m_rgDrossel->anzahl()));
 }
 
 const Farbring& DrosselSeite::multiplikatorRing() const {

@@ -7,6 +7,7 @@
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -195,11 +196,35 @@ void KondensatorSeite::ersterStart() {
     m_eWert->setzeText(text(u"1,00 nF"));
     m_eT->setzeText(text(u"10,00 %"));
     m_eU->setzeText(text(u"100,00 V"));
-    // the selector runs the set-up when its index changes; on a repeated first start it already shows Kerko
-    if (m_rgKondensatore->itemIndex() == 0)
-        RG_KondensatoreClick();
-    else
-        m_rgKondensatore->setItemIndex(0);
+    m_rgKondensatore->waehle(0);
+}
+
+void KondensatorSeite::speichern(IniSchreiber& s) const {
+    const Kondensator& k = m_kondensator;
+    s.zahl("Kondensator", "Ker", k.Wert_Ker);
+    s.zahl("Kondensator", "Tan", k.Wert_Tan);
+    s.zahl("Kondensator", "Tol-U10", k.Toleranz_U10);
+    s.zahl("Kondensator", "Tol-O10", k.Toleranz_O10);
+    s.zahl("Kondensator", "U-U10", k.Spannung_U10);
+    s.zahl("Kondensator", "U-O10", k.Spannung_O10);
+    s.zahl("Kondensator", "U-Tan", k.Spannung_Tan);
+    s.ganz("Kondensator", "Typ", m_rgKondensatore->itemIndex());
+}
+
+void KondensatorSeite::laden(IniLeser& l) {
+    const auto wert = [this](double v) { return m_eWert->zulaessig(v); };
+    // the tolerance rings of the two ceramic classes and the voltage rings of each kind
+    const auto tol = [](bool klein) { return [klein](double t) { return toleranzZeile(klein, t).has_value(); }; };
+    const auto spannung = [](Art a) { return [a](double u) { return !spannungPruefung(a, u, {}); }; };
+    Kondensator& k = m_kondensator;
+    k.Wert_Ker = l.zahl("Kondensator", "Ker", "1e-8", wert);
+    k.Wert_Tan = l.zahl("Kondensator", "Tan", "1e-5", wert);
+    k.Toleranz_U10 = l.zahl("Kondensator", "Tol-U10", "10", tol(true));
+    k.Toleranz_O10 = l.zahl("Kondensator", "Tol-O10", "10", tol(false));
+    k.Spannung_U10 = l.zahl("Kondensator", "U-U10", "10", spannung(Art::Kerko));
+    k.Spannung_O10 = l.zahl("Kondensator", "U-O10", "10", spannung(Art::Kerko));
+    k.Spannung_Tan = l.zahl("Kondensator", "U-Tan", "10", spannung(Art::Tantal));
+    m_rgKondensatore->waehle(l.index("Kondensator", "Typ", 0, 0, m_rgKondensatore->anzahl()));
 }
 
 bool KondensatorSeite::angezeigtHoechstens10p() const {

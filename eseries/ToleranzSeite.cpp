@@ -17,6 +17,7 @@
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -294,6 +295,23 @@ void ToleranzSeite::laufzeitEinstellungen() {
         m_auswahl->knopf(i)->setToolTip(QString::fromUtf16(auswahlHinweise[i]));
         m_auswahl->setzeKnopf(i, auswahlLinks[i], i == 2 ? 40 : -1);
     }
+}
+
+void ToleranzSeite::speichern(IniSchreiber& s) const {
+    s.zahl("Toleranz", "Eingabe_R", m_toleranz.Toleranz_R);
+    s.zahl("Toleranz", "Eingabe_L", m_toleranz.Toleranz_L);
+    s.zahl("Toleranz", "Eingabe_C", m_toleranz.Toleranz_C);
+    s.ganz("Toleranz", "Auswahl", m_auswahl->itemIndex());
+    s.ganz("Toleranz", "E-Reihe", m_reihen->itemIndex());
+}
+
+void ToleranzSeite::laden(IniLeser& l) {
+    const auto wert = [this](double v) { return m_eingabe->zulaessig(v); };
+    m_toleranz.Toleranz_R = l.zahl("Toleranz", "Eingabe_R", "130", wert);
+    m_toleranz.Toleranz_L = l.zahl("Toleranz", "Eingabe_L", "8e-8", wert);
+    m_toleranz.Toleranz_C = l.zahl("Toleranz", "Eingabe_C", "3e-11", wert);
+    m_auswahl->waehle(l.index("Toleranz", "Auswahl", 0, 0, m_auswahl->anzahl()));
+    m_reihen->waehle(l.index("Toleranz", "E-Reihe", 2, 2, m_reihen->anzahl()));
 }
 
 void ToleranzSeite::RG_Toleranzen_AuswahlClick() {

@@ -28,6 +28,9 @@ public:
     bool Uebergabe(double ohm);
 
     void ersterStart() override;
+    // [Toleranz]: the wanted value of each kind, the kind and the series.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
     void laufzeitEinstellungen() override;
 
     // The last accepted value per kind (read and written by the settings file).

@@ -35,6 +35,13 @@ void Radiogruppe::setItemIndex(int i, bool runHandler) {
     if (anders && runHandler && klick) klick();
 }
 
+void Radiogruppe::waehle(int i) {
+    if (i != m_index)
+        setItemIndex(i, true);
+    else if (klick)
+        klick();
+}
+
 void Radiogruppe::setKnopfFett(int i, bool fett) {
     QFont f = m_knoepfe.at(size_t(i))->font();
     f.setBold(fett);

@@ -24,6 +24,9 @@ public:
     // -1 selects nothing. runHandler false: the click handler stays detached for this assignment.
     void setItemIndex(int i, bool runHandler);
     void setItemIndex(int i) { setItemIndex(i, true); }
+    // Selects item i and runs the click handler even when i was selected already, so that the page
+    // shows what was read from a file or set up for a first start.
+    void waehle(int i);
 
     int anzahl() const { return int(m_knoepfe.size()); }
     QRadioButton* knopf(int i) const { return m_knoepfe.at(size_t(i)); }

@@ -79,6 +79,8 @@ inline constexpr double kStromU_min = 1e-7, kStromU_max = 999000;
 inline constexpr double kStromI_min = 1e-6, kStromI_max = 9.99e7;
 inline constexpr double kStromIq_min = 1e-6, kStromIq_max = 9.99e7;
 inline constexpr double kStromUf_min = 0.4, kStromUf_max = 2;
+// the largest permitted junction temperature of the options (°C)
+inline constexpr double Tjmax_min = 50, Tjmax_max = 175;
 inline constexpr const char* SDRs_min = "1E-21";  // SDRs1_min ... SDRd3_max share these bounds
 inline constexpr const char* SDRs_max = "1E21";
 }  // namespace Rechengrenzen120

@@ -456,7 +456,7 @@ private slots:
     void imHauptfenster() {
         Hauptfenster f;
         f.show();  // start-up: first-start values, then the run-time settings
-        auto* seite = f.spannungsteilerSeite();
+        auto* seite = f.findChild<SpannungsteilerSeite*>();
         QVERIFY(seite);
         QCOMPARE(f.pageControl1()->tabText(2), QStringLiteral("Spannungs-/ Stromteiler"));
         QVERIFY(f.findChild<QWidget*>("TabSheet6")->isAncestorOf(seite));

@@ -3,13 +3,17 @@
 // tolerance page and the page's stored state.
 
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "app/Hauptfenster.h"
+#include "app/Seitenregister.h"
 #include "colourcode/Farbring.h"
 #include "colourcode/SmdBild.h"
 #include "colourcode/SmdSeite.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Uebergabeknopf.h"
+#include "platform/Plattform.h"
 #include "storage/einstellungen.h"
 #include "storage/inidokument.h"
 #include "support/GuiTestFixture.h"
@@ -363,6 +367,37 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("SMD_E_T"));
         QVERIFY(a.meldungen().isEmpty());
+    }
+
+    // Through the real window: the sub-page and its code survive closing and starting again; F1 on it
+    // asks for its help topic.
+    void neustartImFenster() {
+        QTemporaryDir ordner;
+        plattform::setzeDatenOrdner(ordner.path());
+        test::MeldungsRecorder rec;
+        {
+            Hauptfenster f;
+            f.show();
+            f.pageControl1()->setCurrentIndex(0);
+            f.pageControl2()->setCurrentIndex(3);
+            QCOMPARE(f.hilfeKontext(), SmdSeite::Hilfekontext);
+            auto* seite = f.findChild<SmdSeite*>();
+            QVERIFY(seite);
+            seite->auswahl()->setItemIndex(2);
+            test::tippeUndEnter(f.findChild<QLineEdit*>(QStringLiteral("SMD_E_Code")), QStringLiteral("68x"));
+            f.close();
+        }
+        Hauptfenster f;
+        f.show();
+        QCOMPARE(f.pageControl1()->currentIndex(), 0);
+        QCOMPARE(f.pageControl2()->currentIndex(), 3);
+        QCOMPARE(f.findChild<SmdSeite*>()->auswahl()->itemIndex(), 2);
+        QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("SMD_E_Code"))->text(), QStringLiteral("68X"));
+        QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("SMD_E_Wert"))->text(),
+                 t(u"49,90 \u2126").replace(u',', f.umgebung().dezimal));
+        // only the message about the help file missing beside the test program
+        QVERIFY(rec.eintraege.size() <= 2);
+        for (const auto& e : rec.eintraege) QVERIFY2(e.text.contains(QStringLiteral("Hilfe-Datei")), qPrintable(e.text));
     }
 };
 

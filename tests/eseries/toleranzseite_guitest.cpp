@@ -398,7 +398,7 @@ private slots:
         QCOMPARE(f.pageControl1()->currentIndex(), 6);
         f.umgebung().anToleranzUebergeben(330.0);
         QCOMPARE(f.pageControl1()->currentIndex(), 1);
-        QCOMPARE(f.toleranzSeite()->toleranz().Toleranz_R, 330.0);
+        QCOMPARE(f.findChild<ToleranzSeite*>()->toleranz().Toleranz_R, 330.0);
     }
 
     void fuellzeitE96() {
