@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
 
     const Bild bilder[] = {
         {0, 0, "farbcode-widerstaende"}, {0, 1, "farbcode-drosseln"}, {0, 2, "farbcode-kondensatoren"},
+        {0, 3, "farbcode-smd"},
         {1, 0, "toleranz"},              {2, 0, "spannungsteiler"},   {3, 0, "led-vorwiderstand"},
         {4, 0, "lm317"},                 {5, 0, "ne555"},             {6, 0, "konstantstrom"},
         {7, 0, "stern-dreieck"},
