@@ -24,6 +24,7 @@
 #include "colourcode/WiderstandSeite.h"
 #include "dialogs/Dialoge.h"
 #include "eseries/ToleranzSeite.h"
+#include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Meldungen.h"
 #include "fields/Ressourcen.h"
@@ -43,13 +44,6 @@ Seite* einsetzen(QWidget* inhalt, const Umgebung& u, std::vector<Rechnerseite*>&
     lay->addWidget(s);
     alle.push_back(s);
     return s;
-}
-
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QRect platz) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    b->setGeometry(platz);
-    return b;
 }
 
 }  // namespace
@@ -73,9 +67,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(670, 617);
     move(8, 231);
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(13);
-    setFont(f);
+    setFont(schrift(13));
 
     m_pc1 = new Seitenregister(QStringLiteral("PageControl1"), this);
     m_pc1->setGeometry(4, 4, 657, 561);
@@ -211,7 +203,8 @@ void Hauptfenster::FormShow() {
     m_datBehalten = daten.vorhanden && !daten.gelesen;
     if (!daten.meldung.isEmpty()) Meldungen::standardFehler(daten.meldung);
     // 5: every page starts from the settings file, or (without a readable one) from its first-start values;
-    // the run-time settings of steps 8 and 9 follow inside each page's start
+    // the run-time settings of steps 8 and 9 follow inside each page's start. (The first program showed
+    // each page while it read its keys; nothing a page shows here depends on which page is visible.)
     sicherung::Einstellungsdatei ini(m_iniPath + u'/' + iniDateiName, m_umgebung.dezimal);
     m_iniBehalten = ini.bericht().vorhanden && !ini.bericht().gelesen;
     for (Rechnerseite* s : m_seiten) s->starten(ini.leser());

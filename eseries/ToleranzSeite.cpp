@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <cmath>
 
+#include "fields/Ressourcen.h"
 #include "eseries/ereihen.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Meldungen.h"
@@ -27,17 +28,11 @@ namespace {
 const QColor clGreen(0x00, 0x80, 0x00);   // $008000
 const QColor clMaroon(0x80, 0x00, 0x00);  // $000080
 
-QFont schrift(int pixel) {
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(pixel);
-    return f;
-}
-
 // The lists and their column headers line up by tab stops made for the narrow sans serif; where it
 // is missing, a font of the same widths (Arial and its free twin) keeps the columns under their heads.
 QFont listenSchrift(int pixel) {
     QFont f = schrift(pixel);
-    f.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setFamilies({f.family(), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     return f;
 }
 

@@ -84,11 +84,10 @@ Bericht datenLesen(const QString& datei, const std::vector<Speicherbar*>& seiten
     if (const auto t = fremderDatenfileTrenner(*inhalt.bytes))
         teile << QStringLiteral(u"In Zeile 1 steht „%1“ statt eines Dezimaltrenners; gelesen wurde mit „,“.").arg(*t);
     if (!leser.unlesbar().isEmpty())
-        teile << QStringLiteral(u"Die Zeilen %1 sind nicht lesbar; dort gelten die bisherigen Werte.")
+        teile << QStringLiteral(u"Nicht lesbare Zeilen (dort gelten die bisherigen Werte): %1")
                      .arg(leser.unlesbar().join(QStringLiteral(", ")));
     if (!leser.ausserhalb().isEmpty())
-        teile << QStringLiteral(u"Die Zeilen %1 liegen außerhalb des gültigen Wertebereiches; dort gelten die "
-                                u"Vorgabewerte.")
+        teile << QStringLiteral(u"Zeilen außerhalb des gültigen Wertebereiches (dort gelten die Vorgabewerte): %1")
                      .arg(leser.ausserhalb().join(QStringLiteral(", ")));
     if (!teile.isEmpty())
         b.meldung = QStringLiteral(u"In der Datei %1:\r\r").arg(QDir::toNativeSeparators(datei)) + teile.join(u'\r');
