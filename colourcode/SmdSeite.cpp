@@ -11,6 +11,7 @@
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
+#include "fields/Ressourcen.h"
 #include "fields/Uebergabeknopf.h"
 #include "fields/grenzen.h"
 #include "storage/einstellungen.h"
@@ -131,10 +132,7 @@ void SmdSeite::aufbauen() {
     m_eCode = new Eingabefeld(QStringLiteral("SMD_E_Code"), dezimal(), codeBox);
     m_eCode->setGeometry(12, 24, 150, 32);
     m_eCode->setAlignment(Qt::AlignCenter);
-    QFont gross = m_eCode->font();
-    gross.setPixelSize(20);
-    gross.setBold(true);
-    m_eCode->setFont(gross);
+    m_eCode->setFont(schrift(20, true));
     m_eCode->setMaxLength(16);
     m_eCode->setToolTip(QStringLiteral("Eingabe des Codes, wie er auf dem Bauteil steht"));
     beschriftung(codeBox, QStringLiteral("wie er auf dem Bauteil steht,\nmit Enter übernehmen"), {172, 24, 170, 34},
