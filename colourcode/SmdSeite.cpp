@@ -238,11 +238,7 @@ void SmdSeite::ersterStart() {
     m_wertC = StartC;
     m_toleranz = toleranzBuchstabe(StartToleranz);
     m_spannung = spannungsCode(QString::fromUtf16(StartSpannung));
-    // the selector runs the set-up when its index changes; on a repeated first start it already shows 3 digits
-    if (m_rgSmd->itemIndex() == 0)
-        RG_SMDClick();
-    else
-        m_rgSmd->setItemIndex(0);
+    m_rgSmd->waehle(0);
 }
 
 void SmdSeite::RG_SMDClick() {
@@ -380,10 +376,7 @@ void SmdSeite::setzeZustand(const SmdZustand& z) {
     if (m_toleranz && !passtZumWert(*m_toleranz, m_wertC)) m_toleranz = nullptr;
     m_spannung = spannungsCode(z.spannung);
     const int i = z.system >= 0 && z.system < int(alleSysteme.size()) ? z.system : 0;
-    if (m_rgSmd->itemIndex() != i)
-        m_rgSmd->setItemIndex(i);
-    else
-        RG_SMDClick();
+    m_rgSmd->waehle(i);
     // a code in another form of the same value ("47R" for "470", "479" for "4R7") stays as it was read
     const Leseergebnis e = lesen(system(), z.code);
     if (e.lesung && e.lesung->wert == wert() && e.lesung->toleranz == (kondensator() ? m_toleranz : nullptr) &&
