@@ -71,6 +71,14 @@ QString hinweisMitTrenner(System s, QChar dezimal) {
         .replace(u'\r', u'\n');
 }
 
+// A field that takes a code, a letter or a value of a set rather than a number: its text goes to the
+// page's accept stage as typed, which reads it, refuses it with its own message or commits it.
+void codeFeld(Eingabefeld* f, Eingabefeld::Annahme annahme) {
+    f->setParser([](const QString&, QChar) -> std::optional<double> { return 0.0; });
+    f->setAnzeige([f](double) { return f->text(); });
+    f->setAnnahme(std::move(annahme));
+}
+
 QString keinCodeHinweis(System s, const QString& wert) {
     const QString art = s == System::Dreistellig   ? QStringLiteral("3-stelligen Code")
                         : s == System::Vierstellig ? QStringLiteral("4-stelligen Code")
@@ -166,9 +174,7 @@ void SmdSeite::aufbauen() {
     setTabOrder(m_eT, m_eU);
 
     // Enter in the code: read it in the selected system; the code keeps the form it was typed in
-    m_eCode->setParser([](const QString&, QChar) -> std::optional<double> { return 0.0; });
-    m_eCode->setAnzeige([this](double) { return m_eCode->text(); });
-    m_eCode->setAnnahme([this](double, const QString& eingabe) {
+    codeFeld(m_eCode, [this](double, const QString& eingabe) {
         Leseergebnis e = lesen(system(), eingabe);
         if (!e.lesung) return Eingabefeld::Urteil::abgelehnt(e.fehler);
         return Eingabefeld::Urteil::angenommen([this, l = *e.lesung] {
@@ -200,9 +206,7 @@ void SmdSeite::aufbauen() {
     });
 
     // Enter in tolerance and voltage (capacitor only): a letter, a code or a value of the set
-    m_eT->setParser([](const QString&, QChar) -> std::optional<double> { return 0.0; });
-    m_eT->setAnzeige([this](double) { return m_eT->text(); });
-    m_eT->setAnnahme([this](double, const QString& eingabe) {
+    codeFeld(m_eT, [this](double, const QString& eingabe) {
         const Toleranzeingabe t = toleranzAusEingabe(eingabe, dezimal());
         if (!t.gueltig) return Eingabefeld::Urteil::abgelehnt(toleranzMeldung(eingabe));
         if (t.toleranz && !passtZumWert(*t.toleranz, m_wertC))
@@ -212,9 +216,7 @@ void SmdSeite::aufbauen() {
             alles_anzeigen();
         });
     });
-    m_eU->setParser([](const QString&, QChar) -> std::optional<double> { return 0.0; });
-    m_eU->setAnzeige([this](double) { return m_eU->text(); });
-    m_eU->setAnnahme([this](double, const QString& eingabe) {
+    codeFeld(m_eU, [this](double, const QString& eingabe) {
         const Spannungseingabe u = spannungAusEingabe(eingabe, dezimal());
         if (!u.gueltig) return Eingabefeld::Urteil::abgelehnt(spannungMeldung(eingabe));
         return Eingabefeld::Urteil::angenommen([this, u] {
