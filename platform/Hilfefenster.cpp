@@ -440,11 +440,11 @@ void Hilfefenster::trefferGewaehlt(QListWidgetItem* item) {
     }
 }
 
-void Hilfefenster::quelleGeaendert() {
+void Hilfefenster::quelleGeaendert(const QUrl& url) {
     const QString titel = m_browser->documentTitle();
     m_ueberschrift->setText(titel);
     setWindowTitle(titel.isEmpty() ? QStringLiteral("Zelmotron Hilfe") : QStringLiteral(u"Zelmotron Hilfe – ") + titel);
-    const auto it = m_knoten.find(ohneAnker(thema()));
+    const auto it = m_knoten.find(ohneAnker(url.path().mid(1)));
     if (it != m_knoten.end()) {
         const QSignalBlocker sperre(m_inhalt);
         m_inhalt->setCurrentItem(it->second);

@@ -57,7 +57,7 @@ private:
     void indexFiltern(const QString& text);
     void indexGewaehlt(QListWidgetItem* item);
     void trefferGewaehlt(QListWidgetItem* item);
-    void quelleGeaendert();
+    void quelleGeaendert(const QUrl& url);
     QString titelVon(const QString& datei) const;
     void suchindexAufbauen();
 

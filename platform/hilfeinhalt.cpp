@@ -294,8 +294,8 @@ std::vector<int> suche(const QString& anfrage, const std::vector<Suchthema>& the
                 alle = false;
                 break;
             }
-            // a word in the title counts more than one in the text
-            summe += anzahl + (themen[size_t(i)].titel.toCaseFolded().contains(w) ? 10 : 0);
+            // a topic with the word in its title comes before every topic that only mentions it
+            summe += anzahl + (themen[size_t(i)].titel.toCaseFolded().contains(w) ? 100000 : 0);
         }
         if (alle) treffer.emplace_back(summe, i);
     }

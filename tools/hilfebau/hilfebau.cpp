@@ -77,7 +77,7 @@ Bild zeichnung(QSizeF groesse, std::function<void(QPainter&)> z) {
     s.setZeichnung(std::move(z));
     s.resize(groesse.toSize());
     QImage img = leeresBild(groesse);
-    s.render(&img);
+    s.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
     return {img, groesse};
 }
 
