@@ -227,11 +227,17 @@ QString einsetzen(const QString& vorlage, const QString& datei, const std::map<Q
             wert = zeigt.value(schluessel).toString().trimmed();
         }
         if (!gefunden) abbruch(QStringLiteral("%1: {{%2}} steht nicht in der Beispieltabelle").arg(datei, inhalt));
-        // lines of a list and the line breaks of a message stay lines
-        QString h = html(wert);
-        h.replace(QStringLiteral("\r"), QStringLiteral("\n"));
-        h.replace(QRegularExpression(QStringLiteral("\n+")), QStringLiteral("<br>"));
-        h.replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
+        // a message keeps its line breaks; the lines of a list (the E-series) are set in a row
+        QString h;
+        if (schluessel == QStringLiteral("meldung")) {
+            h = html(wert);
+            h.replace(QRegularExpression(QStringLiteral("\r+")), QStringLiteral("<br>"));
+        } else {
+            QStringList zeilen;
+            for (const QString& z : wert.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts))
+                zeilen << html(z.simplified());
+            h = zeilen.join(QStringLiteral(", "));
+        }
         aus += h;
     }
     aus += vorlage.mid(pos);
@@ -374,7 +380,7 @@ int main(int argc, char* argv[]) {
     for (const Thema& t : themen) hhp += t.datei + u'\n';
     for (const QString& b : bilder) hhp += QStringLiteral("bilder/%1.png\n").arg(b);
     for (const QString& w : weitere) hhp += w + u'\n';
-    hhp += QStringLiteral("kontexte.txt\nZelmosV121.hhc\nZelmosV121.hhk\n\n[ALIAS]\n") + alias +
+    hhp += QStringLiteral("kontexte.txt\n\n[ALIAS]\n") + alias +
            QStringLiteral("\n[MAP]\n") + map;
     schreibe(ziel.filePath(QStringLiteral("ZelmosV121.hhp")), hhp.toUtf8());
     return 0;
