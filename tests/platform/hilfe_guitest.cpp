@@ -82,6 +82,9 @@ private slots:
         QVERIFY(test::dunklePunkte(img) > 500);
         h.fenster()->resize(1000, 700);
         bildAblegen(h.fenster(), "hilfe_lm317");
+        QVERIFY(h.zeige(90));
+        h.browser()->scrollToAnchor(QStringLiteral("ringe"));
+        bildAblegen(h.fenster(), "hilfe_widerstand");
     }
 
     void inhaltUndZurueckVor() {
