@@ -176,6 +176,7 @@ Hilfefenster::Hilfefenster(const QString& datei, QWidget* parent) : QWidget(pare
     m_inhalt->setHeaderHidden(true);
     m_inhalt->setRootIsDecorated(true);
     m_inhalt->setUniformRowHeights(true);
+    m_inhalt->setAccessibleName(QStringLiteral("Inhaltsverzeichnis"));
     m_reiter->addTab(m_inhalt, QStringLiteral("Inhalt"));
 
     auto* indexSeite = new QWidget(m_reiter);
@@ -187,6 +188,7 @@ Hilfefenster::Hilfefenster(const QString& datei, QWidget* parent) : QWidget(pare
     m_index = new QListWidget(indexSeite);
     m_index->setObjectName(QStringLiteral("Hilfe_Index"));
     m_index->setUniformItemSizes(true);
+    m_index->setAccessibleName(QStringLiteral(u"Stichwörter"));
     auto* il = new QVBoxLayout(indexSeite);
     il->setContentsMargins(4, 6, 4, 4);
     il->addWidget(m_indexFilter);
@@ -206,6 +208,7 @@ Hilfefenster::Hilfefenster(const QString& datei, QWidget* parent) : QWidget(pare
     m_suchergebnis->setWordWrap(true);
     m_treffer = new QListWidget(suchSeite);
     m_treffer->setObjectName(QStringLiteral("Hilfe_Treffer"));
+    m_treffer->setAccessibleName(QStringLiteral("Gefundene Themen"));
     auto* sl = new QVBoxLayout(suchSeite);
     sl->setContentsMargins(4, 6, 4, 4);
     auto* sz = new QHBoxLayout;
@@ -220,6 +223,7 @@ Hilfefenster::Hilfefenster(const QString& datei, QWidget* parent) : QWidget(pare
     m_browser = new ChmBrowser(
         [this](const QString& pfad) { return m_chm ? m_chm->lies(pfad) : std::optional<QByteArray>(); }, this);
     m_browser->setObjectName(QStringLiteral("Hilfe_Browser"));
+    m_browser->setAccessibleName(QStringLiteral("Hilfethema"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setFrameShape(QFrame::NoFrame);
     m_browser->document()->setDocumentMargin(14);
@@ -464,7 +468,9 @@ bool Hilfefenster::zeigeThema(const QString& pfad) {
         Meldungen::standardFehler(QStringLiteral(u"Das Thema \"%1\" fehlt in der Hilfedatei.").arg(pfad));
         return false;
     }
-    m_browser->setSource(QUrl(u'/' + p));
+    // a click and an activation of the same entry show the topic once (one step back, not two)
+    const QUrl url(u'/' + p);
+    if (m_browser->source() != url) m_browser->setSource(url);
     return true;
 }
 
