@@ -72,6 +72,8 @@ private slots:
         test::MeldungsRecorder rec;
         Hilfeanzeige h(QStringLiteral(ZELMO_HILFE_DATEI));
         QVERIFY(h.zeige(150));
+        // the worked example carries the numbers of the examples table (heat sink behind the washer)
+        QVERIFY(h.browser()->toPlainText().contains(QStringLiteral(u"höchstens 10,99 K/W")));
         // the circuit drawings are read out of the help file and drawn (not the empty picture)
         const QVariant bild = h.browser()->document()->resource(QTextDocument::ImageResource,
                                                                  QUrl(QStringLiteral("bilder/lm317_spannung.png")));
