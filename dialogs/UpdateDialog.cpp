@@ -3,22 +3,19 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScopeGuard>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStandardPaths>
 #include <QTimer>
 #include <limits>
 
 #include "fields/Meldungen.h"
+#include "net/aktualisierer.h"
 #include "net/aktualisierung.h"
-#include "net/zipentpacken.h"
 #include "platform/Plattform.h"
 
 namespace zelmo {
@@ -40,16 +37,11 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QR
     return k;
 }
 
-QString dokumenteOrdner() {
-    QString d = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (d.isEmpty()) d = QDir::homePath() + QStringLiteral("/Documents");
-    return QDir::cleanPath(d);
-}
 }  // namespace
 
 UpdateDialog::UpdateDialog(QWidget* parent)
     : Dialog(QStringLiteral("TForm9"), QStringLiteral("Update"), {241, 279}, parent) {
-    m_http.setzeBasis(net::updateServer);
+    m_aktualisierer = new net::Aktualisierer(this);
     starten = [](const QString& pfad) { return plattform::starteProgramm(pfad); };
     beenden = [] { QCoreApplication::exit(0); };
 
@@ -98,23 +90,25 @@ UpdateDialog::UpdateDialog(QWidget* parent)
 
     connect(m_download, &QPushButton::clicked, this, &UpdateDialog::Update_B_DownloadClick);
     connect(m_install, &QPushButton::clicked, this, &UpdateDialog::Update_B_InstallClick);
+
+    connect(m_aktualisierer, &net::Aktualisierer::versionGeprueft, this, &UpdateDialog::versionErhalten);
+    connect(m_aktualisierer, &net::Aktualisierer::fortschritt, this, &UpdateDialog::balken);
+    connect(m_aktualisierer, &net::Aktualisierer::entpackFortschritt, this, [this](int promille) {
+        m_fortschritt->setMaximum(1000);
+        m_fortschritt->setValue(promille);
+    });
+    connect(m_aktualisierer, &net::Aktualisierer::heruntergeladen, this, &UpdateDialog::heruntergeladen);
 }
 
-bool UpdateDialog::startpruefung() {
-    try {
-        const QString text = m_http.holeText(net::versionsDatei);
-        const std::optional<int> version = net::versionAusText(text);
-        if (!version) {
-            Meldungen::standardFehler(net::meldungKeinInteger(text));
-            return false;
-        }
-        if (*version <= net::VersiondiesesProg) return false;
-    } catch (const net::HttpFehler& f) {
-        Meldungen::standardFehler(f.text());
-        return false;
-    }
-    show();
-    return true;
+UpdateDialog::~UpdateDialog() {
+    // a transfer still running ends here and the private folder goes
+    m_aktualisierer->aufraeumen();
+}
+
+void UpdateDialog::startpruefung() {
+    if (isVisible()) return;  // the dialog checks for itself
+    m_startpruefung = true;
+    m_aktualisierer->pruefeVersion();
 }
 
 void UpdateDialog::showEvent(QShowEvent* e) {
@@ -123,103 +117,113 @@ void UpdateDialog::showEvent(QShowEvent* e) {
 }
 
 void UpdateDialog::FormShow() {
-    // the folders first: a failed check must not leave them empty for a later download
-    m_downloadOrdner = dokumenteOrdner() + QStringLiteral("/Temp/");
     m_programmOrdner = plattform::programmOrdner() + u'/';
-    try {
-        const QString text = m_http.holeText(net::versionsDatei);
-        const std::optional<int> version = net::versionAusText(text);
-        if (!version) {
-            Meldungen::standardFehler(net::meldungKeinInteger(text));
-            return;
-        }
-        // only a number goes into the file names
-        m_versionAufServer = text;
-        if (*version > net::VersiondiesesProg) {
-            m_verfuegbar->setText(QStringLiteral("Update ist verfügbar"));
-        } else {
-            m_verfuegbar->setText(QStringLiteral("Programm ist aktuell"));
-            m_download->setEnabled(false);
-            m_progStart->setEnabled(false);
-        }
-    } catch (const net::HttpFehler& f) {
-        Meldungen::standardFehler(f.text());
+    // each showing starts afresh: nothing downloaded, nothing to install until the check answers
+    m_aktualisierer->aufraeumen();
+    m_timer->stop();
+    m_fortschritt->setValue(0);
+    m_bildDownload->show();
+    m_bildDownloadOK->hide();
+    m_bildInstall->show();
+    m_bildInstallOK->hide();
+    m_install->setEnabled(false);
+    if (m_versionBekannt) {
+        // the start-up check brought this showing: its answer is on the label already
+        m_versionBekannt = false;
+        m_download->setEnabled(true);
+        m_progStart->setEnabled(true);
+        emit versionGeprueft();
+        return;
     }
+    m_verfuegbar->setText(QStringLiteral("           ---"));
+    m_version = 0;
+    m_download->setEnabled(false);
+    m_progStart->setEnabled(false);
+    m_aktualisierer->pruefeVersion();
 }
 
-void UpdateDialog::merkeDatei(const QString& pfad) {
-    const QString p = QDir::cleanPath(pfad);
-    if (!m_dateien.contains(p)) m_dateien << p;
+void UpdateDialog::versionErhalten(int version, const QString& fehler) {
+    const bool start = m_startpruefung && !isVisible();
+    m_startpruefung = false;
+    if (!fehler.isEmpty()) {
+        // label and buttons stay as they are: nothing can be downloaded
+        Meldungen::standardFehler(fehler);
+        emit versionGeprueft();
+        return;
+    }
+    if (start) {
+        if (version > net::VersiondiesesProg) {
+            m_version = version;
+            m_verfuegbar->setText(QStringLiteral("Update ist verfügbar"));
+            m_versionBekannt = true;
+            show();
+        }
+        emit versionGeprueft();
+        return;
+    }
+    if (version > net::VersiondiesesProg) {
+        m_version = version;
+        m_verfuegbar->setText(QStringLiteral("Update ist verfügbar"));
+        m_download->setEnabled(true);
+        m_progStart->setEnabled(true);
+    } else {
+        m_version = 0;
+        m_verfuegbar->setText(QStringLiteral("Programm ist aktuell"));
+        m_download->setEnabled(false);
+        m_progStart->setEnabled(false);
+    }
+    emit versionGeprueft();
+}
+
+QString UpdateDialog::VersionaufServer() const { return m_version > 0 ? QString::number(m_version) : QString(); }
+
+QString UpdateDialog::DownloadOrdner() const { return m_aktualisierer->ordner(); }
+
+void UpdateDialog::balken(qint64 bisher, qint64 erwartet) {
+    if (bisher == 0) {
+        m_teiler = 1;
+        while (erwartet / m_teiler > std::numeric_limits<int>::max()) m_teiler *= 1024;
+        m_fortschritt->setMaximum(erwartet < 0 ? 0 : int(erwartet / m_teiler));
+    }
+    m_fortschritt->setValue(int(std::min<qint64>(bisher / m_teiler, std::numeric_limits<int>::max())));
 }
 
 void UpdateDialog::Update_B_DownloadClick() {
-    // 1: the folder, with its missing parents (each one noted, so that closing can remove it again)
-    QStringList neu;
-    for (QString p = QDir::cleanPath(m_downloadOrdner); !QFileInfo::exists(p); p = QFileInfo(p).path()) neu.prepend(p);
-    for (const QString& p : neu) {
-        if (!QDir().mkdir(p)) {
-            Meldungen::standardFehler(
-                QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.").arg(QDir::toNativeSeparators(p)));
-            return;
-        }
-        m_ordner << p;
-    }
+    if (m_version <= net::VersiondiesesProg || m_aktualisierer->laedt()) return;
+    m_download->setEnabled(false);
+    m_install->setEnabled(false);
+    m_bildDownload->show();
+    m_bildDownloadOK->hide();
+    m_fortschritt->setValue(0);
+    m_aktualisierer->ladeHerunter(m_version);
+}
 
-    // 2 and 3: the archive
-    const QString archiv = m_downloadOrdner + net::archivName(m_versionAufServer);
-    {
-        QFile datei(archiv);
-        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            Meldungen::standardFehler(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2")
-                                          .arg(QDir::toNativeSeparators(archiv), datei.errorString()));
-            return;
-        }
-        merkeDatei(archiv);
-        net::Fortschritt fortschritt;
-        fortschritt.beginn = [this](qint64 erwartet) {
-            m_teiler = 1;
-            while (erwartet / m_teiler > std::numeric_limits<int>::max()) m_teiler *= 1024;
-            m_fortschritt->setMaximum(erwartet < 0 ? 0 : int(erwartet / m_teiler));
-            m_fortschritt->setValue(0);
-        };
-        fortschritt.laufend = [this](qint64 bisher) {
-            m_fortschritt->setValue(int(std::min<qint64>(bisher / m_teiler, std::numeric_limits<int>::max())));
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        };
-        fortschritt.ende = [this] { m_fortschritt->setValue(0); };
-        m_laedt = true;
-        const auto fertig = qScopeGuard([this] { m_laedt = false; });
-        try {
-            m_http.holeDatei(net::archivPfad(m_versionAufServer), datei, fortschritt);
-        } catch (const net::ProtokollFehler& f) {
-            Meldungen::hinweis(QStringLiteral("HTTP-Fehler: ") + QString::number(f.status()));
-        } catch (const net::HttpFehler& f) {
-            Meldungen::standardFehler(f.text());
-            return;
-        }
-    }  // 4: the file is closed before it is unpacked
-
-    net::Entpackt entpackt;
-    try {
-        net::zipEntpacken(archiv, m_downloadOrdner, entpackt);
-    } catch (const net::ZipFehler& f) {
-        for (const QString& d : entpackt.dateien) merkeDatei(d);
-        m_ordner << entpackt.ordner;
-        Meldungen::standardFehler(f.text());
+void UpdateDialog::heruntergeladen(const QString& fehler, int httpStatus) {
+    m_fortschritt->setValue(0);
+    m_download->setEnabled(true);
+    if (!fehler.isEmpty()) {
+        if (httpStatus)
+            Meldungen::hinweis(fehler);
+        else
+            Meldungen::standardFehler(fehler);
+        emit downloadBeendet();
         return;
     }
-    for (const QString& d : entpackt.dateien) merkeDatei(d);
-    m_ordner << entpackt.ordner;
-
-    // 5
     m_bildDownload->hide();
     m_bildDownloadOK->show();
     m_install->setEnabled(true);
+    emit downloadBeendet();
 }
 
 void UpdateDialog::Update_B_InstallClick() {
-    // the installer was unpacked into the download folder
-    const int ergebnis = starten(m_downloadOrdner + net::installerName);
+    // only the installer of this showing's verified archive, and only while it is still a file
+    const QString installer = m_aktualisierer->installer();
+    const QFileInfo info(installer);
+    if (installer.isEmpty() || info.isSymLink() || !info.isFile()) {
+        Meldungen::hinweis(QStringLiteral("Fehler Updater: ") + net::ShellExecuteErrorMessage(2));
+        return;
+    }
+    const int ergebnis = starten(installer);
     if (ergebnis <= 32) {
         Meldungen::hinweis(QStringLiteral("Fehler Updater: ") + net::ShellExecuteErrorMessage(ergebnis));
         return;
@@ -231,7 +235,7 @@ void UpdateDialog::Update_B_InstallClick() {
 
 void UpdateDialog::Timer1Timer() {
     m_timer->stop();
-    const int ergebnis = starten(m_programmOrdner + net::programmName(m_versionAufServer));
+    const int ergebnis = starten(m_programmOrdner + net::programmName(m_version));
     if (ergebnis <= 32) {
         Meldungen::hinweis(QStringLiteral("Fehler Start: ") + net::ShellExecuteErrorMessage(ergebnis));
         return;
@@ -241,18 +245,13 @@ void UpdateDialog::Timer1Timer() {
 }
 
 void UpdateDialog::done(int r) {
-    if (m_laedt) return;  // the window stays until the download it is writing has ended
     FormClose();
     Dialog::done(r);
 }
 
 void UpdateDialog::FormClose() {
-    // Only what this dialog put into the folder goes: the user may keep files of his own there.
-    for (auto i = m_dateien.crbegin(); i != m_dateien.crend(); ++i) QFile::remove(*i);
-    m_dateien.clear();
-    // folders we created, children first, and only while empty
-    for (auto i = m_ordner.crbegin(); i != m_ordner.crend(); ++i) QDir().rmdir(*i);
-    m_ordner.clear();
+    // a running transfer or unpacking stops; the private folder goes, and nothing else
+    m_aktualisierer->aufraeumen();
 }
 
 }  // namespace zelmo

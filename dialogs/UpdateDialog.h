@@ -1,12 +1,13 @@
 #pragma once
-// "Update" (TForm9): version check, download and installation of a new release. The dialog also
-// owns the HTTPS client of the program (the start-up check uses it too).
+// "Update" (TForm9): version check, download and installation of a new release. The work itself is
+// done by net::Aktualisierer in the background: the dialog and the main window repaint and take
+// input meanwhile, and "Fertig" or closing cancels whatever runs and removes the private download
+// folder. Only an archive signed with the release key reaches "Installieren".
 
-#include <QStringList>
+#include <QString>
 #include <functional>
 
 #include "dialogs/Dialog.h"
-#include "net/http.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,30 +17,31 @@ class QTimer;
 
 namespace zelmo {
 
+namespace net {
+class Aktualisierer;
+}
+
 class UpdateDialog : public Dialog {
     Q_OBJECT
 public:
     explicit UpdateDialog(QWidget* parent = nullptr);
+    ~UpdateDialog() override;
 
-    // The HTTPS client (base URL of the update server, CA file).
-    net::HttpClient& http() { return m_http; }
-
-    // The start-up check: asks the server for its version and shows the dialog when it is newer
-    // than this build. Failures go to the standard error box. True when the dialog was shown.
-    bool startpruefung();
+    // The start-up check: asks the server for its version in the background and shows the dialog
+    // when it publishes a valid, newer version than this build. Failures go to the standard error box.
+    void startpruefung();
 
     // Starts a program file and returns the shell-like result (above 32: started); tests replace it.
     std::function<int(const QString&)> starten;
     // Ends this program once the new version runs; tests replace it.
     std::function<void()> beenden;
 
-    const QString& VersionaufServer() const { return m_versionAufServer; }
-    // Download and unpack folder: the documents folder + "/Temp/".
-    const QString& DownloadOrdner() const { return m_downloadOrdner; }
+    // The version the server published, as a number ("" before a valid answer).
+    QString VersionaufServer() const;
+    // The private download and unpack folder with a trailing separator (empty before a download).
+    QString DownloadOrdner() const;
     // The program's folder with a trailing separator.
     const QString& ProgrammOrdner() const { return m_programmOrdner; }
-    // Files this dialog downloaded or unpacked and not yet removed.
-    const QStringList& eigeneDateien() const { return m_dateien; }
 
     void FormShow();
     void Update_B_DownloadClick();
@@ -47,21 +49,27 @@ public:
     void Timer1Timer();
     void FormClose();
 
+signals:
+    // The version check of this showing has ended (for the start-up check and the tests).
+    void versionGeprueft();
+    // Download, signature check and unpacking have ended, well or not.
+    void downloadBeendet();
+
 protected:
     void showEvent(QShowEvent* e) override;
     void done(int r) override;
 
 private:
-    void merkeDatei(const QString& pfad);
+    void versionErhalten(int version, const QString& fehler);
+    void heruntergeladen(const QString& fehler, int httpStatus);
+    void balken(qint64 bisher, qint64 gesamt);
 
-    net::HttpClient m_http;
-    QString m_versionAufServer;
-    QString m_downloadOrdner;
+    net::Aktualisierer* m_aktualisierer;
+    bool m_startpruefung = false;   // a start-up check runs (the dialog is not shown yet)
+    bool m_versionBekannt = false;  // the start-up check found m_version, the showing need not ask again
+    int m_version = 0;             // the newer version of this showing, 0: none
     QString m_programmOrdner;
-    QStringList m_dateien;  // downloaded or unpacked by us
-    QStringList m_ordner;   // created by us, parents first
-    bool m_laedt = false;   // a download is running (the window repaints meanwhile)
-    qint64 m_teiler = 1;    // bytes per step of the progress bar (its range is an int)
+    qint64 m_teiler = 1;  // bytes per step of the progress bar (its range is an int)
 
     QLabel* m_verfuegbar;
     QPushButton* m_download;

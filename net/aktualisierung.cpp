@@ -2,26 +2,30 @@
 
 namespace zelmo::net {
 
-QString archivName(const QString& version) { return QStringLiteral("Zel-mosV") + version + QStringLiteral(".zip"); }
+QString archivName(int version) { return QStringLiteral("Zel-mosV%1.zip").arg(version); }
 
-QString archivPfad(const QString& version) { return QStringLiteral("/Uploads/") + archivName(version); }
+QString archivPfad(int version) { return QStringLiteral("/Uploads/") + archivName(version); }
 
-QString programmName(const QString& version) { return QStringLiteral("Zel-mosV") + version + QStringLiteral(".exe"); }
+QString signaturPfad(int version) { return archivPfad(version) + QStringLiteral(".sig"); }
+
+QString programmName(int version) { return QStringLiteral("Zel-mosV%1.exe").arg(version); }
 
 std::optional<int> versionAusText(const QString& text) {
-    qsizetype i = 0;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
-    if (i == text.size()) return std::nullopt;
-    for (qsizetype k = i; k < text.size(); ++k)
-        if (text[k] < u'0' || text[k] > u'9') return std::nullopt;
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    for (QChar c : t)
+        if (c < u'0' || c > u'9') return std::nullopt;
     bool ok = false;
-    const int n = text.toInt(&ok);
+    const int n = t.toInt(&ok);
     if (!ok) return std::nullopt;
     return n;
 }
 
 QString meldungKeinInteger(const QString& text) {
-    return QStringLiteral("'") + text + QStringLiteral("' ist kein gültiger Integerwert");
+    QString t = text;
+    for (QChar& c : t)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) c = u'?';
+    return QStringLiteral("'") + t + QStringLiteral("' ist kein gültiger Integerwert");
 }
 
 QString ShellExecuteErrorMessage(int ErrorCode) {

@@ -15,15 +15,20 @@ inline const QString updateServer = QStringLiteral("https://www.qr2zux.example")
 inline const QString versionsDatei = QStringLiteral("/Uploads/Version_Zelmos.txt");
 inline const QString installerName = QStringLiteral("Updater1.exe");
 
+// The names are built from the parsed number only, never from the text the server sent.
 // "Zel-mosV122.zip", and its path on the server "/Uploads/Zel-mosV122.zip"
-QString archivName(const QString& version);
-QString archivPfad(const QString& version);
+QString archivName(int version);
+QString archivPfad(int version);
+// "/Uploads/Zel-mosV122.zip.sig", the detached signature of the archive
+QString signaturPfad(int version);
 // "Zel-mosV122.exe", the new program the installer puts beside this one
-QString programmName(const QString& version);
+QString programmName(int version);
 
-// The version file's body as a number: an optional sign and decimal digits, nothing else.
+// The version file's body as a number: decimal digits, white space around them allowed, nothing
+// else; a number beyond int is no version either.
 std::optional<int> versionAusText(const QString& text);
-// The message for a body that is not a number: "'abc' ist kein gültiger Integerwert".
+// The message for a body that is not a number: "'abc' ist kein gültiger Integerwert" (control
+// characters shown as "?").
 QString meldungKeinInteger(const QString& text);
 
 // The text for a failed start of a program, by the shell's result code (32 or less).

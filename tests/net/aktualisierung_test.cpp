@@ -48,19 +48,23 @@ TEST(Versionsdatei, NurZiffernSindEineVersion) {
         const char* text;
         std::optional<int> zahl;
     } faelle[] = {
-        {"121", 121}, {"122", 122}, {"0", 0}, {"+7", 7}, {"-3", -3}, {"007", 7},
-        {"", std::nullopt}, {"12a", std::nullopt}, {" 122", std::nullopt}, {"122\n", std::nullopt},
-        {"1,5", std::nullopt}, {"+", std::nullopt}, {"-", std::nullopt}, {"99999999999", std::nullopt},
-        {"<html>", std::nullopt},
+        {"121", 121}, {"122", 122}, {"0", 0}, {"007", 7}, {"000000122", 122},
+        {" 122", 122}, {"122\n", 122}, {"\t122\r\n", 122},  // white space around the digits
+        {"+7", std::nullopt}, {"-3", std::nullopt}, {"", std::nullopt}, {"  ", std::nullopt},
+        {"12a", std::nullopt}, {"1 22", std::nullopt}, {"1,5", std::nullopt}, {"+", std::nullopt},
+        {"99999999999", std::nullopt}, {"<html>", std::nullopt}, {"\xd9\xa1\xd9\xa2", std::nullopt},  // Arabic-Indic digits
     };
-    for (const auto& f : faelle) EXPECT_EQ(versionAusText(QString::fromLatin1(f.text)), f.zahl) << f.text;
+    for (const auto& f : faelle) EXPECT_EQ(versionAusText(QString::fromUtf8(f.text)), f.zahl) << f.text;
     EXPECT_EQ(meldungKeinInteger(QStringLiteral("12a")), QStringLiteral("'12a' ist kein gültiger Integerwert"));
+    // control characters from the server do not reach the message box
+    EXPECT_EQ(meldungKeinInteger(QStringLiteral("1\x1b[2J\u202e")), QStringLiteral("'1?[2J?' ist kein gültiger Integerwert"));
 }
 
 TEST(Versionsdatei, NamenDerFreigabe) {
-    EXPECT_EQ(archivName(QStringLiteral("122")), QStringLiteral("Zel-mosV122.zip"));
-    EXPECT_EQ(archivPfad(QStringLiteral("122")), QStringLiteral("/Uploads/Zel-mosV122.zip"));
-    EXPECT_EQ(programmName(QStringLiteral("122")), QStringLiteral("Zel-mosV122.exe"));
+    EXPECT_EQ(archivName(122), QStringLiteral("Zel-mosV122.zip"));
+    EXPECT_EQ(archivPfad(122), QStringLiteral("/Uploads/Zel-mosV122.zip"));
+    EXPECT_EQ(signaturPfad(122), QStringLiteral("/Uploads/Zel-mosV122.zip.sig"));
+    EXPECT_EQ(programmName(122), QStringLiteral("Zel-mosV122.exe"));
     EXPECT_EQ(versionsDatei, QStringLiteral("/Uploads/Version_Zelmos.txt"));
     EXPECT_TRUE(updateServer.startsWith(QStringLiteral("https://")));
 }

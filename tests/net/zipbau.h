@@ -13,6 +13,9 @@ struct ZipEintrag {
     QString name;        // as stored in the archive; a trailing "/" makes a folder entry
     QByteArray daten;
     unsigned modus = 0644;  // Unix permission bits
+    unsigned art = 0;       // Unix file type bits; 0: file or folder after the name (0120000: a link)
+    bool verschluesseln = false;  // AES-256 with a password
+    bool gepackt = true;          // false: stored as it is
 };
 
 // Writes the archive; false when libzip refuses.
@@ -35,7 +38,16 @@ inline bool schreibeZip(const QString& pfad, const std::vector<ZipEintrag>& eint
             zip_discard(z);
             return false;
         }
-        const unsigned art = name.endsWith('/') ? 0040000 : 0100000;
+        if (!e.gepackt && zip_set_file_compression(z, zip_uint64_t(index), ZIP_CM_STORE, 0) != 0) {
+            zip_discard(z);
+            return false;
+        }
+        if (e.verschluesseln &&
+            zip_file_set_encryption(z, zip_uint64_t(index), ZIP_EM_AES_256, "geheim") != 0) {
+            zip_discard(z);
+            return false;
+        }
+        const unsigned art = e.art ? e.art : name.endsWith('/') ? 0040000 : 0100000;
         zip_file_set_external_attributes(z, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (art | e.modus) << 16);
     }
     return zip_close(z) == 0;
