@@ -20,7 +20,9 @@ static void toleranzRechnen(benchmark::State& state, zelmo::EReihe r, const char
 
 static void BM_Toleranz_E96(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E96, "1k"); }
 static void BM_Toleranz_E96_4k7(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E96, "4,7k"); }
+static void BM_Toleranz_E24(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E24, "1k"); }
 static void BM_Toleranz_E12(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E12, "1k"); }
 BENCHMARK(BM_Toleranz_E96)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Toleranz_E96_4k7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Toleranz_E24)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Toleranz_E12)->Unit(benchmark::kMicrosecond);

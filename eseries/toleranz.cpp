@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -29,39 +30,134 @@ QString ohneRand(const QString& s) {
 }
 
 // "%6.2f" of AnzeigeWert followed by the prefix letter (the unit sign from 1 to below 1000).
+void wertAnhaengen(QString& ziel, double x, const QString& einheit, QChar dezimal) {
+    static const QChar leer[6] = {u' ', u' ', u' ', u' ', u' ', u' '};
+    const qsizetype vor = ziel.size();
+    festkommaAnhaengen(ziel, AnzeigeWert(x), 2, dezimal);
+    const qsizetype n = ziel.size() - vor;
+    if (n < 6) ziel.insert(vor, leer, 6 - n);
+    ziel += EinheitVorsatz(x, einheit);
+}
+
 QString wertText(double x, const QString& einheit, QChar dezimal) {
-    return festkomma(AnzeigeWert(x), 2, dezimal).rightJustified(6, u' ') + EinheitVorsatz(x, einheit);
+    QString t;
+    wertAnhaengen(t, x, einheit, dezimal);
+    return t;
 }
 
-// Everything after the first "|".
-QString nachStrich(const QString& zeile) {
-    const qsizetype p = zeile.indexOf(u'|');
-    return p < 0 ? zeile : zeile.mid(p + 1);
+// The shown line from the texts of its two table values.
+QString zeileAus(const QString& a, const QString& b, double BE, double F, const QString& einheit, QChar dezimal) {
+    QString z;
+    z.reserve(40);
+    z += u' ';
+    z += a;
+    z += u'\t';
+    z += b;
+    z += u'\t';
+    wertAnhaengen(z, BE, einheit, dezimal);
+    z += u'\t';
+    festkommaAnhaengen(z, F, 2, dezimal);
+    z += u'%';
+    return z;
 }
 
-struct Kandidat {
-    QString zeile;
-    double schluessel;
+// Texts of the table values in the decade of one calculation, each made when first needed.
+class Wertetexte {
+public:
+    Wertetexte(std::span<const double> E, double temp1, const QString& einheit, QChar dezimal)
+        : m_E(E), m_temp1(temp1), m_einheit(einheit), m_dezimal(dezimal), m_texte(E.size()), m_da(E.size()) {}
+
+    struct Text {
+        QString voll;       // as shown
+        QString ohneRand;   // without the blanks in front: what the comparison of neighbours reads
+        QString gekuerzt;   // the same without its last character (prefix or unit)
+    };
+    const Text& operator[](int i) {
+        if (!m_da[size_t(i)]) {
+            Text& t = m_texte[size_t(i)];
+            t.voll = wertText(m_E[size_t(i)] * m_temp1, m_einheit, m_dezimal);
+            t.ohneRand = ohneRand(t.voll);
+            t.gekuerzt = t.ohneRand;
+            t.gekuerzt.chop(1);
+            m_da[size_t(i)] = true;
+        }
+        return m_texte[size_t(i)];
+    }
+    double temp1() const { return m_temp1; }
+    const QString& einheit() const { return m_einheit; }
+    QChar dezimal() const { return m_dezimal; }
+
+private:
+    std::span<const double> m_E;
+    double m_temp1;
+    QString m_einheit;
+    QChar m_dezimal;
+    std::vector<Text> m_texte;
+    std::vector<char> m_da;
 };
 
-int vergleiche(const Kandidat& i, const Kandidat& j) {
-    const double a = std::fabs(i.schluessel);
-    const double b = std::fabs(j.schluessel);
-    if (a < b) return -1;
-    if (a > b) return 1;
-    return 0;
+// The deviation as festkomma(F, 3) writes it, in numbers: whether a minus sign stands in front and
+// the amount in thousandths. Nothing where only the digits can tell: within rounding noise of half a
+// thousandth, for amounts too large for the quick estimate, and for a separator other than "," and
+// "." (the number reading takes no other one as a separator).
+struct Tausendstel {
+    bool minus;
+    std::uint64_t betrag;
+};
+
+std::optional<Tausendstel> tausendstel(double F, QChar dezimal) {
+    if (dezimal != u',' && dezimal != u'.') return std::nullopt;
+    const double x = std::fabs(F) * 1000;
+    // below 1e8 the product and the 15 significant digits stay within 1e-6 of the exact amount
+    if (!(x < 1e8)) return std::nullopt;
+    const double ganz = std::floor(x);
+    const double rest = x - ganz;
+    if (std::fabs(rest - 0.5) < 1e-6) return std::nullopt;
+    const auto betrag = std::uint64_t(ganz) + (rest > 0.5 ? 1 : 0);
+    return Tausendstel{std::signbit(F) && betrag != 0, betrag};
 }
 
-// The list quicksort; the pivot is followed by index as lines are exchanged.
-void quicksort(std::vector<Kandidat>& k, int L, int R) {
+// The number formed by the first `breite` characters of that text, in thousandths.
+double kopfZahl(Tausendstel t, int breite) {
+    const int platz = breite - (t.minus ? 1 : 0);
+    const std::uint64_t ganz = t.betrag / 1000;
+    int stellen = 1;
+    for (std::uint64_t g = ganz; g >= 10; g /= 10) ++stellen;
+    std::uint64_t wert;
+    if (stellen >= platz) {
+        // only the leading digits of the integer part fit
+        std::uint64_t teiler = 1;
+        for (int i = platz; i < stellen; ++i) teiler *= 10;
+        wert = ganz / teiler * 1000;
+    } else {
+        const int nachkomma = std::min(platz - stellen - 1, 3);
+        std::uint64_t teiler = 1;
+        for (int i = nachkomma; i < 3; ++i) teiler *= 10;
+        wert = t.betrag / teiler * teiler;
+    }
+    // the text's number is the nearest double to this amount, as is this quotient
+    const double zahl = double(wert) / 1000.0;
+    return t.minus ? -zahl : zahl;
+}
+
+// The same from the text itself, for the cases the numbers cannot settle.
+QString kopf(double F, QChar dezimal) { return festkomma(F, 3, dezimal) + QStringLiteral("    |"); }
+
+struct SortEintrag {
+    double schluessel;  // magnitude of the key
+    int index;
+};
+
+// The list quicksort; the pivot is followed by index as entries are exchanged.
+void quicksort(std::vector<SortEintrag>& k, int L, int R) {
     int I;
     do {
         I = L;
         int J = R;
         int P = (L + R) / 2;
         do {
-            while (vergleiche(k[size_t(I)], k[size_t(P)]) < 0) ++I;
-            while (vergleiche(k[size_t(J)], k[size_t(P)]) > 0) --J;
+            while (k[size_t(I)].schluessel < k[size_t(P)].schluessel) ++I;
+            while (k[size_t(J)].schluessel > k[size_t(P)].schluessel) --J;
             if (I <= J) {
                 if (I != J) std::swap(k[size_t(I)], k[size_t(J)]);
                 if (P == I)
@@ -75,6 +171,110 @@ void quicksort(std::vector<Kandidat>& k, int L, int R) {
         if (L < J) quicksort(k, L, J);
         L = I;
     } while (I < R);
+}
+
+std::vector<ToleranzKandidat> sortiert(std::vector<ToleranzKandidat>&& liste, QChar dezimal) {
+    std::vector<double> schluessel;
+    schluessel.reserve(liste.size());
+    for (const auto& k : liste) schluessel.push_back(sortierSchluessel(k.F, dezimal));
+    std::vector<ToleranzKandidat> aus;
+    aus.reserve(liste.size());
+    for (int i : toleranzFolge(schluessel)) aus.push_back(liste[size_t(i)]);
+    return aus;
+}
+
+std::vector<ToleranzZeile> ausgabe(std::span<const ToleranzKandidat> sortiert, Wertetexte& texte, double maxF,
+                                   bool parallel) {
+    std::vector<ToleranzZeile> aus;
+    aus.reserve(sortiert.size());
+    const double temp1 = texte.temp1();
+    // the two values of a candidate as the comparison reads them: the first seven and the next nine
+    // characters of the line after its leading blank, without blanks and tabs around them, in the
+    // parallel list also without their last character; with value texts of seven characters these
+    // are just the two value texts
+    const auto langform = [&](const QString& zeile) {
+        QString v1 = ohneRand(zeile.mid(1, 7));
+        QString v2 = ohneRand(zeile.mid(8, 9));
+        if (parallel) {
+            v1.chop(1);
+            v2.chop(1);
+        }
+        return std::pair{v1, v2};
+    };
+    const auto zeileVon = [&](const ToleranzKandidat& k) {
+        return zeileAus(texte[k.a].voll, texte[k.b].voll, k.BE * temp1, k.F, texte.einheit(), texte.dezimal());
+    };
+    const auto wert = [&](const Wertetexte::Text& t) -> const QString& { return parallel ? t.gekuerzt : t.ohneRand; };
+    for (size_t cp = 0; cp < sortiert.size(); ++cp) {
+        const ToleranzKandidat& k = sortiert[cp];
+        std::optional<QString> zeile;
+        if (cp >= 1) {
+            const ToleranzKandidat& v = sortiert[cp - 1];
+            const auto& ka = texte[k.a];
+            const auto& kb = texte[k.b];
+            const auto& va = texte[v.a];
+            const auto& vb = texte[v.b];
+            bool gespiegelt;
+            if (ka.voll.size() == 7 && kb.voll.size() == 7 && va.voll.size() == 7 && vb.voll.size() == 7) {
+                gespiegelt = wert(ka) == wert(vb) && wert(kb) == wert(va);
+            } else {
+                zeile = zeileVon(k);
+                const auto [v1, v2] = langform(*zeile);
+                const auto [v3, v4] = langform(zeileVon(v));
+                gespiegelt = v1 == v4 && v2 == v3;
+            }
+            if (gespiegelt) continue;  // the previous pair in swapped order
+        }
+        const double t2 = farbWert(k.F, texte.dezimal());
+        const bool gruen = -maxF / 2 <= t2 && t2 <= maxF / 2;
+        aus.push_back({zeile ? std::move(*zeile) : zeileVon(k), gruen});
+    }
+    return aus;
+}
+
+// First index in [von, bis) where the predicate holds (bis when nowhere), for a predicate that
+// holds from some index on.
+template <class P>
+int erster(int von, int bis, P gilt) {
+    while (von < bis) {
+        const int m = von + (bis - von) / 2;
+        if (gilt(m))
+            bis = m;
+        else
+            von = m + 1;
+    }
+    return von;
+}
+
+// The pairs (a, b) of the table, in the order a, then b, whose connection comes within the window:
+// its deviation F from the wanted value in percent lies inside maxF by more than 0.0001.
+// The connection grows with b, so for each a only one run of values b can come near the window;
+// two bisections with room to spare (0.01 %, far beyond rounding) find it, the test above decides
+// within it. A table that is not ascending, positive and finite is searched through in full.
+template <class V>
+void paareSuchen(std::span<const double> E, double Wert, double maxF, V verbindung,
+                 std::vector<ToleranzKandidat>& liste) {
+    const int n = int(E.size());
+    const bool geordnet =
+        std::isfinite(maxF) &&
+        std::all_of(E.begin(), E.end(), [](double e) { return e > 0 && std::isfinite(e); }) &&
+        std::adjacent_find(E.begin(), E.end(), [](double x, double y) { return !(x < y); }) == E.end();
+    const double rand = std::fabs(maxF) + 0.01;
+    for (int i = 0; i < n; ++i) {
+        const double a = E[size_t(i)];
+        const auto abweichung = [&](int j) { return verbindung(a, E[size_t(j)]) * 100 / Wert - 100; };
+        int von = 0;
+        int bis = n;
+        if (geordnet) {
+            von = erster(0, n, [&](int j) { return abweichung(j) > -rand; });
+            bis = erster(von, n, [&](int j) { return abweichung(j) >= rand; });
+        }
+        for (int j = von; j < bis; ++j) {
+            const double BE = verbindung(a, E[size_t(j)]);
+            const double F = BE * 100 / Wert - 100;
+            if (maxF - std::fabs(F) > 0.0001) liste.push_back({i, j, BE, F});
+        }
+    }
 }
 
 }  // namespace
@@ -140,64 +340,36 @@ std::optional<double> markenMantisse(const QString& text, QChar dezimal) {
     return zahl;
 }
 
-QString kandidatenZeile(double F, double a, double b, double BE, double temp1, const QString& einheit,
-                        QChar dezimal) {
-    QString z = festkomma(F, 3, dezimal);
-    z += QStringLiteral("    |");
-    z += wertText(a * temp1, einheit, dezimal);
-    z += u'\t';
-    z += wertText(b * temp1, einheit, dezimal);
-    z += u'\t';
-    z += wertText(BE * temp1, einheit, dezimal);
-    z += u'\t';
-    z += festkomma(F, 2, dezimal);
-    z += u'%';
-    return z;
+double sortierSchluessel(double F, QChar dezimal) {
+    if (const auto t = tausendstel(F, dezimal)) return kopfZahl(*t, 4);
+    return Zahleneingabe(kopf(F, dezimal).left(4), dezimal).value_or(0.0);
 }
 
-double sortierSchluessel(const QString& zeile, QChar dezimal) {
-    return Zahleneingabe(zeile.left(4), dezimal).value_or(0.0);
+double farbWert(double F, QChar dezimal) {
+    if (const auto t = tausendstel(F, dezimal)) return kopfZahl(*t, 6);
+    return Zahleneingabe(kopf(F, dezimal).trimmed().left(6), dezimal).value_or(std::nan(""));
 }
 
-void toleranzSortieren(std::vector<QString>& zeilen, QChar dezimal) {
-    if (zeilen.size() < 2) return;
-    std::vector<Kandidat> k;
-    k.reserve(zeilen.size());
-    for (QString& z : zeilen) {
-        const double s = sortierSchluessel(z, dezimal);
-        k.push_back({std::move(z), s});
-    }
-    quicksort(k, 0, int(k.size()) - 1);
-    for (size_t i = 0; i < k.size(); ++i) zeilen[i] = std::move(k[i].zeile);
+std::vector<int> toleranzFolge(std::span<const double> schluessel) {
+    std::vector<SortEintrag> k;
+    k.reserve(schluessel.size());
+    for (size_t i = 0; i < schluessel.size(); ++i) k.push_back({std::fabs(schluessel[i]), int(i)});
+    if (k.size() >= 2) quicksort(k, 0, int(k.size()) - 1);
+    std::vector<int> folge;
+    folge.reserve(k.size());
+    for (const auto& e : k) folge.push_back(e.index);
+    return folge;
 }
 
-std::vector<ToleranzZeile> toleranzAusgabe(const std::vector<QString>& sortiert, double maxF, bool parallel,
+QString toleranzZeile(double a, double b, double BE, double F, const QString& einheit, QChar dezimal) {
+    return zeileAus(wertText(a, einheit, dezimal), wertText(b, einheit, dezimal), BE, F, einheit, dezimal);
+}
+
+std::vector<ToleranzZeile> toleranzAusgabe(std::span<const ToleranzKandidat> sortiert, std::span<const double> E,
+                                           double temp1, double maxF, bool parallel, const QString& einheit,
                                            QChar dezimal) {
-    std::vector<ToleranzZeile> aus;
-    aus.reserve(sortiert.size());
-    // the two values of a line, for the comparison with the previous line
-    auto paar = [parallel](const QString& st) {
-        QString v1 = ohneRand(st.mid(0, 7));
-        QString v2 = ohneRand(st.mid(7, 9));
-        if (parallel) {
-            v1.chop(1);
-            v2.chop(1);
-        }
-        return std::pair{v1, v2};
-    };
-    for (size_t cp = 0; cp < sortiert.size(); ++cp) {
-        const QString& zeile = sortiert[cp];
-        const double t2 = Zahleneingabe(zeile.trimmed().left(6), dezimal).value_or(std::nan(""));
-        const bool gruen = -maxF / 2 <= t2 && t2 <= maxF / 2;
-        const QString st1 = nachStrich(zeile);
-        if (cp >= 1) {
-            const auto [v1, v2] = paar(st1);
-            const auto [v3, v4] = paar(nachStrich(sortiert[cp - 1]));
-            if (v1 == v4 && v2 == v3) continue;  // the previous pair in swapped order
-        }
-        aus.push_back({u' ' + st1, gruen});
-    }
-    return aus;
+    Wertetexte texte(E, temp1, einheit, dezimal);
+    return ausgabe(sortiert, texte, maxF, parallel);
 }
 
 QString parallelTitel(int anzahl) {
@@ -240,28 +412,23 @@ std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::sp
                 }
     }
 
-    // every ordered pair, a value with itself included
-    const bool rl = art == artR || art == artL;
-    std::vector<QString> parallelList;
-    std::vector<QString> reiheList;
-    for (double a : E) {
-        for (double b : E) {
-            double BE = rl ? (a * b) / (a + b) : a + b;
-            double F = BE * 100 / Wert - 100;
-            if (maxF - std::fabs(F) > 0.0001)
-                parallelList.push_back(kandidatenZeile(F, a, b, BE, Temp1, einheit, dezimal));
-            BE = rl ? a + b : 1 / (1 / a + 1 / b);
-            F = BE * 100 / Wert - 100;
-            if (maxF - std::fabs(F) > 0.0001)
-                reiheList.push_back(kandidatenZeile(F, a, b, BE, Temp1, einheit, dezimal));
-        }
+    // every ordered pair, a value with itself included; numbers only, the texts follow for the
+    // lines that are shown
+    std::vector<ToleranzKandidat> parallelList;
+    std::vector<ToleranzKandidat> reiheList;
+    const auto summe = [](double a, double b) { return a + b; };
+    if (art == artR || art == artL) {
+        paareSuchen(E, Wert, maxF, [](double a, double b) { return (a * b) / (a + b); }, parallelList);
+        paareSuchen(E, Wert, maxF, summe, reiheList);
+    } else {
+        paareSuchen(E, Wert, maxF, summe, parallelList);
+        paareSuchen(E, Wert, maxF, [](double a, double b) { return 1 / (1 / a + 1 / b); }, reiheList);
     }
     erg.parallelKandidaten = int(parallelList.size());
     erg.seriellKandidaten = int(reiheList.size());
-    toleranzSortieren(parallelList, dezimal);
-    erg.parallel = toleranzAusgabe(parallelList, maxF, true, dezimal);
-    toleranzSortieren(reiheList, dezimal);
-    erg.seriell = toleranzAusgabe(reiheList, maxF, false, dezimal);
+    Wertetexte texte(E, Temp1, einheit, dezimal);
+    erg.parallel = ausgabe(sortiert(std::move(parallelList), dezimal), texte, maxF, true);
+    erg.seriell = ausgabe(sortiert(std::move(reiheList), dezimal), texte, maxF, false);
 
     // neighbours: the series values strictly below and strictly above the wanted value
     const size_t hoechster = E.size() - 1;

@@ -66,20 +66,35 @@ std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::sp
 // number.
 std::optional<double> markenMantisse(const QString& text, QChar dezimal);
 
-// "F    |a\tb\tBE\tF%" with every value written as "%6.2f" of AnzeigeWert plus EinheitVorsatz.
-QString kandidatenZeile(double F, double a, double b, double BE, double temp1, const QString& einheit,
-                        QChar dezimal);
+// A pair of the search as numbers: indices of the two table values, the value of the connection
+// (in the decade of the normalised wanted value) and its deviation from the wanted value in percent.
+struct ToleranzKandidat {
+    int a = 0;
+    int b = 0;
+    double BE = 0;
+    double F = 0;
+};
 
-// Sort key: the number formed by the first four characters of a candidate line.
-double sortierSchluessel(const QString& zeile, QChar dezimal);
+// Sort key of a candidate: the number formed by the first four characters of its deviation written
+// with three decimals ("3,456" gives 3,45, "12,345" 12,3, "-3,456" -3,4, "-12,345" -12).
+double sortierSchluessel(double F, QChar dezimal);
 
-// Sorts candidate lines by the magnitude of their key with the list quicksort (its tie order is
-// part of the result).
-void toleranzSortieren(std::vector<QString>& zeilen, QChar dezimal);
+// The number the colour is judged by: the first six characters of that text ("-12,345" gives -12,34).
+double farbWert(double F, QChar dezimal);
 
-// Shown lines of a sorted list: colour by half the window, a line that repeats the previous pair in
-// swapped order is left out. The parallel list compares the values without their last character.
-std::vector<ToleranzZeile> toleranzAusgabe(const std::vector<QString>& sortiert, double maxF, bool parallel,
+// Order in which the list quicksort puts keys by their magnitude (its tie order is part of the
+// result): element i of the answer is the index of the key in place i.
+std::vector<int> toleranzFolge(std::span<const double> schluessel);
+
+// A shown line: a blank, then a\tb\tBE\tF% with every value written as "%6.2f" of AnzeigeWert plus
+// EinheitVorsatz (values from 1 to below 1000 carry the unit sign) and F with two decimals.
+QString toleranzZeile(double a, double b, double BE, double F, const QString& einheit, QChar dezimal);
+
+// Shown lines of a sorted list of candidates: colour by half the window; a candidate that repeats
+// the previous one's pair in swapped order is left out (the texts of the two values decide; the
+// parallel list compares them without their last character). E is the table, temp1 the decade factor.
+std::vector<ToleranzZeile> toleranzAusgabe(std::span<const ToleranzKandidat> sortiert, std::span<const double> E,
+                                           double temp1, double maxF, bool parallel, const QString& einheit,
                                            QChar dezimal);
 
 // Captions of the two group boxes with the number of shown lines.

@@ -1,8 +1,10 @@
 #include "values/zahlen.h"
 
+#include <QVarLengthArray>
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace zelmo {
@@ -80,17 +82,20 @@ std::optional<int> leseGanzzahl(const QString& t) {
 
 // The 15 significant digits of a non-negative finite value; the first digit stands at 10^exponent.
 struct Stellen {
-    std::string ziffern;
+    std::array<char, 15> ziffern;
     int exponent;
 };
 
 Stellen fuenfzehnStellen(double betrag) {
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.14e", betrag);  // d.dddddddddddddde[+-]xx
+    char puffer[32];
+    // the same digits as printf's "%.14e": d.dddddddddddddde[+-]xx
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific, 14).ptr;
     Stellen s;
-    s.ziffern += puffer[0];
-    s.ziffern.append(puffer + 2, 14);
-    s.exponent = std::atoi(std::strchr(puffer, 'e') + 1);
+    s.ziffern[0] = puffer[0];
+    std::copy(puffer + 2, puffer + 16, s.ziffern.begin() + 1);
+    const char* e = puffer + 17;  // after the 'e'
+    if (*e == '+') ++e;
+    std::from_chars(e, ende, s.exponent);
     return s;
 }
 
@@ -155,55 +160,51 @@ std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
     return w;
 }
 
-QString festkomma(double wert, int nachkomma, QChar dezimal) {
-    if (!std::isfinite(wert)) return QStringLiteral("---");
-    const bool negativ = std::signbit(wert) && wert != 0.0;
-    const double betrag = std::fabs(wert);
-    // 15 significant digits first, so that 999.995 counts as 999.995 and not as 999.99499999...
-    const Stellen st = fuenfzehnStellen(betrag);
-    const std::string& mant = st.ziffern;
-    const int exp10 = st.exponent;
-    // digits of the number: mant with the decimal point after (exp10 + 1) digits
-    int punkt = exp10 + 1;
-    std::string ziffern = mant;
-    if (punkt <= 0) {
-        ziffern.insert(0, std::string(size_t(1 - punkt), '0'));
-        punkt = 1;
+void festkommaAnhaengen(QString& ziel, double wert, int nachkomma, QChar dezimal) {
+    if (!std::isfinite(wert)) {
+        ziel += QLatin1StringView("---");
+        return;
     }
-    if (int(ziffern.size()) < punkt + nachkomma + 1)
-        ziffern.append(size_t(punkt + nachkomma + 1 - int(ziffern.size())), '0');
+    const bool negativ = std::signbit(wert) && wert != 0.0;
+    // 15 significant digits first, so that 999.995 counts as 999.995 and not as 999.99499999...
+    const Stellen st = fuenfzehnStellen(std::fabs(wert));
+    // digits of the number: leading zeros when the value is below one, the 15 digits, then zeros;
+    // the decimal point stands after `punkt` of them
+    int punkt = st.exponent + 1;
+    const int vorNullen = punkt <= 0 ? 1 - punkt : 0;
+    if (punkt <= 0) punkt = 1;
+    const auto ziffer = [&](int i) {
+        i -= vorNullen;
+        return i >= 0 && i < 15 ? st.ziffern[size_t(i)] : '0';
+    };
     // round half away from zero at position punkt + nachkomma
     const int behalten = punkt + nachkomma;
-    const bool aufrunden = ziffern[size_t(behalten)] >= '5';
-    ziffern.resize(size_t(behalten));
-    if (aufrunden) {
-        int i = behalten - 1;
-        while (i >= 0) {
-            if (ziffern[size_t(i)] == '9') {
-                ziffern[size_t(i)] = '0';
-                --i;
-            } else {
-                ++ziffern[size_t(i)];
-                break;
-            }
-        }
-        if (i < 0) {
-            ziffern.insert(0, "1");
-            ++punkt;
-        }
+    QVarLengthArray<char, 64> z(behalten + 1);
+    z[0] = '0';  // room for a carry
+    for (int i = 0; i < behalten; ++i) z[i + 1] = ziffer(i);
+    if (ziffer(behalten) >= '5') {
+        int i = behalten;
+        while (z[i] == '9') z[i--] = '0';
+        ++z[i];
     }
-    // strip leading zeros of the integer part, keep one
-    int fuehrend = 0;
-    while (fuehrend < punkt - 1 && ziffern[size_t(fuehrend)] == '0') ++fuehrend;
-    QString text = QString::fromLatin1(ziffern.data() + fuehrend, punkt - fuehrend);
-    if (nachkomma > 0) {
-        text += dezimal;
-        text += QString::fromLatin1(ziffern.data() + punkt, nachkomma);
-    }
+    // the integer part without leading zeros, at least one digit
+    int anfang = z[0] == '0' ? 1 : 0;
+    const int komma = punkt + 1;  // index in z after the integer part
+    while (anfang < komma - 1 && z[anfang] == '0') ++anfang;
     bool nurNullen = true;
-    for (QChar c : text)
-        if (c != u'0' && c != dezimal) nurNullen = false;
-    if (negativ && !nurNullen) text.prepend(u'-');
+    for (int i = anfang; i < behalten + 1; ++i)
+        if (z[i] != '0') nurNullen = false;
+    if (negativ && !nurNullen) ziel += u'-';
+    ziel += QLatin1StringView(z.data() + anfang, komma - anfang);
+    if (nachkomma > 0) {
+        ziel += dezimal;
+        ziel += QLatin1StringView(z.data() + komma, nachkomma);
+    }
+}
+
+QString festkomma(double wert, int nachkomma, QChar dezimal) {
+    QString text;
+    festkommaAnhaengen(text, wert, nachkomma, dezimal);
     return text;
 }
 
@@ -211,8 +212,8 @@ QString allgemein(double wert, QChar dezimal) {
     if (!std::isfinite(wert)) return QStringLiteral("---");
     if (wert == 0.0) return QStringLiteral("0");
     const double betrag = std::fabs(wert);
-    Stellen st = fuenfzehnStellen(betrag);
-    std::string& z = st.ziffern;
+    const Stellen st = fuenfzehnStellen(betrag);
+    std::string z(st.ziffern.data(), st.ziffern.size());
     while (z.size() > 1 && z.back() == '0') z.pop_back();
     const auto latin = [](const std::string& t, size_t von, size_t n) {
         return QString::fromLatin1(t.data() + von, qsizetype(n));

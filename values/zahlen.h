@@ -62,6 +62,8 @@ std::optional<double> angezeigterWert(const QString& zahl, const QString& einhei
 // Fixed notation with the given decimals: the value is first taken to 15 significant digits,
 // then rounded half away from zero (999.995 gives "1000,00"). Non-finite values give "---".
 QString festkomma(double wert, int nachkomma, QChar dezimal);
+// The same appended to a text (no text of its own is made).
+void festkommaAnhaengen(QString& ziel, double wert, int nachkomma, QChar dezimal);
 
 // General format: 15 significant digits without trailing zeros, fixed notation from 1e-5 to below
 // 1e15 ("1,3", "0,00001", "12000"), exponent notation outside ("1E-6", "1,5E21"). Non-finite gives "---".

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "eseries/ereihen.h"
+#include "values/zahlen.h"
 
 using namespace zelmo;
 
@@ -194,50 +195,60 @@ TEST(Toleranz, MarkenMantisse) {
     }
 }
 
-TEST(Toleranz, KandidatenZeileUndSchluessel) {
+TEST(Toleranz, ZeileUndSchluessel) {
     const double F = 0.99009900990099 * 100 / 1 - 100;
-    const QString z = kandidatenZeile(F, 1, 100, 100.0 / 101.0, 1000, ohm, u',');
-    EXPECT_EQ(z, QStringLiteral(u"-0,990    |  1,00k\t100,00k\t990,10\u2126\t-0,99%"));
-    EXPECT_EQ(kandidatenZeile(2.128, 1.5, 3.3, 4.8, 1e-9, QStringLiteral("F"), u','),
-              QStringLiteral("2,128    |  1,50n\t  3,30n\t  4,80n\t2,13%"));
+    EXPECT_EQ(toleranzZeile(1000, 100000, 100.0 / 101.0 * 1000, F, ohm, u','),
+              QStringLiteral(u"   1,00k\t100,00k\t990,10\u2126\t-0,99%"));
+    EXPECT_EQ(toleranzZeile(1.5e-9, 3.3e-9, 4.8e-9, 2.128, QStringLiteral("F"), u','),
+              QStringLiteral("   1,50n\t  3,30n\t  4,80n\t2,13%"));
     // without a kind the values from 1 to below 1000 have no sign
-    EXPECT_EQ(kandidatenZeile(0, 1.8, 8.2, 10, 100, {}, u','), QStringLiteral("0,000    |180,00\t820,00\t  1,00k\t0,00%"));
+    EXPECT_EQ(toleranzZeile(180, 820, 1000, 0, {}, u','), QStringLiteral(" 180,00\t820,00\t  1,00k\t0,00%"));
 
-    // four characters form the key: two decimals from 0 to 10, one up to 100 and below 0, none
-    // from -10 down
+    // the deviation is written with three decimals; four characters of it form the sort key (two
+    // decimals from 0 to 10, one up to 100 and below 0, none from -10 down), six the colour value
     struct Fall {
-        const char* anfang;
+        double F;
         double schluessel;
+        double farbe;
     };
-    for (const Fall& f : {Fall{"3,456    |", 3.45}, Fall{"-3,456    |", -3.4}, Fall{"12,345    |", 12.3},
-                          Fall{"-12,345    |", -12.0}, Fall{"0,000    |", 0.0}})
-        EXPECT_DOUBLE_EQ(sortierSchluessel(QString::fromLatin1(f.anfang), u','), f.schluessel) << f.anfang;
+    const Fall faelle[] = {
+        {3.456, 3.45, 3.456},     {-3.456, -3.4, -3.456},   {12.345, 12.3, 12.345}, {-12.345, -12.0, -12.34},
+        {0, 0, 0},                {-0.0004, 0, 0},          {5.0004, 5.0, 5.0},     {3.4565, 3.45, 3.457},
+        {0.0005, 0, 0.001},       {1234.5678, 1234, 1234.5}, {-123.456, -123, -123.4}, {9.9996, 10.0, 10.0},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_DOUBLE_EQ(sortierSchluessel(f.F, u','), f.schluessel) << f.F;
+        EXPECT_DOUBLE_EQ(sortierSchluessel(f.F, u'.'), f.schluessel) << f.F;
+        EXPECT_DOUBLE_EQ(farbWert(f.F, u','), f.farbe) << f.F;
+    }
+    // the key and the colour value are exactly the numbers the written deviation shows, across the
+    // whole range of the windows and at the roundings of the third decimal
+    const auto ausText = [](double F, int n) {
+        return Zahleneingabe(festkomma(F, 3, u',').left(n), u',').value_or(0.0);
+    };
+    for (int i = -40000; i <= 40000; ++i) {
+        for (double F : {i / 1000.0 + 0.0005, i / 1000.0 + 0.0004999999, i * 0.00100000017}) {
+            ASSERT_EQ(sortierSchluessel(F, u','), ausText(F, 4)) << F;
+            ASSERT_EQ(farbWert(F, u','), ausText(F, 6)) << F;
+        }
+    }
 }
 
 TEST(Toleranz, QuicksortReihenfolgeGleicherSchluessel) {
     // keys 2, 1, 2, 1: the list quicksort gives d, b, a, c (a stable sort would give b, d, a, c)
-    std::vector<QString> z{QStringLiteral("2,00a|"), QStringLiteral("1,00b|"), QStringLiteral("2,00c|"),
-                           QStringLiteral("1,00d|")};
-    toleranzSortieren(z, u',');
-    EXPECT_EQ(z, (std::vector<QString>{QStringLiteral("1,00d|"), QStringLiteral("1,00b|"), QStringLiteral("2,00a|"),
-                                       QStringLiteral("2,00c|")}));
+    EXPECT_EQ(toleranzFolge(std::vector<double>{2, 1, 2, 1}), (std::vector<int>{3, 1, 0, 2}));
     // by magnitude: -3 and +3 are equal, -0,5 comes before both
-    std::vector<QString> v{QStringLiteral("-3,00|x"), QStringLiteral("3,000|y"), QStringLiteral("-0,50|z")};
-    toleranzSortieren(v, u',');
-    EXPECT_EQ(v.front(), QStringLiteral("-0,50|z"));
-    // nothing to do for one line
-    std::vector<QString> eins{QStringLiteral("5,000|a")};
-    toleranzSortieren(eins, u',');
-    EXPECT_EQ(eins.size(), 1u);
+    EXPECT_EQ(toleranzFolge(std::vector<double>{-3, 3, -0.5}).front(), 2);
+    EXPECT_EQ(toleranzFolge(std::vector<double>{5}), std::vector<int>{0});
+    EXPECT_TRUE(toleranzFolge({}).empty());
 }
 
 TEST(Toleranz, AusgabeFarbeUndGespiegelteNachbarn) {
-    // colour: green within half the window, from the first six characters (three decimals)
-    const std::vector<QString> farben{
-        kandidatenZeile(5.0, 1, 2, 3, 1, ohm, u','),    kandidatenZeile(-5.0, 1, 3, 3, 1, ohm, u','),
-        kandidatenZeile(5.0004, 1, 4, 3, 1, ohm, u','), kandidatenZeile(5.001, 1, 5, 3, 1, ohm, u','),
-        kandidatenZeile(-5.001, 1, 6, 3, 1, ohm, u',')};
-    const auto f = toleranzAusgabe(farben, 10, false, u',');
+    // colour: green within half the window, judged by the deviation's first six characters
+    const std::array<double, 6> E{1, 2, 3, 4, 5, 6};
+    const std::vector<ToleranzKandidat> farben{{0, 1, 3, 5.0}, {0, 2, 3, -5.0}, {0, 3, 3, 5.0004}, {0, 4, 3, 5.001},
+                                               {0, 5, 3, -5.001}};
+    const auto f = toleranzAusgabe(farben, E, 1, 10, false, ohm, u',');
     ASSERT_EQ(f.size(), 5u);
     EXPECT_TRUE(f[0].gruen);
     EXPECT_TRUE(f[1].gruen);
@@ -246,18 +257,23 @@ TEST(Toleranz, AusgabeFarbeUndGespiegelteNachbarn) {
     EXPECT_FALSE(f[4].gruen);
     EXPECT_EQ(f[0].text, QStringLiteral(u"   1,00\u2126\t  2,00\u2126\t  3,00\u2126\t5,00%"));
 
-    // 1 kΩ with 2 Ω, then 2 kΩ with 1 Ω: the same pair in swapped order for the parallel list, which
+    // 1 kΩ with 2 Ω, then 2 kΩ with 1 Ω: the same pair in swapped order for the parallel list, which
     // compares without the last character (the prefix), but two pairs for the series list
-    const std::vector<QString> paare{kandidatenZeile(1, 1000, 2, 3, 1, ohm, u','),
-                                     kandidatenZeile(1, 2000, 1, 3, 1, ohm, u',')};
-    EXPECT_EQ(toleranzAusgabe(paare, 10, true, u',').size(), 1u);
-    EXPECT_EQ(toleranzAusgabe(paare, 10, false, u',').size(), 2u);
-    // a true mirror right after its pair is left out of both lists
-    const std::vector<QString> spiegel{kandidatenZeile(1, 1.5, 2.2, 3, 1, ohm, u','),
-                                       kandidatenZeile(1, 2.2, 1.5, 3, 1, ohm, u','),
-                                       kandidatenZeile(1, 1.5, 2.2, 3, 1, ohm, u',')};
-    EXPECT_EQ(toleranzAusgabe(spiegel, 10, true, u',').size(), 1u);
-    EXPECT_EQ(toleranzAusgabe(spiegel, 10, false, u',').size(), 1u);
+    const std::array<double, 4> W{1000, 2, 2000, 1};
+    const std::vector<ToleranzKandidat> paare{{0, 1, 3, 1}, {2, 3, 3, 1}};
+    EXPECT_EQ(toleranzAusgabe(paare, W, 1, 10, true, ohm, u',').size(), 1u);
+    EXPECT_EQ(toleranzAusgabe(paare, W, 1, 10, false, ohm, u',').size(), 2u);
+    // a true mirror right after its pair is left out of both lists, also where the value texts have
+    // no sign (no kind) and the comparison reads across them
+    const std::array<double, 2> S{1.5, 2.2};
+    const std::vector<ToleranzKandidat> spiegel{{0, 1, 3, 1}, {1, 0, 3, 1}, {0, 1, 3, 1}};
+    for (const QString& einheit : {ohm, QString()}) {
+        EXPECT_EQ(toleranzAusgabe(spiegel, S, 1, 10, true, einheit, u',').size(), 1u);
+        EXPECT_EQ(toleranzAusgabe(spiegel, S, 1, 10, false, einheit, u',').size(), 1u);
+    }
+    // the decade factor scales the texts
+    EXPECT_EQ(toleranzAusgabe(spiegel, S, 1000, 10, false, ohm, u',')[0].text,
+              QStringLiteral(u"   1,50k\t  2,20k\t  3,00k\t1,00%"));
 }
 
 TEST(Toleranz, TitelUndFenster) {

@@ -1,0 +1,73 @@
+// Preloaded into a Qt Widgets program by bench/start.sh (LD_PRELOAD): when the first window has been
+// painted and handed to the window system, it writes the time since ZELMO_START (bash's
+// $EPOCHREALTIME taken just before the program was started), the processor time used so far and the
+// peak resident memory so far to the file named by ZELMO_MESSUNG, and ends the program at once. The same library goes into the program
+// and into the empty window it is compared with, so both pay the same for it.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <ctime>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+double jetztSekunden() {
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+[[noreturn]] void festhaltenUndEnden() {
+    const double ende = jetztSekunden();
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    const char* start = std::getenv("ZELMO_START");
+    const char* datei = std::getenv("ZELMO_MESSUNG");
+    if (start && datei) {
+        // $EPOCHREALTIME uses the locale's decimal separator
+        std::string s = start;
+        for (char& c : s)
+            if (c == ',') c = '.';
+        if (FILE* f = std::fopen(datei, "w")) {
+            const double cpu = double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
+                               double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
+            std::fprintf(f, "%.3f %ld %.3f\n", (ende - std::strtod(s.c_str(), nullptr)) * 1000.0, r.ru_maxrss, cpu);
+            std::fclose(f);
+        }
+    }
+    std::fflush(nullptr);
+    _exit(0);
+}
+
+class ErstesBild : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        // the paint of a window's content; what it painted reaches the window system before the
+        // event loop turns again, so the moment after that turn is the first frame
+        if (!m_gesehen && e->type() == QEvent::Paint && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->window()->isVisible()) {
+            m_gesehen = true;
+            QTimer::singleShot(0, [] { festhaltenUndEnden(); });
+        }
+        return false;
+    }
+
+private:
+    bool m_gesehen = false;
+};
+
+void einrichten() {
+    if (!std::getenv("ZELMO_MESSUNG")) return;
+    QCoreApplication::instance()->installEventFilter(new ErstesBild);
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(einrichten)
