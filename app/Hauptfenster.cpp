@@ -195,7 +195,6 @@ void Hauptfenster::showEvent(QShowEvent* e) {
 
 void Hauptfenster::FormShow() {
     // 1 to 3: the data folder
-    const QString programm = plattform::programmOrdner();
     m_iniPath = plattform::datenOrdner();
     // 4: data file
     const QString dat = m_iniPath + u'/' + datDateiName;
@@ -211,8 +210,8 @@ void Hauptfenster::FormShow() {
     } else {
         Eingabefelder_laden();
     }
-    // 6: help file beside the program
-    if (!QFileInfo::exists(programm + u'/' + hilfeDateiName)) {
+    // 6: help file (beside the program, or in the shared folder of an installation)
+    if (!QFileInfo::exists(plattform::hilfeDatei())) {
         Meldungen::fehler(QStringLiteral(
             "Die Hilfe-Datei  \"ZelmosV121.chm\"  konnte leider nicht gefunden werden.\r\rBitte diese Datei in "
             "den Programmordner kopieren und das Programm neu starten."));

@@ -1,5 +1,8 @@
 #include "app/Seitenrahmen.h"
 
+#include "app/Hilfeverweis.h"
+#include "app/Seitenordnung.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,23 +41,15 @@ Seitenrahmen::Seitenrahmen(QWidget* seite, const QString& hilfeLabel, const QStr
     m_inhalt->setObjectName(seite->objectName() + QStringLiteral("_Inhalt"));
 
     m_enter = new QLabel(QStringLiteral(u"Berechnung nach Drücken der Enter-Taste"), m_innen);
-    m_hilfe = new QLabel(QStringLiteral("Hilfe"), m_innen);
-    m_hilfe->setObjectName(hilfeLabel);
-    m_hilfe->setToolTip(QStringLiteral("Hilfe anzeigen"));
-    QFont f = m_hilfe->font();
-    f.setUnderline(true);
-    m_hilfe->setFont(f);
-    QPalette lp = m_hilfe->palette();
-    lp.setColor(QPalette::WindowText, QColor(0, 0, 160));
-    m_hilfe->setPalette(lp);
-    m_hilfe->setCursor(Qt::PointingHandCursor);
+    m_hilfe = new Hilfeverweis(hilfeLabel, m_innen);
+    connect(m_hilfe, &Hilfeverweis::ausgeloest, this, [this] { emit hilfeAngefordert(m_kontext); });
     m_bild = new QLabel(m_innen);
     m_bild->setObjectName(hilfeBild);
     m_bild->setToolTip(QStringLiteral("Hilfe anzeigen"));
     m_bild->setFixedSize(20, 20);
     m_bild->setPixmap(QIcon(QStringLiteral(":/hilfe.svg")).pixmap(20, 20));
     m_bild->setCursor(Qt::PointingHandCursor);
-    m_hilfe->installEventFilter(this);
+    m_bild->setAccessibleName(QStringLiteral("Hilfe"));
     m_bild->installEventFilter(this);
 
     auto* lay = new QVBoxLayout(seite);
@@ -63,12 +58,21 @@ Seitenrahmen::Seitenrahmen(QWidget* seite, const QString& hilfeLabel, const QStr
 }
 
 bool Seitenrahmen::eventFilter(QObject* o, QEvent* e) {
-    if ((o == m_hilfe || o == m_bild) && e->type() == QEvent::MouseButtonRelease &&
+    if (o == m_bild && e->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         emit hilfeAngefordert(m_kontext);
         return true;
     }
     return QWidget::eventFilter(o, e);
+}
+
+bool Seitenrahmen::event(QEvent* e) {
+    // the page is complete when it is first shown: its controls get their keyboard order and names
+    if (e->type() == QEvent::Show && !m_geordnet) {
+        m_geordnet = true;
+        seiteOrdnen(this);
+    }
+    return QWidget::event(e);
 }
 
 void Seitenrahmen::resizeEvent(QResizeEvent*) {

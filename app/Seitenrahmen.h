@@ -8,6 +8,10 @@
 class QLabel;
 
 namespace zelmo {
+class Hilfeverweis;
+}
+
+namespace zelmo {
 
 inline const QColor seitenGruen{216, 233, 216};  // $00D8E9D8
 
@@ -25,6 +29,7 @@ signals:
     void hilfeAngefordert(int kontext);
 
 protected:
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
@@ -32,9 +37,10 @@ private:
     QWidget* m_innen;
     QWidget* m_inhalt;
     QLabel* m_enter;
-    QLabel* m_hilfe;
+    Hilfeverweis* m_hilfe;
     QLabel* m_bild;
     int m_kontext;
+    bool m_geordnet = false;
 };
 
 }  // namespace zelmo

@@ -1,15 +1,69 @@
 #include "app/Seitenregister.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 
+#include "app/Zugaenglichkeit.h"
+#include "app/tastatur.h"
+
 namespace zelmo {
+
+namespace {
+
+// Ctrl+Tab and its kin reach the page control around the focused widget before any control inside
+// the page sees them (a combo box would take Ctrl+PgDown for itself), as on usual desktop page controls.
+class Blaettertasten : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const int schritt = tastatur::blaetterSchritt(k->key(), k->modifiers());
+        if (schritt == 0) return false;
+        for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+            if (w->isWindow()) break;
+            if (auto* r = qobject_cast<Seitenregister*>(w); r && r->count() > 1) {
+                r->blaettern(schritt);
+                return true;
+            }
+        }
+        return false;
+    }
+    int nutzer = 0;
+};
+
+Blaettertasten& blaettertasten() {
+    static Blaettertasten b;
+    return b;
+}
+
+// The first widget the Tab key stops at inside a page, in the order of the focus chain.
+QWidget* ersterHalt(QWidget* seite) {
+    for (QWidget* w = seite->nextInFocusChain(); w && w != seite; w = w->nextInFocusChain()) {
+        if (!seite->isAncestorOf(w)) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(seite) && w->isEnabled() && !w->focusProxy())
+            return w;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 Seitenregister::Seitenregister(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus);
+    zugaenglichkeitEinrichten();
+    if (blaettertasten().nutzer++ == 0) qApp->installEventFilter(&blaettertasten());
+}
+
+Seitenregister::~Seitenregister() {
+    if (--blaettertasten().nutzer == 0) qApp->removeEventFilter(&blaettertasten());
 }
 
 QWidget* Seitenregister::neueSeite(const QString& name, const QString& titel) {
@@ -25,12 +79,50 @@ QWidget* Seitenregister::neueSeite(const QString& name, const QString& titel) {
 
 void Seitenregister::setCurrentIndex(int i) {
     if (i < 0 || i >= count() || i == m_aktuell) return;
-    if (m_aktuell >= 0) seite(m_aktuell)->hide();
+    const int alt = m_aktuell;
+    QWidget* fokus = QApplication::focusWidget();
+    const bool fokusInSeite = alt >= 0 && fokus && seite(alt)->isAncestorOf(fokus);
     m_aktuell = i;
     anordnen();
     seite(i)->show();
+    // the focus moves into the new page before the old one hides, so that it never lands elsewhere
+    if (fokusInSeite) {
+        if (QWidget* ziel = ersterHalt(seite(i)))
+            ziel->setFocus(Qt::TabFocusReason);
+        else
+            setFocus(Qt::TabFocusReason);
+    }
+    if (alt >= 0) seite(alt)->hide();
     update();
+    meldeAuswahl(alt, i);
     emit currentChanged(i);
+}
+
+void Seitenregister::blaettern(int schritt) {
+    if (count() == 0) return;
+    setCurrentIndex(((m_aktuell + schritt) % count() + count()) % count());
+}
+
+void Seitenregister::meldeAuswahl(int alt, int neu) {
+    if (!QAccessible::isActive()) return;
+    QAccessible::State gewaehlt;
+    gewaehlt.selected = true;
+    if (alt >= 0) {
+        QAccessibleStateChangeEvent e(this, gewaehlt);
+        e.setChild(alt);
+        QAccessible::updateAccessibility(&e);
+    }
+    QAccessibleStateChangeEvent e(this, gewaehlt);
+    e.setChild(neu);
+    QAccessible::updateAccessibility(&e);
+    QAccessibleEvent auswahl(this, QAccessible::Selection);
+    auswahl.setChild(neu);
+    QAccessible::updateAccessibility(&auswahl);
+    if (hasFocus()) {
+        QAccessibleEvent fokus(this, QAccessible::Focus);
+        fokus.setChild(neu);
+        QAccessible::updateAccessibility(&fokus);
+    }
 }
 
 int Seitenregister::reiterHoehe() const { return fontMetrics().height() + 8; }
@@ -90,6 +182,47 @@ void Seitenregister::mousePressEvent(QMouseEvent* e) {
         }
 }
 
+void Seitenregister::keyPressEvent(QKeyEvent* e) {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            setCurrentIndex(std::max(0, m_aktuell - 1));
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            setCurrentIndex(std::min(count() - 1, m_aktuell + 1));
+            break;
+        case Qt::Key_Home:
+            setCurrentIndex(0);
+            break;
+        case Qt::Key_End:
+            setCurrentIndex(count() - 1);
+            break;
+        default:
+            QWidget::keyPressEvent(e);
+    }
+}
+
+void Seitenregister::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+    // the selected tab is what holds the focus
+    if (QAccessible::isActive() && m_aktuell >= 0) {
+        QAccessibleEvent fokus(this, QAccessible::Focus);
+        fokus.setChild(m_aktuell);
+        QAccessible::updateAccessibility(&fokus);
+    }
+}
+
+void Seitenregister::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
+}
+
 void Seitenregister::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QStyleOptionTabWidgetFrame rahmen;
@@ -97,19 +230,44 @@ void Seitenregister::paintEvent(QPaintEvent*) {
     rahmen.rect = seitenRechteck();
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &rahmen, &p, this);
     for (int i = 0; i < count(); ++i) {
+        const QRect reiter = m_seiten[size_t(i)].reiter;
         QStyleOptionTab opt;
         opt.initFrom(this);
+        opt.state &= ~QStyle::State_HasFocus;
         opt.shape = QTabBar::RoundedNorth;
         opt.text = m_seiten[size_t(i)].titel;
-        opt.rect = m_seiten[size_t(i)].reiter;
-        opt.position = QStyleOptionTab::Middle;
+        opt.rect = reiter;
+        // where the tab stands in its row: the style joins neighbours and closes the row's ends
+        bool links = false, rechts = false;
+        for (const Eintrag& e : m_seiten) {
+            if (e.reiter.top() != reiter.top() || e.reiter == reiter) continue;
+            links |= e.reiter.left() < reiter.left();
+            rechts |= e.reiter.left() > reiter.left();
+        }
+        opt.position = links && rechts ? QStyleOptionTab::Middle
+                       : links          ? QStyleOptionTab::End
+                       : rechts         ? QStyleOptionTab::Beginning
+                                        : QStyleOptionTab::OnlyOneTab;
         if (i == m_aktuell) {
             opt.state |= QStyle::State_Selected;
             opt.rect = opt.rect.adjusted(-2, 0, 2, 1).intersected(rect());
+            // the selected tab opens the frame below itself; at the window's edges the frame's side
+            // lines stay whole
+            QRegion frei(rect());
+            frei -= QRect(0, reiter.bottom() + 2, 2, height());
+            frei -= QRect(width() - 2, reiter.bottom() + 2, 2, height());
+            p.setClipRegion(frei);
         } else {
             opt.rect.adjust(0, 2, 0, 0);
         }
         style()->drawControl(QStyle::CE_TabBarTab, &opt, &p, this);
+        p.setClipping(false);
+        if (i == m_aktuell && hasFocus()) {
+            QStyleOptionFocusRect fokus;
+            fokus.initFrom(this);
+            fokus.rect = reiter.adjusted(4, 4, -4, -3);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, &p, this);
+        }
     }
 }
 

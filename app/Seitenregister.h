@@ -1,5 +1,11 @@
 #pragma once
 // A page control whose tabs wrap onto several rows; the row of the selected tab lies next to the page.
+//
+// Keyboard: the tab rows take the focus with Tab; the arrow keys (and Home, End) then choose the page.
+// Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp switch the pages of the page control that holds
+// the focus (the innermost one around the focused widget); a switch from inside a page moves the focus
+// to the first stop of the new page. Assistive technology sees a page tab list with one page tab per
+// page (name, selected state, focus and selection events).
 
 #include <QWidget>
 #include <vector>
@@ -11,6 +17,7 @@ class Seitenregister : public QWidget {
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex)
 public:
     explicit Seitenregister(const QString& name, QWidget* parent = nullptr);
+    ~Seitenregister() override;
 
     // Adds a page (an empty widget named name) and returns it.
     QWidget* neueSeite(const QString& name, const QString& titel);
@@ -26,6 +33,10 @@ public:
     // The area of the pages.
     QRect seitenRechteck() const;
 
+    // Next (schritt 1) or previous (-1) page, round the end; the focus follows into the new page when
+    // it was inside the old one.
+    void blaettern(int schritt);
+
 signals:
     void currentChanged(int index);
 
@@ -33,6 +44,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     struct Eintrag {
@@ -42,6 +56,7 @@ private:
     };
     void anordnen();
     int reiterHoehe() const;
+    void meldeAuswahl(int alt, int neu);
 
     std::vector<Eintrag> m_seiten;
     int m_aktuell = -1;

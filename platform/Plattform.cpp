@@ -10,10 +10,6 @@
 
 #include "platform/ordner.h"
 
-#ifndef ZELMO_INSTALL_BINDIR
-#define ZELMO_INSTALL_BINDIR "/usr/local/bin"
-#endif
-
 namespace zelmo::plattform {
 
 namespace {
@@ -25,7 +21,17 @@ std::function<void(int)>& hilfeAnzeige() {
 
 QString programmOrdner() { return QDir::cleanPath(QCoreApplication::applicationDirPath()); }
 
-QString installOrdner() { return QDir::cleanPath(QStringLiteral(ZELMO_INSTALL_BINDIR)); }
+namespace {
+// looked up once: the program file does not move while it runs
+const Programmort& ort() {
+    static const Programmort o = programmortFuer(programmOrdner());
+    return o;
+}
+}  // namespace
+
+bool installiert() { return ort().installiert; }
+
+QString hilfeDatei() { return ort().hilfeDatei; }
 
 QString benutzerOrdner() {
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
@@ -40,7 +46,7 @@ QString& ersatzOrdner() {
 
 QString datenOrdner() {
     if (!ersatzOrdner().isEmpty()) return ersatzOrdner();
-    return datenOrdnerFuer(programmOrdner(), installOrdner(), benutzerOrdner());
+    return datenOrdnerFuer(programmOrdner(), installiert(), benutzerOrdner());
 }
 
 void setzeDatenOrdner(const QString& ordner) { ersatzOrdner() = ordner; }

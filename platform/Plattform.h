@@ -9,8 +9,10 @@ namespace zelmo::plattform {
 
 // Folder of the running program file, without trailing separator.
 QString programmOrdner();
-// Folder an installation (cmake --install) puts the program into.
-QString installOrdner();
+// Where this program stands: installed (help file in ../share/zelmotron) or run from its folder.
+bool installiert();
+// The help file of this run: in an installation's shared folder, otherwise beside the program.
+QString hilfeDatei();
 // The per-user configuration folder (XDG config home, ~/.config by default).
 QString benutzerOrdner();
 // The data folder of this run.

@@ -1,10 +1,19 @@
 #include "platform/ordner.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace zelmo {
 
-QString datenOrdnerFuer(const QString& programmOrdner, const QString& installOrdner,
-                        const QString& benutzerOrdner) {
-    if (programmOrdner == installOrdner) return benutzerOrdner + QStringLiteral("/QR2ZUX_Software/Zelmotronik");
+Programmort programmortFuer(const QString& programmOrdner) {
+    const QDir programm(programmOrdner);
+    const QString geteilt = QDir::cleanPath(programm.filePath(geteilterOrdner + u'/' + hilfeDateiName));
+    if (QFileInfo(geteilt).isFile()) return {true, geteilt};
+    return {false, QDir::cleanPath(programm.filePath(hilfeDateiName))};
+}
+
+QString datenOrdnerFuer(const QString& programmOrdner, bool installiert, const QString& benutzerOrdner) {
+    if (installiert) return benutzerOrdner + QStringLiteral("/QR2ZUX_Software/Zelmotronik");
     return programmOrdner;
 }
 

@@ -22,6 +22,69 @@ install_packages() {
   fi
 }
 
+# The Debian package: built by CPack from the test build, its contents and dependencies checked, its
+# desktop file and AppStream data validated; then a staged installation (DESTDIR) is started offscreen
+# and closed the way a desktop session does. An installed program finds its help file in
+# ../share/zelmotron and therefore keeps its files in the user's config folder: the settings file
+# appearing there proves both.
+package_stage() {
+  echo "== package"
+  local id version deb tmp
+  id=$(sed -n 's/^set(ZELMO_ID \(.*\))$/\1/p' packaging/CMakeLists.txt)
+  version=$(sed -n 's/^project(Zelmotron VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+  deb=build/zelmotron_${version}_amd64.deb
+  rm -f "$deb"
+  cmake --build build --target package >/dev/null
+  tmp=$(mktemp -d)
+  trap 'rm -rf "$tmp"' RETURN
+
+  local contents
+  contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+  local expected=(./usr/bin/zelmotron ./usr/share/zelmotron/ZelmosV121.chm
+    "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml"
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg")
+  for size in 16 22 24 32 48 64 128 256; do
+    expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+  done
+  for f in "${expected[@]}"; do
+    grep -qxF "$f" <<<"$contents" || { echo "package lacks $f" >&2; return 1; }
+  done
+  if grep -v -e '/$' -e '^./usr/bin/zelmotron$' -e '^./usr/share/' <<<"$contents"; then
+    echo "package holds files outside /usr/bin/zelmotron and /usr/share" >&2
+    return 1
+  fi
+
+  local depends
+  depends=$(dpkg-deb -f "$deb" Depends)
+  echo "Depends: $depends"
+  for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6svg6 libssl3 libchm1 libzip4; do
+    sed 's/, /\n/g' <<<"$depends" | awk '{print $1}' | grep -qxF "$p" || { echo "Depends lacks $p" >&2; return 1; }
+  done
+
+  dpkg-deb -x "$deb" "$tmp/deb"
+  desktop-file-validate "$tmp/deb/usr/share/applications/$id.desktop"
+  appstreamcli validate --no-net "$tmp/deb/usr/share/metainfo/$id.metainfo.xml"
+
+  DESTDIR="$tmp/stage" cmake --install build --prefix /usr >/dev/null
+  mkdir -p "$tmp/config"
+  XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=offscreen "$tmp/stage/usr/bin/zelmotron" &
+  local pid=$!
+  sleep 3
+  kill -0 "$pid" 2>/dev/null || { echo "staged program ended by itself" >&2; return 1; }
+  kill -TERM "$pid"
+  local rc=0
+  wait "$pid" || rc=$?
+  [[ $rc -eq 0 ]] || { echo "staged program closed with exit code $rc" >&2; return 1; }
+  for f in ZelmosV121.ini ZelmosV121.dat; do
+    [[ -f "$tmp/config/QR2ZUX_Software/Zelmotronik/$f" ]] || {
+      echo "staged program did not keep $f in the config folder (help file not found?)" >&2
+      return 1
+    }
+  done
+  [[ ! -e "$tmp/stage/usr/bin/ZelmosV121.ini" ]] || { echo "staged program wrote beside itself" >&2; return 1; }
+  echo "package $deb: contents, dependencies, desktop file and AppStream data fine; staged program ran"
+}
+
 install_packages
 jobs=$(nproc 2>/dev/null || echo 2)
 # A compiler cache, when the machine has one, makes repeated builds quick; the build does not need it.
@@ -38,6 +101,8 @@ case "$mode" in
     cmake --build build -j"$jobs"
     cd build
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs"
+    cd "$top"
+    package_stage
     ;;
   *)
     echo "usage: $0 run|test" >&2

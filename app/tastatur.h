@@ -1,0 +1,19 @@
+#pragma once
+// Keyboard rules of the window that need no widget: the page-switching keys and the reading order
+// in which Tab visits the controls of a page.
+
+#include <QRect>
+#include <Qt>
+#include <vector>
+
+namespace zelmo::tastatur {
+
+// Ctrl+Tab and Ctrl+PgDown: 1 (next page); Ctrl+Shift+Tab and Ctrl+PgUp: -1; anything else: 0.
+int blaetterSchritt(int taste, Qt::KeyboardModifiers umschalter);
+
+// The order in which to visit the rectangles: left to right, top to bottom. A rectangle that starts
+// before the first (topmost) one of a row ends belongs to that row, so that shifted neighbours and
+// small controls beside a tall group read as one row (from left to right, each column top down).
+std::vector<int> leseReihenfolge(const std::vector<QRect>& rechtecke);
+
+}  // namespace zelmo::tastatur

@@ -1,0 +1,73 @@
+// Pictures of every page of the real main window, rendered offscreen, for the README:
+//   zelmo_seitenbilder <folder>   writes one PNG per page into the folder.
+// The window starts as at a first start (first-start values, a temporary data folder of its own).
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/Hauptfenster.h"
+#include "app/Seitenregister.h"
+#include "dialogs/Dialoge.h"
+#include "fields/Meldungen.h"
+#include "platform/Plattform.h"
+
+namespace {
+
+// No boxes while taking pictures: a message is printed instead.
+class Ausgabe : public zelmo::Meldungen {
+public:
+    void zeige(Art, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+};
+
+struct Bild {
+    int seite;
+    int unterseite;
+    const char* datei;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: zelmo_seitenbilder <folder>\n");
+        return 2;
+    }
+    const QDir ziel(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(ziel.path())) return 3;
+    QTemporaryDir daten;
+    zelmo::plattform::setzeDatenOrdner(daten.path());
+    Ausgabe ausgabe;
+    zelmo::Meldungen::setzeDienst(&ausgabe);
+
+    zelmo::Hauptfenster fenster;
+    zelmo::OptionenDialog optionen(fenster.umgebung().dezimal, &fenster);
+    zelmo::InfoDialog info(&fenster);
+    zelmo::SternDreieckDialog sternDreieck(&fenster);
+    zelmo::UpdateDialog update(&fenster);
+    fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
+    fenster.show();
+    QApplication::processEvents();
+
+    const Bild bilder[] = {
+        {0, 0, "farbcode-widerstaende"}, {0, 1, "farbcode-drosseln"}, {0, 2, "farbcode-kondensatoren"},
+        {1, 0, "toleranz"},              {2, 0, "spannungsteiler"},   {3, 0, "led-vorwiderstand"},
+        {4, 0, "lm317"},                 {5, 0, "ne555"},             {6, 0, "konstantstrom"},
+        {7, 0, "stern-dreieck"},
+    };
+    int fehler = 0;
+    for (const Bild& b : bilder) {
+        fenster.pageControl1()->setCurrentIndex(b.seite);
+        if (b.seite == 0) fenster.pageControl2()->setCurrentIndex(b.unterseite);
+        QApplication::processEvents();
+        const QString datei = ziel.filePath(QString::fromLatin1(b.datei) + QStringLiteral(".png"));
+        if (!fenster.grab().save(datei)) {
+            std::fprintf(stderr, "%s could not be written\n", qPrintable(datei));
+            ++fehler;
+        }
+    }
+    zelmo::Meldungen::setzeDienst(nullptr);
+    return fehler ? 1 : 0;
+}

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "app/beschriftung.h"
+#include "app/tastatur.h"
+#include "support/gtest_qt.h"
+
+using namespace zelmo;
+
+TEST(Blaettern, TastenUndUmschalter) {
+    const struct {
+        int taste;
+        Qt::KeyboardModifiers mod;
+        int schritt;
+    } faelle[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, -1},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, -1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 1},
+        {Qt::Key_PageUp, Qt::ControlModifier, -1},
+        {Qt::Key_PageDown, Qt::ControlModifier | Qt::KeypadModifier, 1},
+        {Qt::Key_Tab, Qt::NoModifier, 0},          // plain Tab moves the focus
+        {Qt::Key_PageDown, Qt::NoModifier, 0},     // plain PgDown belongs to the control
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier | Qt::ShiftModifier, 0},
+        {Qt::Key_Right, Qt::ControlModifier, 0},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(tastatur::blaetterSchritt(f.taste, f.mod), f.schritt) << f.taste << " " << int(f.mod);
+}
+
+TEST(Lesereihenfolge, ZeilenVonLinksNachRechts) {
+    const struct {
+        const char* name;
+        std::vector<QRect> orte;
+        std::vector<int> reihenfolge;
+    } faelle[] = {
+        {"two columns of fields", {{135, 55, 122, 22}, {14, 25, 115, 22}, {135, 25, 122, 22}, {14, 55, 115, 22}},
+         {1, 2, 3, 0}},
+        // a field a little lower than its neighbour on the right still reads first
+        {"shifted neighbours", {{510, 107, 130, 22}, {22, 122, 125, 22}, {510, 155, 130, 22}}, {1, 0, 2}},
+        // a tall group on the left: the small groups beside it follow it, top down
+        {"tall group beside small ones", {{290, 138, 337, 90}, {10, 90, 125, 175}, {290, 8, 337, 118}, {10, 8, 262, 72}},
+         {3, 2, 1, 0}},
+        {"touching rows stay apart", {{0, 22, 50, 22}, {60, 0, 50, 22}}, {1, 0}},
+        {"empty", {}, {}},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(tastatur::leseReihenfolge(f.orte), f.reihenfolge) << f.name;
+}
+
+TEST(Feldname, BeschriftungLinksOderDarueber) {
+    const QRect feld{135, 25, 122, 22};
+    const struct {
+        const char* name;
+        std::vector<Beschriftung> beschriftungen;
+        std::vector<QRect> andere;
+        const char* erwartet;
+    } faelle[] = {
+        {"label left", {{{14, 28, 70, 16}, "Spannung U"}, {{262, 28, 10, 16}, "V"}}, {}, "Spannung U"},
+        {"nearest of two", {{{14, 28, 30, 16}, "Eingang"}, {{60, 28, 60, 16}, "Strom I"}}, {}, "Strom I"},
+        {"index after its letter", {{{14, 28, 58, 16}, "Laststrom I"}, {{73, 34, 6, 12}, "L"}}, {}, "Laststrom IL"},
+        {"blanks simplified", {{{14, 28, 100, 16}, " max.  Strom I "}}, {}, "max. Strom I"},
+        {"another control between", {{{14, 28, 40, 16}, "Modus"}}, {{60, 25, 60, 22}}, ""},
+        {"other row", {{{14, 60, 70, 16}, "Spannung U"}}, {}, ""},
+        {"no letters", {{{14, 28, 60, 16}, "120,00 \u2126"}, {{100, 28, 10, 16}, "<"}}, {}, ""},
+        {"heading above", {{{140, 6, 60, 16}, "Toleranz"}}, {}, "Toleranz"},
+        {"label of the field above is no heading", {{{140, 6, 40, 16}, "max."}}, {{190, 2, 60, 22}}, ""},
+        {"too far above", {{{140, -30, 60, 16}, "Toleranz"}}, {}, ""},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(feldname(feld, f.beschriftungen, f.andere), QString::fromUtf8(f.erwartet)) << f.name;
+}
