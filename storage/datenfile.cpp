@@ -13,13 +13,27 @@ QByteArray datenfileText(const Datenwerte& werte, QChar dezimal) {
     return text.toLatin1();
 }
 
-std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal) {
-    std::array<std::optional<double>, DatenfileZahlen> werte{};
+namespace {
+QStringList zeilenVon(const QByteArray& inhalt) {
     QStringList zeilen = QString::fromLatin1(inhalt).split(u'\n');
     for (QString& z : zeilen)
         if (z.endsWith(u'\r')) z.chop(1);
-    if (zeilen.isEmpty() || zeilen[0].isEmpty()) return werte;
-    const QChar gespeichert = zeilen[0][0];
+    return zeilen;
+}
+bool istTrenner(const QString& z) { return z == QLatin1String(",") || z == QLatin1String("."); }
+}  // namespace
+
+std::optional<QString> fremderDatenfileTrenner(const QByteArray& inhalt) {
+    const QString erste = zeilenVon(inhalt).value(0);
+    if (istTrenner(erste)) return std::nullopt;
+    return erste;
+}
+
+std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal) {
+    std::array<std::optional<double>, DatenfileZahlen> werte{};
+    const QStringList zeilen = zeilenVon(inhalt);
+    // any other text would be replaced in every number ("1" would turn 110 into 0)
+    const QChar gespeichert = istTrenner(zeilen.value(0)) ? zeilen[0][0] : QChar(u',');
     for (int i = 0; i < DatenfileZahlen && i + 1 < zeilen.size(); ++i) {
         QString z = zeilen[i + 1];
         z.replace(gespeichert, dezimal);

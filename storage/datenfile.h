@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -15,7 +16,10 @@ using Datenwerte = std::array<double, DatenfileZahlen>;
 QByteArray datenfileText(const Datenwerte& werte, QChar dezimal);
 
 // The numbers of a data file for the current separator; a missing or broken line gives nothing
-// for that number (the caller keeps its value), the lines after it are still read.
+// for that number (the caller keeps its value), the lines after it are still read. A first line that
+// is neither "," nor "." counts as ",".
 std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal);
+// The first line when it is no separator ("," or "."), else nothing.
+std::optional<QString> fremderDatenfileTrenner(const QByteArray& inhalt);
 
 }  // namespace zelmo

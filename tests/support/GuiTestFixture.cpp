@@ -21,7 +21,10 @@ struct TemporaererDatenordner {
 // A modal box that nobody expected would wait for a click forever: end the test program instead,
 // naming the box. Installed in every widget test when its application starts.
 void waechterStarten() {
-    auto* t = new QTimer(qApp);
+    // a test without widgets runs a QCoreApplication: no dialogs there, and qApp would not be a QApplication
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app) return;
+    auto* t = new QTimer(app);
     t->setInterval(200);
     QObject::connect(t, &QTimer::timeout, [] {
         if (QWidget* m = QApplication::activeModalWidget())
