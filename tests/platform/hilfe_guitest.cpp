@@ -101,7 +101,8 @@ private slots:
         QVERIFY(oben.contains(QStringLiteral("Optionen")) && oben.contains(QStringLiteral("Update")));
         const QList<QTreeWidgetItem*> farbcode = baum->findItems(QStringLiteral("Farbcode"), Qt::MatchExactly);
         QCOMPARE(farbcode.size(), 1);
-        QCOMPARE(farbcode[0]->childCount(), 3);
+        QCOMPARE(farbcode[0]->childCount(), 4);
+        QCOMPARE(farbcode[0]->child(3)->text(0), QStringLiteral("SMD-Code"));
         QCOMPARE(farbcode[0]->child(1)->text(0), QStringLiteral("Farbcode – Drosseln"));
 
         auto* zurueck = f->findChild<QToolButton*>(QStringLiteral("Hilfe_Zurueck"));
