@@ -2,9 +2,8 @@
 
 #include <QApplication>
 
-#include "app/Hauptfenster.h"
+#include "app/Programmfenster.h"
 #include "app/Sitzungsende.h"
-#include "dialogs/Dialoge.h"
 #include "platform/Hilfeanzeige.h"
 #include "platform/Plattform.h"
 
@@ -15,12 +14,8 @@ int main(int argc, char* argv[]) {
     // the desktop finds the window's icon and menu entry by this name
     QGuiApplication::setDesktopFileName(QStringLiteral(ZELMO_ANWENDUNG_ID));
 
-    zelmo::Hauptfenster fenster;
-    zelmo::OptionenDialog optionen(fenster.umgebung().dezimal, &fenster);
-    zelmo::InfoDialog info(&fenster);
-    zelmo::SternDreieckDialog sternDreieck(&fenster);
-    zelmo::UpdateDialog update(&fenster);
-    fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
+    zelmo::Programmfenster programm;
+    zelmo::Hauptfenster& fenster = programm.fenster;
 
     // the help viewer reads the help file (beside the program or installed) when a topic is asked for
     zelmo::Hilfeanzeige hilfe(zelmo::plattform::hilfeDatei());

@@ -7,9 +7,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/Hauptfenster.h"
+#include "app/Programmfenster.h"
 #include "app/Seitenregister.h"
-#include "dialogs/Dialoge.h"
 #include "fields/Meldungen.h"
 #include "platform/Plattform.h"
 
@@ -42,12 +41,8 @@ int main(int argc, char* argv[]) {
     Ausgabe ausgabe;
     zelmo::Meldungen::setzeDienst(&ausgabe);
 
-    zelmo::Hauptfenster fenster;
-    zelmo::OptionenDialog optionen(fenster.umgebung().dezimal, &fenster);
-    zelmo::InfoDialog info(&fenster);
-    zelmo::SternDreieckDialog sternDreieck(&fenster);
-    zelmo::UpdateDialog update(&fenster);
-    fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
+    zelmo::Programmfenster programm;
+    zelmo::Hauptfenster& fenster = programm.fenster;
     fenster.show();
     QApplication::processEvents();
 

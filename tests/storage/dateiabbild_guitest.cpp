@@ -23,6 +23,7 @@
 #include "fields/Radiogruppe.h"
 #include "platform/Plattform.h"
 #include "support/GuiTestFixture.h"
+#include "support/Programmlauf.h"
 
 using namespace zelmo;
 
@@ -38,22 +39,9 @@ QByteArray lies(const QString& datei) {
     return f.readAll();
 }
 
-// One run of the program: the window with its options dialog, shown (start-up runs) and closed.
-struct Lauf {
-    Hauptfenster f;
-    OptionenDialog optionen{punkt ? u'.' : u','};
-    Lauf() {
-        f.setzeDialoge(&optionen, nullptr, nullptr, nullptr);
-        f.show();
-    }
-    template <class W>
-    W* el(const char* name) {
-        W* w = f.findChild<W*>(QString::fromLatin1(name));
-        if (!w) w = optionen.findChild<W*>(QString::fromLatin1(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
-    void seite(int i) { el<Seitenregister>("PageControl1")->setCurrentIndex(i); }
+// One run of the program with the decimal separator of this run.
+struct Lauf : test::Programmlauf {
+    Lauf() : Programmlauf(punkt ? u'.' : u',') {}
 };
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "fields/Radiogruppe.h"
 #include "platform/Plattform.h"
 #include "support/GuiTestFixture.h"
+#include "support/Programmlauf.h"
 
 using namespace zelmo;
 
@@ -27,25 +28,7 @@ namespace {
 
 const QString ohm = QStringLiteral(u"\u2126");
 
-// One run of the program: the window with its options dialog, shown (start-up runs) and closed again.
-struct Lauf {
-    Hauptfenster f;
-    OptionenDialog optionen{u','};
-    Lauf() {
-        f.setzeDialoge(&optionen, nullptr, nullptr, nullptr);
-        f.show();
-    }
-    template <class W>
-    W* el(const char* name) {
-        W* w = f.findChild<W*>(QString::fromLatin1(name));
-        if (!w) w = optionen.findChild<W*>(QString::fromLatin1(name));
-        return w;
-    }
-    QString text(const char* name) { return el<QLineEdit>(name)->text(); }
-    int index(const char* name) { return el<Radiogruppe>(name)->itemIndex(); }
-    void eingabe(const char* name, const QString& t) { test::tippeUndEnter(el<QLineEdit>(name), t); }
-    void schliessen() { f.close(); }
-};
+using Lauf = test::Programmlauf;
 
 QByteArray lies(const QString& datei) {
     QFile f(datei);
