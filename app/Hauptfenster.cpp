@@ -20,14 +20,17 @@
 #include "circuits/SpannungsteilerSeite.h"
 #include "colourcode/DrosselSeite.h"
 #include "colourcode/KondensatorSeite.h"
+#include "colourcode/SmdSeite.h"
 #include "colourcode/WiderstandSeite.h"
 #include "dialogs/Dialoge.h"
 #include "eseries/ToleranzSeite.h"
+#include "fields/Bausteine.h"
+#include "fields/Eingabefeld.h"
 #include "fields/Meldungen.h"
 #include "fields/Ressourcen.h"
 #include "platform/Plattform.h"
 #include "platform/ordner.h"
-#include "storage/Sicherung.h"
+#include "storage/sicherung.h"
 
 namespace zelmo {
 
@@ -41,13 +44,6 @@ Seite* einsetzen(QWidget* inhalt, const Umgebung& u, std::vector<Rechnerseite*>&
     lay->addWidget(s);
     alle.push_back(s);
     return s;
-}
-
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QRect platz) {
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    b->setGeometry(platz);
-    return b;
 }
 
 }  // namespace
@@ -71,9 +67,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(670, 617);
     move(8, 231);
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(13);
-    setFont(f);
+    setFont(schrift(13));
 
     m_pc1 = new Seitenregister(QStringLiteral("PageControl1"), this);
     m_pc1->setGeometry(4, 4, 657, 561);
@@ -91,23 +85,26 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     QWidget* widerstaende = m_pc2->neueSeite(QStringLiteral("TabSheet2"), QStringLiteral(u"Widerstände"));
     QWidget* drosseln = m_pc2->neueSeite(QStringLiteral("TabSheet3"), QStringLiteral("Drosseln"));
     QWidget* kondensatore = m_pc2->neueSeite(QStringLiteral("TabSheet4"), QStringLiteral("Kondensatore"));
+    QWidget* smd = m_pc2->neueSeite(QStringLiteral("TabSheet12"), QStringLiteral("SMD-Code"));
     m_pc2->setCurrentIndex(2);
 
-    m_widerstand = einsetzen<WiderstandSeite>(rahmen(widerstaende, "LHilfe_R", "IHilfe_R", 90), m_umgebung, m_seiten);
-    m_drossel = einsetzen<DrosselSeite>(rahmen(drosseln, "LHilfe_L", "IHilfe_L", 100), m_umgebung, m_seiten);
-    m_kondensator =
-        einsetzen<KondensatorSeite>(rahmen(kondensatore, "LHilfe_C", "IHilfe_C", 110), m_umgebung, m_seiten);
+    // in the order of the settings and data files
+    einsetzen<WiderstandSeite>(rahmen(widerstaende, "LHilfe_R", "IHilfe_R", 90), m_umgebung, m_seiten);
+    einsetzen<DrosselSeite>(rahmen(drosseln, "LHilfe_L", "IHilfe_L", 100), m_umgebung, m_seiten);
+    einsetzen<KondensatorSeite>(rahmen(kondensatore, "LHilfe_C", "IHilfe_C", 110), m_umgebung, m_seiten);
     m_toleranz = einsetzen<ToleranzSeite>(rahmen(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120), m_umgebung,
                                           m_seiten);
-    m_spannungsteiler = einsetzen<SpannungsteilerSeite>(
-        rahmen(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130), m_umgebung, m_seiten);
-    m_led = einsetzen<LedSeite>(rahmen(led, "LHilfe_LED", "IHilfe_LED", 140), m_umgebung, m_seiten);
+    einsetzen<SpannungsteilerSeite>(rahmen(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130), m_umgebung,
+                                    m_seiten);
+    einsetzen<LedSeite>(rahmen(led, "LHilfe_LED", "IHilfe_LED", 140), m_umgebung, m_seiten);
     m_lm317 = einsetzen<LM317Seite>(rahmen(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150), m_umgebung, m_seiten);
-    m_ne555 = einsetzen<NE555Seite>(rahmen(ne555, "LHilfe_NE555", "IHilfe_NE555", 160), m_umgebung, m_seiten);
-    m_konstantstrom = einsetzen<KonstantstromSeite>(rahmen(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170),
-                                                    m_umgebung, m_seiten);
-    m_sternDreieckSeite = einsetzen<SternDreieckSeite>(
-        rahmen(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180), m_umgebung, m_seiten);
+    einsetzen<NE555Seite>(rahmen(ne555, "LHilfe_NE555", "IHilfe_NE555", 160), m_umgebung, m_seiten);
+    einsetzen<KonstantstromSeite>(rahmen(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170), m_umgebung,
+                                  m_seiten);
+    einsetzen<SternDreieckSeite>(rahmen(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180), m_umgebung,
+                                 m_seiten);
+    // pages added later come last, so that the sections of the older ones keep their places
+    einsetzen<SmdSeite>(rahmen(smd, "LHilfe_SMD", "IHilfe_SMD", SmdSeite::Hilfekontext), m_umgebung, m_seiten);
 
     auto* optionen = knopf(this, QStringLiteral("Button1"), QStringLiteral("Optionen"), {8, 571, 75, 23});
     connect(optionen, &QPushButton::clicked, this, [this] {
@@ -156,7 +153,10 @@ QWidget* Hauptfenster::rahmen(QWidget* seite, const QString& hilfeLabel, const Q
 
 int Hauptfenster::hilfeKontext() const {
     const int seite = m_pc1->currentIndex();
-    if (seite == 0) return 90 + 10 * std::max(0, m_pc2->currentIndex());
+    if (seite == 0) {
+        const int unterseite = std::max(0, m_pc2->currentIndex());
+        return unterseite == 3 ? SmdSeite::Hilfekontext : 90 + 10 * unterseite;
+    }
     return 110 + 10 * seite;
 }
 
@@ -196,20 +196,27 @@ void Hauptfenster::showEvent(QShowEvent* e) {
 void Hauptfenster::FormShow() {
     // 1 to 3: the data folder
     m_iniPath = plattform::datenOrdner();
+    const std::vector<Speicherbar*> seiten(m_seiten.begin(), m_seiten.end());
     // 4: data file
-    const QString dat = m_iniPath + u'/' + datDateiName;
-    if (QFileInfo::exists(dat))
-        if (const QString fehler = Sicherung::Datenfile_lesen(*this, dat, m_umgebung.dezimal); !fehler.isEmpty())
-            Meldungen::standardFehler(fehler);
-    // 5: settings file, or the first-start values
-    const QString ini = m_iniPath + u'/' + iniDateiName;
-    if (QFileInfo::exists(ini)) {
-        if (const QString fehler = Sicherung::IniFileLaden(*this, m_optionen, ini, m_umgebung.dezimal);
-            !fehler.isEmpty())
-            Meldungen::standardFehler(fehler);
+    const sicherung::Bericht daten =
+        sicherung::datenLesen(m_iniPath + u'/' + datDateiName, seiten, m_umgebung.dezimal);
+    m_datBehalten = daten.vorhanden && !daten.gelesen;
+    if (!daten.meldung.isEmpty()) Meldungen::standardFehler(daten.meldung);
+    // 5: every page starts from the settings file, or (without a readable one) from its first-start values;
+    // the run-time settings of steps 8 and 9 follow inside each page's start. (The first program showed
+    // each page while it read its keys; nothing a page shows here depends on which page is visible.)
+    sicherung::Einstellungsdatei ini(m_iniPath + u'/' + iniDateiName, m_umgebung.dezimal);
+    m_iniBehalten = ini.bericht().vorhanden && !ini.bericht().gelesen;
+    for (Rechnerseite* s : m_seiten) s->starten(ini.leser());
+    if (ini.leser()) {
+        Fensterwerte w = fensterwerte();
+        ini.fensterLesen(w);
+        fensterwerteAnwenden(w);
     } else {
-        Eingabefelder_laden();
+        m_pc1->setCurrentIndex(6);
+        m_pc2->setCurrentIndex(0);
     }
+    if (const QString m = ini.meldung(); !m.isEmpty()) Meldungen::standardFehler(m);
     // 6: help file (beside the program, or in the shared folder of an installation)
     if (!QFileInfo::exists(plattform::hilfeDatei())) {
         Meldungen::fehler(QStringLiteral(
@@ -219,8 +226,6 @@ void Hauptfenster::FormShow() {
     }
     // 7: no warning beep
     plattform::warntonAus();
-    // 8 and 9: run-time hints and button positions of the pages
-    for (Rechnerseite* s : m_seiten) s->laufzeitEinstellungen();
     // 10
     setWindowTitle(QStringLiteral("  Zelmotron Version 1.2      by  QR2ZUX"));
     // 11
@@ -238,17 +243,41 @@ void Hauptfenster::Eingabefelder_laden() {
     m_pc2->setCurrentIndex(0);
 }
 
+Fensterwerte Hauptfenster::fensterwerte() const {
+    Fensterwerte w;
+    w.karte = m_pc1->currentIndex();
+    w.karte2 = m_pc2->currentIndex();
+    if (m_optionen)
+        w.optionen = Fensterwerte::Optionen{m_optionen->autoUpdate()->isChecked(),
+                                            m_optionen->kurzhinweise()->isChecked(),
+                                            m_optionen->vordergrund()->isChecked(), m_optionen->tjmax()->text()};
+    return w;
+}
+
+void Hauptfenster::fensterwerteAnwenden(const Fensterwerte& w) {
+    m_pc1->setCurrentIndex(w.karte);
+    m_pc2->setCurrentIndex(w.karte2);
+    if (!m_optionen || !w.optionen) return;
+    // a check box set here runs its reaction, as a click does
+    m_optionen->kurzhinweise()->setChecked(w.optionen->kurzhinweise);
+    m_optionen->vordergrund()->setChecked(w.optionen->vordergrund);
+    m_optionen->autoUpdate()->setChecked(w.optionen->autoUpdate);
+    m_optionen->tjmax()->setzeText(w.optionen->tjmax);
+}
+
 void Hauptfenster::FormClose() {
-    // settings first, then the data file; a failure is reported and the window closes all the same
-    const QString fehler =
-        Sicherung::IniFileschreiben(*this, m_optionen, m_iniPath + u'/' + iniDateiName, m_umgebung.dezimal);
-    if (!fehler.isEmpty()) {
-        Meldungen::standardFehler(fehler);
-        return;
-    }
-    if (const QString f = Sicherung::Datenfile_schreiben(*this, m_iniPath + u'/' + datDateiName, m_umgebung.dezimal);
+    // settings first, then the data file; both are written even when one fails, and the window closes
+    const std::vector<Speicherbar*> seiten(m_seiten.begin(), m_seiten.end());
+    QStringList fehler;
+    if (QString f = sicherung::einstellungenSchreiben(m_iniPath + u'/' + iniDateiName, seiten, fensterwerte(),
+                                                      m_umgebung.dezimal, m_iniBehalten);
         !f.isEmpty())
-        Meldungen::standardFehler(f);
+        fehler << f;
+    if (QString f = sicherung::datenSchreiben(m_iniPath + u'/' + datDateiName, seiten, m_umgebung.dezimal,
+                                              m_datBehalten);
+        !f.isEmpty())
+        fehler << f;
+    if (!fehler.isEmpty()) Meldungen::standardFehler(fehler.join(QStringLiteral("\r\r")));
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {

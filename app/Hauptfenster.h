@@ -15,16 +15,9 @@ class OptionenDialog;
 class InfoDialog;
 class SternDreieckDialog;
 class UpdateDialog;
-class WiderstandSeite;
 class ToleranzSeite;
-class SpannungsteilerSeite;
-class LedSeite;
-class DrosselSeite;
-class KondensatorSeite;
 class LM317Seite;
-class NE555Seite;
-class KonstantstromSeite;
-class SternDreieckSeite;
+struct Fensterwerte;
 
 class Hauptfenster : public QWidget {
     Q_OBJECT
@@ -38,7 +31,7 @@ public:
 
     Seitenregister* pageControl1() const { return m_pc1; }
     Seitenregister* pageControl2() const { return m_pc2; }
-    // Help context of the visible page: 90/100/110 for the colour-code sub-pages, 120 ... 180.
+    // Help context of the visible page: 90/100/110/190 for the colour-code sub-pages, 120 ... 180.
     int hilfeKontext() const;
     QString iniPath() const { return m_iniPath; }
     bool hilfeVorhanden() const { return m_hilfe; }
@@ -48,19 +41,9 @@ public:
     void setzeVordergrund(bool an);
     const Umgebung& umgebung() const { return m_umgebung; }
 
-    WiderstandSeite* widerstandSeite() const { return m_widerstand; }
-    ToleranzSeite* toleranzSeite() const { return m_toleranz; }
-    SpannungsteilerSeite* spannungsteilerSeite() const { return m_spannungsteiler; }
-    LedSeite* ledSeite() const { return m_led; }
-    DrosselSeite* drosselSeite() const { return m_drossel; }
-    KondensatorSeite* kondensatorSeite() const { return m_kondensator; }
-    LM317Seite* lm317Seite() const { return m_lm317; }
-    NE555Seite* ne555Seite() const { return m_ne555; }
-    KonstantstromSeite* konstantstromSeite() const { return m_konstantstrom; }
-    SternDreieckSeite* sternDreieckSeite() const { return m_sternDreieckSeite; }
-
     // Start-up and shutdown steps, public so that tests can run them on a window of their own.
     void FormShow();
+    // The first-start values of every page, and the pages a first start shows.
     void Eingabefelder_laden();
     void FormClose();
 
@@ -73,6 +56,9 @@ private:
     QWidget* rahmen(QWidget* seite, const QString& hilfeLabel, const QString& hilfeBild, int kontext);
     void hilfeLink(int kontext);
     void aufUpdatePruefen();
+    // The keys of the window and the options in the settings file.
+    Fensterwerte fensterwerte() const;
+    void fensterwerteAnwenden(const Fensterwerte& w);
 
     Umgebung m_umgebung;
     QString m_iniPath;
@@ -80,20 +66,16 @@ private:
     bool m_gezeigt = false;
     bool m_geschlossen = false;
     bool m_kurzhinweise = false;
+    // a settings or data file that could not be read at start-up: kept as .bak when the window closes
+    bool m_iniBehalten = false;
+    bool m_datBehalten = false;
 
     Seitenregister* m_pc1;
     Seitenregister* m_pc2;
+    // every page in the order of the settings and data files
     std::vector<Rechnerseite*> m_seiten;
-    WiderstandSeite* m_widerstand = nullptr;
-    ToleranzSeite* m_toleranz = nullptr;
-    SpannungsteilerSeite* m_spannungsteiler = nullptr;
-    LedSeite* m_led = nullptr;
-    DrosselSeite* m_drossel = nullptr;
-    KondensatorSeite* m_kondensator = nullptr;
-    LM317Seite* m_lm317 = nullptr;
-    NE555Seite* m_ne555 = nullptr;
-    KonstantstromSeite* m_konstantstrom = nullptr;
-    SternDreieckSeite* m_sternDreieckSeite = nullptr;
+    ToleranzSeite* m_toleranz = nullptr;  // takes transfers from other pages
+    LM317Seite* m_lm317 = nullptr;        // follows the options' maximum junction temperature
 
     OptionenDialog* m_optionen = nullptr;
     InfoDialog* m_info = nullptr;

@@ -2,9 +2,8 @@
 
 #include <QApplication>
 
-#include "app/Hauptfenster.h"
+#include "app/Programmfenster.h"
 #include "app/Sitzungsende.h"
-#include "dialogs/Dialoge.h"
 #include "platform/Einzelinstanz.h"
 #include "platform/Hilfeanzeige.h"
 #include "platform/Plattform.h"
@@ -20,13 +19,9 @@ int main(int argc, char* argv[]) {
     zelmo::Einzelinstanz einzeln(zelmo::plattform::datenOrdner());
     if (!einzeln.alsErsteStarten()) return einzeln.zweiterStart();
 
-    zelmo::Hauptfenster fenster;
+    zelmo::Programmfenster programm;
+    zelmo::Hauptfenster& fenster = programm.fenster;
     einzeln.fensterZeigenBeiAnfrage(&fenster);
-    zelmo::OptionenDialog optionen(fenster.umgebung().dezimal, &fenster);
-    zelmo::InfoDialog info(&fenster);
-    zelmo::SternDreieckDialog sternDreieck(&fenster);
-    zelmo::UpdateDialog update(&fenster);
-    fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
 
     // the help viewer reads the help file (beside the program or installed) when a topic is asked for
     zelmo::Hilfeanzeige hilfe(zelmo::plattform::hilfeDatei());

@@ -8,6 +8,8 @@
 #include "circuits/KonstantstromBilder.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
@@ -69,21 +71,21 @@ KonstantstromSeite::KonstantstromSeite(const Umgebung& umgebung, QWidget* parent
     indexSetzen(m_label165, m_label164);
     indexSetzen(m_label162, m_label176);
 
-    const auto eingabe = [&](const char* name, int zeile) {
-        auto* e = new Eingabefeld(QString::fromLatin1(name), dez, eingaben);
+    const auto eingabe = [&](const Grenze& grenze, int zeile) {
+        auto* e = new Eingabefeld(grenze, dez, eingaben);
         e->setGeometry(feldX, zeileY(zeile), 150, zeileHoehe);
-        e->beiAnnahme = [this](double) { kStrom_Berechnung(); };
+        e->setUebernahme([this](double) { kStrom_Berechnung(); });
         return e;
     };
-    m_u = eingabe("kStrom_E_U", 0);
-    m_i = eingabe("kStrom_E_I", 1);
-    m_iq = eingabe("kStrom_E_Iq", 2);
-    m_uf = eingabe("kStrom_E_Uf", 3);
+    m_u = eingabe(grenzen::kStrom_E_U, 0);
+    m_i = eingabe(grenzen::kStrom_E_I, 1);
+    m_iq = eingabe(grenzen::kStrom_E_Iq, 2);
+    m_uf = eingabe(grenzen::kStrom_E_Uf, 3);
     // an accepted reference voltage belongs to the selected circuit only
-    m_uf->beiAnnahme = [this](double uf) {
+    m_uf->setUebernahme([this](double uf) {
         if (double* v = kstrom::referenz(m_daten, m_schaltung->itemIndex())) *v = uf;
         kStrom_Berechnung();
-    };
+    });
 
     // --- results
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);
@@ -155,6 +157,40 @@ void KonstantstromSeite::ersterStart() {
     // polarity item 0 with its handler: picture, reference field, calculation
     m_npnpnp->setItemIndex(-1, false);
     m_npnpnp->setItemIndex(0);
+}
+
+void KonstantstromSeite::speichern(IniSchreiber& s) const {
+    s.text("kStrom", "Eingabe_U", m_u->text());
+    s.text("kStrom", "Eingabe_I", m_i->text());
+    s.text("kStrom", "Eingabe_Iq", m_iq->text());
+    s.text("kStrom", "Eingabe_Uf", m_uf->text());
+    s.ganz("kStrom", "Schaltung", m_schaltung->itemIndex());
+    s.ganz("kStrom", "npn_pnp", m_npnpnp->itemIndex());
+}
+
+void KonstantstromSeite::laden(IniLeser& l) {
+    m_u->setzeText(l.text("kStrom", "Eingabe_U", l.mitTrenner("12,00")));
+    m_i->setzeText(l.text("kStrom", "Eingabe_I", l.mitTrenner("0,01")));
+    m_iq->setzeText(l.text("kStrom", "Eingabe_Iq", l.mitTrenner("0,01")));
+    m_uf->setzeText(l.text("kStrom", "Eingabe_Uf", l.mitTrenner("2,50")));
+    m_npnpnp->waehle(l.index("kStrom", "npn_pnp", 0, 0, m_npnpnp->anzahl()));
+    m_schaltung->waehle(l.index("kStrom", "Schaltung", 0, 0, m_schaltung->anzahl()));
+    kStrom_Berechnung();
+}
+
+void KonstantstromSeite::datenSpeichern(DatenSchreiber& s) const {
+    for (double v : {m_daten.Trans, m_daten.Dioden, m_daten.JFET, m_daten.ZDiode}) s.zahl(v);
+}
+
+void KonstantstromSeite::datenLaden(DatenLeser& l) {
+    // within the limits of the reference field, or the first start's value (two of which lie above
+    // what the field takes)
+    const KStrom vorgabe;
+    const auto zulaessig = [this](double erst) { return [this, erst](double v) { return v == erst || m_uf->zulaessig(v); }; };
+    l.zahl(m_daten.Trans, vorgabe.Trans, zulaessig(vorgabe.Trans));
+    l.zahl(m_daten.Dioden, vorgabe.Dioden, zulaessig(vorgabe.Dioden));
+    l.zahl(m_daten.JFET, vorgabe.JFET, zulaessig(vorgabe.JFET));
+    l.zahl(m_daten.ZDiode, vorgabe.ZDiode, zulaessig(vorgabe.ZDiode));
 }
 
 void KonstantstromSeite::RG_kStrom_SchaltungClick() {

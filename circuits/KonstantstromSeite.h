@@ -25,6 +25,12 @@ public:
     KonstantstromSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [kStrom]: the fields, the circuit and the polarity.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
+    // Data file: the reference voltage of each circuit.
+    void datenSpeichern(DatenSchreiber& s) const override;
+    void datenLaden(DatenLeser& l) override;
     void laufzeitEinstellungen() override;
 
     // The reference voltage of every circuit; settings and data file read and restore it.

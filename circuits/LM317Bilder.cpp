@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "fields/Ressourcen.h"
 #include "fields/Schaltbild.h"
 
 namespace zelmo::lm317bild {
@@ -83,9 +84,7 @@ void stromregler(QPainter& p) {
     widerstand(p, QPointF(last, oben), QPointF(last, unten), 48, 18);
     text(p, QPointF(last - 26, 100), QStringLiteral("R"), schrift, QStringLiteral("L"));
     p.save();
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(10);
-    p.setFont(f);
+    p.setFont(zelmo::schrift(10));
     p.drawText(QPointF(last - 40, 120), QStringLiteral("Last"));
     p.restore();
     pfeil(p, QPointF(last + 14, 84), QPointF(last + 14, 130), stromFarbe);
@@ -111,12 +110,7 @@ void fuellen(QPainter& p, const QColor& fuellung, const QColor& rand, double bre
     p.setBrush(fuellung);
 }
 
-QFont schriftart(double groesse, bool fett = false) {
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(int(groesse));
-    f.setBold(fett);
-    return f;
-}
+QFont schriftart(double groesse, bool fett = false) { return zelmo::schrift(int(groesse), fett); }
 
 // Text centred on a point, in a colour.
 void schreibe(QPainter& p, QPointF mitte, const QString& t, double groesse, const QColor& farbe = Qt::black,

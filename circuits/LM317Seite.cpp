@@ -10,6 +10,8 @@
 #include "circuits/LM317Bilder.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
@@ -100,19 +102,19 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     mitIndex(eingaben, QStringLiteral("R         laut Datenblatt"), QStringLiteral("thj-c"), {lx, 202}, h);
     mitIndex(eingaben, QStringLiteral("R         laut Datenblatt"), QStringLiteral("thj-a"), {lx, 230}, h);
 
-    const auto feld = [&](const char* name, int y) {
-        auto* e = new Eingabefeld(QString::fromLatin1(name), dez, eingaben);
+    const auto feld = [&](const Grenze& grenze, int y) {
+        auto* e = new Eingabefeld(grenze, dez, eingaben);
         e->setGeometry(fx, y, fw, h);
         return e;
     };
-    m_u1 = feld("LM317ner_E_U1", 22);
-    m_u2 = feld("LM317ner_E_U2", 50);
-    m_i = feld("LM317ner_E_I", 78);
-    m_r1 = feld("LM317ner_E_R1", 106);
+    m_u1 = feld(grenzen::LM317ner_E_U1, 22);
+    m_u2 = feld(grenzen::LM317ner_E_U2, 50);
+    m_i = feld(grenzen::LM317ner_E_I, 78);
+    m_r1 = feld(grenzen::LM317ner_E_R1, 106);
     m_r1->setToolTip(QStringLiteral("Vorgabewert des Widerstand R1 (240 Ohm bei vielen IC s empfohlen)"));
-    m_tu = feld("LM317ner_E_Tu", 146);
-    m_rthjcFeld = feld("LM317ner_E_Rthjc", 202);
-    m_rthjaFeld = feld("LM317ner_E_Rthja", 230);
+    m_tu = feld(grenzen::LM317ner_E_Tu, 146);
+    m_rthjcFeld = feld(grenzen::LM317ner_E_Rthjc, 202);
+    m_rthjaFeld = feld(grenzen::LM317ner_E_Rthja, 230);
 
     // the two voltages must leave the regulator its least input-output difference; before the range
     m_u1->setVorpruefung([this](double u1, const QString&) -> std::optional<QString> {
@@ -127,16 +129,16 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
         if (lm317::u2ZuGross(u2, *u1)) return lm317::meldungU2();
         return std::nullopt;
     });
-    for (Eingabefeld* e : {m_u1, m_u2, m_i, m_r1, m_tu}) e->beiAnnahme = [this](double) { LM317_Berechnung(); };
+    for (Eingabefeld* e : {m_u1, m_u2, m_i, m_r1, m_tu}) e->setUebernahme([this](double) { LM317_Berechnung(); });
     // edited thermal values belong to the selected housing
-    m_rthjcFeld->beiAnnahme = [this](double w) {
+    m_rthjcFeld->setUebernahme([this](double w) {
         if (double* v = lm317::gehaeuseWert(m_rthjc, m_gehaeuse->currentIndex())) *v = w;
         LM317_Berechnung();
-    };
-    m_rthjaFeld->beiAnnahme = [this](double w) {
+    });
+    m_rthjaFeld->setUebernahme([this](double w) {
         if (double* v = lm317::gehaeuseWert(m_rthja, m_gehaeuse->currentIndex())) *v = w;
         LM317_Berechnung();
-    };
+    });
 
     m_iso = new QComboBox(eingaben);
     m_iso->setObjectName(QStringLiteral("LM317ner_C_Iso"));
@@ -191,6 +193,56 @@ void LM317Seite::laufzeitEinstellungen() {
     m_reglerart->knopf(1)->setToolTip(QStringLiteral("Regler als Stromstabilisator"));
     m_reglerart->setzeKnopf(0, 30);
     m_reglerart->setzeKnopf(1, 160, 65);
+}
+
+void LM317Seite::speichern(IniSchreiber& s) const {
+    s.text("LM317-Berechnung", "Eingabe_U1", m_u1->text());
+    s.text("LM317-Berechnung", "Eingabe_U2", m_u2->text());
+    s.text("LM317-Berechnung", "Eingabe_I", m_i->text());
+    s.text("LM317-Berechnung", "Eingabe_R1", m_r1->text());
+    s.text("LM317-Berechnung", "Eingabe_Tu", m_tu->text());
+    s.ganz("LM317-Berechnung", "Isoliersch", m_iso->currentIndex());
+    s.text("LM317-Berechnung", "Eingabe_Rthjc", m_rthjcFeld->text());
+    s.text("LM317-Berechnung", "Eingabe_Rthja", m_rthjaFeld->text());
+    s.ganz("LM317-Berechnung", "Reglerart", m_reglerart->itemIndex());
+    s.ganz("LM317-Berechnung", "Gehaeuse", m_gehaeuse->currentIndex());
+}
+
+void LM317Seite::laden(IniLeser& l) {
+    const auto text = [&](Eingabefeld* f, const char* schluessel, const char* vorgabe) {
+        f->setzeText(l.text("LM317-Berechnung", schluessel, l.mitTrenner(vorgabe)));
+    };
+    text(m_u1, "Eingabe_U1", "12,00");
+    text(m_u2, "Eingabe_U2", "5,00");
+    text(m_i, "Eingabe_I", "150,00");
+    text(m_r1, "Eingabe_R1", "240,00");
+    text(m_tu, "Eingabe_Tu", "50,00");
+    m_iso->setCurrentIndex(l.index("LM317-Berechnung", "Isoliersch", 0, std::nullopt, m_iso->count()));
+    text(m_rthjcFeld, "Eingabe_Rthjc", "3,00");
+    text(m_rthjaFeld, "Eingabe_Rthja", "50,00");
+    m_reglerart->waehle(l.index("LM317-Berechnung", "Reglerart", 0, 0, m_reglerart->anzahl()));
+    m_gehaeuse->setCurrentIndex(l.index("LM317-Berechnung", "Gehaeuse", 0, 0, m_gehaeuse->count()));
+    // the page's copy of the option; the options dialog reads its own text of it
+    m_berechnungen.Tjmax =
+        l.zahl("Optionen", "LM317Berechnung_Tjmax", "125", zwischen(Rechengrenzen120::Tjmax_min, Rechengrenzen120::Tjmax_max));
+    LM317_CB_GehaeuseChange();
+}
+
+void LM317Seite::datenSpeichern(DatenSchreiber& s) const {
+    for (const LM317_Gehaeusewerte* w : {&m_rthjc, &m_rthja})
+        for (int i = 0; i < lm317::anzahlGehaeuse; ++i) s.zahl(*lm317::gehaeuseWert(*w, i));
+}
+
+void LM317Seite::datenLaden(DatenLeser& l) {
+    // each within the limits of its entry field; a first start's value else
+    LM317_Gehaeusewerte jc, ja;
+    lm317::ersterStartWerte(jc, ja);
+    const auto jcZulaessig = [this](double v) { return m_rthjcFeld->zulaessig(v); };
+    const auto jaZulaessig = [this](double v) { return m_rthjaFeld->zulaessig(v); };
+    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
+        l.zahl(*lm317::gehaeuseWert(m_rthjc, i), *lm317::gehaeuseWert(jc, i), jcZulaessig);
+    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
+        l.zahl(*lm317::gehaeuseWert(m_rthja, i), *lm317::gehaeuseWert(ja, i), jaZulaessig);
 }
 
 void LM317Seite::ersterStart() {

@@ -26,6 +26,12 @@ public:
     LM317Seite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [LM317-Berechnung]: the fields, insulation, regulator kind, housing; the options' Tjmax.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
+    // Data file: Rthjc, then Rthja of every housing.
+    void datenSpeichern(DatenSchreiber& s) const override;
+    void datenLaden(DatenLeser& l) override;
     void laufzeitEinstellungen() override;
 
     // The page's records; the settings and data file read and restore them.

@@ -18,6 +18,7 @@
 #include "fields/Schaltbild.h"
 #include "fields/Uebergabeknopf.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -65,7 +66,7 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     beschriftung(eingaben, QStringLiteral(u"Flußspannung Uf"), {14, 85, 115, 22});
     beschriftung(eingaben, QStringLiteral("V"), {262, 85, 20, 22});
 
-    m_u = new Eingabefeld(QStringLiteral("LED_E_U"), dez, eingaben);
+    m_u = new Eingabefeld(grenzen::LED_E_U, dez, eingaben);
     m_u->setGeometry(135, 25, 122, 22);
     m_u->setAlignment(Qt::AlignCenter);
     m_u->setToolTip(QStringLiteral("Eingabe der Spannung U"));
@@ -76,12 +77,12 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
         if (led::zuVieleLeds(m_daten.Anzahl_LED, *uf, u)) return led::meldungSpannungZuGering(u, *uf, dezimal());
         return std::nullopt;
     });
-    m_u->beiAnnahme = [this](double) { LED_Vorwiderstand_berechnen(); };
+    m_u->setUebernahme([this](double) { LED_Vorwiderstand_berechnen(); });
 
-    m_i = new Eingabefeld(QStringLiteral("LED_E_I"), dez, eingaben);
+    m_i = new Eingabefeld(grenzen::LED_E_I, dez, eingaben);
     m_i->setGeometry(135, 55, 122, 22);
     m_i->setToolTip(QStringLiteral("Eingabe des Stromes (in mA) durch die LED"));
-    m_i->beiAnnahme = [this](double) { LED_Vorwiderstand_berechnen(); };
+    m_i->setUebernahme([this](double) { LED_Vorwiderstand_berechnen(); });
 
     m_uf = new Eingabefeld(QStringLiteral("LED_E_Uf"), dez, eingaben);
     m_uf->setGeometry(135, 85, 122, 22);
@@ -97,11 +98,11 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     m_uf->setWertepruefung([this](double uf, const QString& text) {
         return led::pruefeUf(m_farbe->itemIndex(), uf, text, dezimal());
     });
-    m_uf->beiAnnahme = [this](double uf) {
+    m_uf->setUebernahme([this](double uf) {
         // every colour remembers an entered voltage, not only "User"
         if (double* v = led::flussspannung(m_daten, m_farbe->itemIndex())) *v = uf;
         LED_Vorwiderstand_berechnen();
-    };
+    });
 
     // --- results
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);
@@ -163,6 +164,44 @@ void LedSeite::ersterStart() {
     m_anzahl->setItemIndex(0);
     m_farbe->setItemIndex(0);
     LED_Vorwiderstand_berechnen();
+}
+
+void LedSeite::speichern(IniSchreiber& s) const {
+    s.text("LED-Vorwiderstand", "Eingabe_U", m_u->text());
+    s.text("LED-Vorwiderstand", "Eingabe_I", m_i->text());
+    s.text("LED-Vorwiderstand", "Eingabe_Uf", m_uf->text());
+    s.ganz("LED-Vorwiderstand", "LED-Anzahl", m_anzahl->itemIndex());
+    s.text("LED-Vorwiderstand", "User", m_userLeds->text());
+    s.ganz("LED-Vorwiderstand", "LED-Farbe", m_farbe->itemIndex());
+}
+
+void LedSeite::laden(IniLeser& l) {
+    m_u->setzeText(l.text("LED-Vorwiderstand", "Eingabe_U", l.mitTrenner("12,00")));
+    m_i->setzeText(l.text("LED-Vorwiderstand", "Eingabe_I", l.mitTrenner("10,00")));
+    m_uf->setzeText(l.text("LED-Vorwiderstand", "Eingabe_Uf", l.mitTrenner("2,00")));
+    // a whole number: no separator in it to replace
+    setzeUserText(l.rohtext("LED-Vorwiderstand", "User", QStringLiteral("6")));
+    // the colour first: its check may change the count, which is then set as stored
+    m_farbe->waehle(l.index("LED-Vorwiderstand", "LED-Farbe", 0, 0, m_farbe->anzahl()));
+    m_anzahl->waehle(l.index("LED-Vorwiderstand", "LED-Anzahl", 0, 0, m_anzahl->anzahl()));
+    LED_Vorwiderstand_berechnen();
+}
+
+void LedSeite::datenSpeichern(DatenSchreiber& s) const {
+    const LED_Vorwiderstand& d = m_daten;
+    for (double v : {d.LED_Rot, d.LED_Gruen, d.LED_Gelb, d.LED_Weiss, d.LED_Blau, d.LED_User}) s.zahl(v);
+}
+
+void LedSeite::datenLaden(DatenLeser& l) {
+    // in the file's order, each within the forward voltages its colour admits; a first start's value else
+    const LED_Vorwiderstand vorgabe;
+    const auto farbe = [this](int f) { return [this, f](double uf) { return !led::pruefeUf(f, uf, {}, dezimal()); }; };
+    l.zahl(m_daten.LED_Rot, vorgabe.LED_Rot, farbe(led::Rot));
+    l.zahl(m_daten.LED_Gruen, vorgabe.LED_Gruen, farbe(led::Gruen));
+    l.zahl(m_daten.LED_Gelb, vorgabe.LED_Gelb, farbe(led::Gelb));
+    l.zahl(m_daten.LED_Weiss, vorgabe.LED_Weiss, farbe(led::Weiss));
+    l.zahl(m_daten.LED_Blau, vorgabe.LED_Blau, farbe(led::Blau));
+    l.zahl(m_daten.LED_User, vorgabe.LED_User, farbe(led::User));
 }
 
 std::optional<double> LedSeite::lies(const QLineEdit* feld) const {

@@ -25,6 +25,12 @@ public:
 
     void ersterStart() override;
     void laufzeitEinstellungen() override;
+    // [LED-Vorwiderstand]: the fields, the user count, colour and count.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
+    // Data file: the forward voltage of each colour.
+    void datenSpeichern(DatenSchreiber& s) const override;
+    void datenLaden(DatenLeser& l) override;
 
     // The page's record (forward voltages per colour, the count in effect); settings and data file
     // read and restore it.

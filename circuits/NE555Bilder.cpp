@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "fields/Ressourcen.h"
 #include "fields/Schaltbild.h"
 
 namespace zelmo::ne555bild {
@@ -148,10 +149,8 @@ void gehaeuse(QPainter& p) {
                                   QStringLiteral("Reset")};
     const QString namenRechts[] = {QStringLiteral("Steuerspannung"), QStringLiteral("Schwelle"),
                                    QStringLiteral("Entladung"), QStringLiteral("+U")};
-    QFont schrift(QStringLiteral("Microsoft Sans Serif"));
-    schrift.setPixelSize(11);
-    QFont klein = schrift;
-    klein.setPixelSize(8);
+    const QFont schrift = zelmo::schrift(11);
+    const QFont klein = zelmo::schrift(8);
 
     // the legs: 1 to 4 down the left side, 5 to 8 up the right side (seen from above, notch on top)
     p.setPen(QPen(QColor(90, 90, 90), 1));

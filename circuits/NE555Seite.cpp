@@ -9,6 +9,8 @@
 #include "circuits/NE555Bilder.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
 #include "values/zahlen.h"
@@ -67,21 +69,21 @@ NE555Seite::NE555Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
                              QStringLiteral("Label59"));
     beschriftung(eingaben, QStringLiteral("Kondensator C"), {14, zeile3, 120, 22}, QStringLiteral("Label30"));
 
-    m_R1 = new Eingabefeld(QStringLiteral("NE555_E_R1"), dez, eingaben);
+    m_R1 = new Eingabefeld(grenzen::NE555_E_R1, dez, eingaben);
     m_R1->setGeometry(feldX, zeile1, feldB, 22);
-    m_R1->beiAnnahme = [this](double R1) {
+    m_R1->setUebernahme([this](double R1) {
         r1() = R1;
         NE555_Berechnung(m_multiart->itemIndex());
-    };
-    m_R2 = new Eingabefeld(QStringLiteral("NE555_E_R2"), dez, eingaben);
+    });
+    m_R2 = new Eingabefeld(grenzen::NE555_E_R2, dez, eingaben);
     m_R2->setGeometry(feldX, zeile2, feldB, 22);
-    m_R2->beiAnnahme = [this](double) { NE555_Berechnung(ne555::Astabil); };
-    m_C = new Eingabefeld(QStringLiteral("NE555_E_C"), dez, eingaben);
+    m_R2->setUebernahme([this](double) { NE555_Berechnung(ne555::Astabil); });
+    m_C = new Eingabefeld(grenzen::NE555_E_C, dez, eingaben);
     m_C->setGeometry(feldX, zeile3, feldB, 22);
-    m_C->beiAnnahme = [this](double C) {
+    m_C->setUebernahme([this](double C) {
         c() = C;
         NE555_Berechnung(m_multiart->itemIndex());
-    };
+    });
 
     // --- results
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);
@@ -133,6 +135,35 @@ void NE555Seite::ersterStart() {
     m_tast->setItemIndex(-1, false);
     m_multiart->setItemIndex(ne555::Astabil);
     m_tast->setItemIndex(ne555::Beliebig);
+}
+
+void NE555Seite::speichern(IniSchreiber& s) const {
+    s.zahl("NE555", "astabil_R1", m_daten.asta_R1);
+    s.zahl("NE555", "monostabil_R1", m_daten.mono_R1);
+    s.zahl("NE555", "astabil_C", m_daten.asta_C);
+    s.zahl("NE555", "monostabil_C", m_daten.mono_C);
+    // R1 and C as they stand: written for the first program's readers, never read back (the record
+    // above holds them for both kinds)
+    s.text("NE555", "Eingabe_R1", m_R1->text());
+    s.text("NE555", "Eingabe_R2", m_R2->text());
+    s.text("NE555", "Eingabe_C", m_C->text());
+    s.text("NE555", "Tast", m_tast->knopf(0)->text());
+    s.ganz("NE555", "asta_mono", m_multiart->itemIndex());
+    s.ganz("NE555", "Tastverh", m_tast->itemIndex());
+}
+
+void NE555Seite::laden(IniLeser& l) {
+    const auto r = [this](double v) { return m_R1->zulaessig(v); };
+    const auto c = [this](double v) { return m_C->zulaessig(v); };
+    m_daten.asta_R1 = l.zahl("NE555", "astabil_R1", "120000", r);
+    m_daten.mono_R1 = l.zahl("NE555", "monostabil_R1", "10000", r);
+    m_daten.asta_C = l.zahl("NE555", "astabil_C", "82e-10", c);
+    m_daten.mono_C = l.zahl("NE555", "monostabil_C", "15e-9", c);
+    m_R2->setzeText(l.text("NE555", "Eingabe_R2", l.mitTrenner("47000,00")));
+    // a negative duty-cycle index gives item 0, though a missing one gives item 1
+    m_tast->waehle(l.index("NE555", "Tastverh", 1, 0, m_tast->anzahl()));
+    m_multiart->waehle(l.index("NE555", "asta_mono", 1, 1, m_multiart->anzahl()));
+    m_tast->knopf(0)->setText(l.text("NE555", "Tast", l.mitTrenner("30,00")));
 }
 
 double& NE555Seite::r1() {

@@ -21,6 +21,9 @@ public:
     NE555Seite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [NE555]: the record, the fields, the caption of the duty-cycle item, both groups.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
     void laufzeitEinstellungen() override;
 
     // The page's record; the settings file reads and restores it.

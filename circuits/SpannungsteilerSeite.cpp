@@ -10,6 +10,8 @@
 
 #include "circuits/SpannungsteilerBilder.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Ringform.h"
@@ -66,9 +68,10 @@ SpannungsteilerSeite::SpannungsteilerSeite(const Umgebung& umgebung, QWidget* pa
 }
 
 void SpannungsteilerSeite::aufbauen() {
-    const auto feld = [this](QWidget* eltern, const char* name, const char* formText, int x, int zeile,
+    // kennung: the field's entry of the limits table, or the name of a field without one
+    const auto feld = [this](QWidget* eltern, const auto& kennung, const char* formText, int x, int zeile,
                              const QString& bezeichnung) {
-        auto* f = new Eingabefeld(QString::fromLatin1(name), dezimal(), eltern);
+        auto* f = new Eingabefeld(kennung, dezimal(), eltern);
         f->setGeometry(x, zeile, feldB, feldH);
         f->setzeText(QString::fromLatin1(formText));
         f->setProperty("bezeichnung", bezeichnung);
@@ -129,62 +132,62 @@ void SpannungsteilerSeite::aufbauen() {
     m_gbSpannung->setObjectName(QStringLiteral("SpT_GB_Spannung"));
     m_gbSpannung->setGeometry(268, 4, 361, 222);
     zeilenbeschriftung(m_gbSpannung, QStringLiteral("Spannung U"), 12, 26);
-    m_U = feld(m_gbSpannung, "SpT_E_U", " 12", feldX, 26, QStringLiteral("Spannung U"));
+    m_U = feld(m_gbSpannung, grenzen::SpT_E_U, " 12", feldX, 26, QStringLiteral("Spannung U"));
     zeilenbeschriftung(m_gbSpannung, QStringLiteral("Spannung U2"), 12, 54);
-    m_U2 = feld(m_gbSpannung, "SpT_E_U2", " 5", feldX, 54, QStringLiteral("Spannung U2"));
+    m_U2 = feld(m_gbSpannung, grenzen::SpT_E_U2, " 5", feldX, 54, QStringLiteral("Spannung U2"));
     const QLabel* stromI = zeilenbeschriftung(m_gbSpannung, QStringLiteral("Strom I"), 12, 82);
     m_lR1 = tiefgestellt(m_gbSpannung, stromI, QStringLiteral("R1"), QStringLiteral("SpT_L_R1"));
-    m_IR1 = feld(m_gbSpannung, "SpT_E_IR1", " 12", feldX, 82, QStringLiteral("Strom I"));
+    m_IR1 = feld(m_gbSpannung, grenzen::SpT_E_IR1, " 12", feldX, 82, QStringLiteral("Strom I"));
 
     m_spannungLast = lastpanel(m_gbSpannung, QStringLiteral("SpT_P_Spannung_Last"), 112, 102);
     zeilenbeschriftung(m_spannungLast, QStringLiteral("Querstromfaktor"), 12 - lastX, 8);
-    m_QF = feld(m_spannungLast, "SpT_E_QF", "12 ", feldX - lastX, 8, QStringLiteral("Querstromfaktor"));
+    m_QF = feld(m_spannungLast, QStringLiteral("SpT_E_QF"), "12 ", feldX - lastX, 8, QStringLiteral("Querstromfaktor"));
     const QLabel* malIL = zeilenbeschriftung(m_spannungLast, QStringLiteral("x I"), feldX - lastX + feldB + 6, 8);
     tiefgestellt(m_spannungLast, malIL, QStringLiteral("L"));
     const QLabel* laststrom = zeilenbeschriftung(m_spannungLast, QStringLiteral("Laststrom I"), 12 - lastX, 40);
     tiefgestellt(m_spannungLast, laststrom, QStringLiteral("L"));
-    m_IL = feld(m_spannungLast, "SpT_E_IL", " 50", feldX - lastX, 40, QStringLiteral("Laststrom IL"));
+    m_IL = feld(m_spannungLast, grenzen::SpT_E_IL, " 50", feldX - lastX, 40, QStringLiteral("Laststrom IL"));
     const QLabel* lastR = zeilenbeschriftung(m_spannungLast, QStringLiteral("Widerstand R"), 12 - lastX, 72);
     tiefgestellt(m_spannungLast, lastR, QStringLiteral("L"));
-    m_RL = feld(m_spannungLast, "SpT_E_RL", " 12", feldX - lastX, 72, QStringLiteral("Widerstand RL"));
+    m_RL = feld(m_spannungLast, grenzen::SpT_E_RL, " 12", feldX - lastX, 72, QStringLiteral("Widerstand RL"));
 
     // --- right column: inputs of the current divider, at the same place ---
     m_gbStrom = new QGroupBox(QStringLiteral(" Eingaben "), this);
     m_gbStrom->setObjectName(QStringLiteral("SpT_GB_Strom"));
     m_gbStrom->setGeometry(m_gbSpannung->geometry());
     zeilenbeschriftung(m_gbStrom, QStringLiteral("Strom I"), 12, 26);
-    m_stromI = feld(m_gbStrom, "SpT_E_Strom_I", " 12", feldX, 26, QStringLiteral("Strom I"));
+    m_stromI = feld(m_gbStrom, grenzen::SpT_E_Strom_I, " 12", feldX, 26, QStringLiteral("Strom I"));
     zeilenbeschriftung(m_gbStrom, QStringLiteral("Strom I2"), 12, 54);
-    m_stromI2 = feld(m_gbStrom, "SpT_E_Strom_I2", " 5", feldX, 54, QStringLiteral("Strom I2"));
+    m_stromI2 = feld(m_gbStrom, grenzen::SpT_E_Strom_I2, " 5", feldX, 54, QStringLiteral("Strom I2"));
     zeilenbeschriftung(m_gbStrom, QStringLiteral("Spannung U"), 12, 82);
-    m_stromU = feld(m_gbStrom, "SpT_E_Strom_U", " 12", feldX, 82, QStringLiteral("Spannung U"));
+    m_stromU = feld(m_gbStrom, grenzen::SpT_E_Strom_U, " 12", feldX, 82, QStringLiteral("Spannung U"));
 
     m_stromLast = lastpanel(m_gbStrom, QStringLiteral("SpT_P_Strom_Last"), 112, 70);
     const QLabel* lastU = zeilenbeschriftung(m_stromLast, QStringLiteral("Lastspannung U"), 12 - lastX, 8);
     tiefgestellt(m_stromLast, lastU, QStringLiteral("L"));
-    m_stromUL = feld(m_stromLast, "SpT_E_Strom_UL", " 50", feldX - lastX, 8, QStringLiteral("Lastspannung UL"));
+    m_stromUL = feld(m_stromLast, grenzen::SpT_E_Strom_UL, " 50", feldX - lastX, 8, QStringLiteral("Lastspannung UL"));
     const QLabel* stromRL = zeilenbeschriftung(m_stromLast, QStringLiteral("Widerstand R"), 12 - lastX, 40);
     tiefgestellt(m_stromLast, stromRL, QStringLiteral("L"));
-    m_stromRL = feld(m_stromLast, "SpT_E_Strom_RL", " 12", feldX - lastX, 40, QStringLiteral("Widerstand RL"));
+    m_stromRL = feld(m_stromLast, grenzen::SpT_E_Strom_RL, " 12", feldX - lastX, 40, QStringLiteral("Widerstand RL"));
 
     // --- right column: the two resistors and the total ---
     m_gbBauteile = new QGroupBox(QStringLiteral(" Bauteilwerte "), this);
     m_gbBauteile->setObjectName(QStringLiteral("GroupBox12"));
     m_gbBauteile->setGeometry(268, 234, 361, 146);
     zeilenbeschriftung(m_gbBauteile, QStringLiteral("Widerstand R1"), 12, 26, QStringLiteral("SpT_L_Bauteil_1"));
-    m_R1 = feld(m_gbBauteile, "SpT_E_R1", " 12", feldX, 26, QStringLiteral("Widerstand R1"));
+    m_R1 = feld(m_gbBauteile, grenzen::SpT_E_R1, " 12", feldX, 26, QStringLiteral("Widerstand R1"));
     m_bitBtn1 = new Uebergabeknopf(QStringLiteral("BitBtn1"),
                                    QStringLiteral(u"Übernahme des Wertes von R1 auf die Seite Toleranz"), m_gbBauteile);
     m_bitBtn1->move(feldX + feldB + 8, 24);
     connect(m_bitBtn1, &QToolButton::clicked, this, [this] { BitBtn1Click(); });
     zeilenbeschriftung(m_gbBauteile, QStringLiteral("Widerstand R2"), 12, 58, QStringLiteral("SpT_L_Bauteil_2"));
-    m_R2 = feld(m_gbBauteile, "SpT_E_R2", " 12", feldX, 58, QStringLiteral("Widerstand R2"));
+    m_R2 = feld(m_gbBauteile, grenzen::SpT_E_R2, " 12", feldX, 58, QStringLiteral("Widerstand R2"));
     m_bitBtn2 = new Uebergabeknopf(QStringLiteral("BitBtn2"),
                                    QStringLiteral(u"Übernahme des Wertes von R2 auf die Seite Toleranz"), m_gbBauteile);
     m_bitBtn2->move(feldX + feldB + 8, 56);
     connect(m_bitBtn2, &QToolButton::clicked, this, [this] { BitBtn2Click(); });
     zeilenbeschriftung(m_gbBauteile, QStringLiteral("Gesamtwiderstand"), 12, 90, QStringLiteral("SpT_L_Gesamt"));
-    m_GR = feld(m_gbBauteile, "SpT_E_GR", " 12", feldX, 90, QStringLiteral("Gesamtwiderstand"));
+    m_GR = feld(m_gbBauteile, grenzen::SpT_E_GR, " 12", feldX, 90, QStringLiteral("Gesamtwiderstand"));
     m_GR->setReadOnly(true);
     m_lRG = new QLabel(QStringLiteral("(R1 + R2)"), m_gbBauteile);
     m_lRG->setObjectName(QStringLiteral("SpT_L_RG"));
@@ -280,18 +283,13 @@ void SpannungsteilerSeite::eingabenVerbinden() {
 void SpannungsteilerSeite::verbinde(Eingabefeld* feld, Kreuzpruefung nach, std::function<Plan(double)> planer) {
     // The plan of the further steps is the last check: an entry whose consequences cannot be shown is
     // refused like any other, and nothing has been written yet.
-    feld->setNachpruefung([this, feld, nach = std::move(nach), planer = std::move(planer)](
-                              double wert, const QString& text) -> std::optional<QString> {
+    feld->setAnnahme([this, feld, nach = std::move(nach), planer = std::move(planer)](double wert, const QString& text) {
         if (nach)
-            if (auto m = nach(wert, text)) return m;
-        m_plan = planer(gezeigt(feld, wert));
-        return m_plan.fehler;
+            if (auto m = nach(wert, text)) return Eingabefeld::Urteil::abgelehnt(*m);
+        Plan plan = planer(gezeigt(feld, wert));
+        if (plan.fehler) return Eingabefeld::Urteil::abgelehnt(*plan.fehler);
+        return Eingabefeld::Urteil::angenommen([this, plan = std::move(plan)] { ausfuehren(plan); });
     });
-    feld->beiAnnahme = [this](double) {
-        const Plan p = std::move(m_plan);
-        m_plan = {};
-        ausfuehren(p);
-    };
 }
 
 // --- modes ------------------------------------------------------------------------------------------
@@ -358,6 +356,53 @@ void SpannungsteilerSeite::ersterStart() {
     m_spannungsteiler.Ratio1 = 1.5;
     m_spannungsteiler.Ratio2 = 3;
     Spannungsteiler_Berechnung();
+}
+
+void SpannungsteilerSeite::speichern(IniSchreiber& s) const {
+    s.text("Spannungsteiler", "Eingabe_U", m_U->text());
+    s.text("Spannungsteiler", "Eingabe_U2", m_U2->text());
+    s.text("Spannungsteiler", "Eingabe_IR1", m_IR1->text());
+    s.text("Spannungsteiler", "Eingabe_QF", m_QF->text());
+    s.text("Spannungsteiler", "Eingabe_IL", m_IL->text());
+    s.text("Spannungsteiler", "Eingabe_RL", m_RL->text());
+    s.text("Stromteiler", "Eingabe_I", m_stromI->text());
+    s.text("Stromteiler", "Eingabe_I2", m_stromI2->text());
+    s.text("Stromteiler", "Eingabe_U", m_stromU->text());
+    s.text("Stromteiler", "Eingabe_UL", m_stromUL->text());
+    s.text("Stromteiler", "Eingabe_RL", m_stromRL->text());
+    // written for the first program's readers, never read back: SpannungStrom holds the same
+    s.ganz("Stromteiler", "Last", m_rgSpannungStrom->itemIndex());
+    s.ganz("Spannungsteiler", "SpannungStrom", m_rgSpannungStrom->itemIndex());
+    s.ganz("Spannungsteiler", "unbelbel", m_rgLast->itemIndex());
+    s.zahl("Stromteiler", "Ratio1", m_spannungsteiler.Ratio1);
+    s.zahl("Stromteiler", "Ratio2", m_spannungsteiler.Ratio2);
+}
+
+void SpannungsteilerSeite::laden(IniLeser& l) {
+    const auto text = [&](Eingabefeld* f, const char* abschnitt, const char* schluessel, const char* vorgabe) {
+        f->setzeText(l.text(abschnitt, schluessel, l.mitTrenner(vorgabe)));
+    };
+    text(m_U, "Spannungsteiler", "Eingabe_U", "12,00");
+    text(m_U2, "Spannungsteiler", "Eingabe_U2", "5,00");
+    text(m_IR1, "Spannungsteiler", "Eingabe_IR1", "15,00");
+    text(m_QF, "Spannungsteiler", "Eingabe_QF", "5,00");
+    text(m_IL, "Spannungsteiler", "Eingabe_IL", "5,00");
+    text(m_RL, "Spannungsteiler", "Eingabe_RL", "10000,00");
+    text(m_stromI, "Stromteiler", "Eingabe_I", "12,00");
+    text(m_stromI2, "Stromteiler", "Eingabe_I2", "15,00");
+    text(m_stromU, "Stromteiler", "Eingabe_U", "5,00");
+    text(m_stromUL, "Stromteiler", "Eingabe_UL", "1,00");
+    text(m_stromRL, "Stromteiler", "Eingabe_RL", "5,00");
+    // the ratios feed no field: any finite number
+    const auto endlich = [](double r) { return std::isfinite(r); };
+    m_spannungsteiler.Ratio1 = l.zahl("Stromteiler", "Ratio1", "1", endlich);
+    m_spannungsteiler.Ratio2 = l.zahl("Stromteiler", "Ratio2", "1", endlich);
+    m_rgSpannungStrom->waehle(l.index("Spannungsteiler", "SpannungStrom", 0, 0, m_rgSpannungStrom->anzahl()));
+    m_rgLast->waehle(l.index("Spannungsteiler", "unbelbel", 0, 0, m_rgLast->anzahl()));
+    if (strom())
+        Stromteiler_Berechnung();
+    else
+        Spannungsteiler_Berechnung();
 }
 
 // --- transfer to the tolerance page -----------------------------------------------------------------

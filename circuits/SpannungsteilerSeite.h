@@ -28,6 +28,9 @@ public:
     SpannungsteilerSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [Spannungsteiler] and [Stromteiler]: the fields as they stand, the ratios, the modes.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
     void laufzeitEinstellungen() override;
 
     // The page's record, kept with the settings.
@@ -89,7 +92,6 @@ private:
     Plan planStromLastwiderstand(double RL) const;
 
     Spannungsteiler m_spannungsteiler;
-    Plan m_plan;
 
     Radiogruppe* m_rgSpannungStrom = nullptr;
     Radiogruppe* m_rgLast = nullptr;

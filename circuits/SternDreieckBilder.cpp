@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <vector>
 
+#include "fields/Ressourcen.h"
 #include "fields/Schaltbild.h"
 
 namespace zelmo::sdbild {
@@ -37,11 +38,7 @@ using Zeile = std::vector<Teil>;
 Teil R(const char* index) { return {QStringLiteral("R"), QString::fromLatin1(index)}; }
 Teil zeichen(const char16_t* t) { return {QString::fromUtf16(t), {}}; }
 
-QFont formelSchrift(double groesse) {
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(std::max(1, int(std::lround(groesse))));
-    return f;
-}
+QFont formelSchrift(double groesse) { return zelmo::schrift(groesse); }
 
 constexpr double formelGroesse = 13;
 

@@ -8,8 +8,10 @@
 #include "circuits/sterndreieck.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
 #include "fields/Meldungen.h"
 #include "fields/Schaltbild.h"
+#include "storage/einstellungen.h"
 
 namespace zelmo {
 
@@ -79,20 +81,22 @@ SternDreieckSeite::SternDreieckSeite(const Umgebung& umgebung, QWidget* parent) 
         for (int i = 0; i < 3; ++i) {
             const int y = 30 + 38 * i;
             beschriftung(gb, sterndreieck::bezeichnung(stern, i), {16, y, 110, 22});
-            const QString feldName =
-                (stern ? QStringLiteral("SD_E_Rs") : QStringLiteral("SD_E_Rd")) + QString::number(i + 1);
-            auto* f = new Eingabefeld(feldName, dezimal(), gb);
+            static const Grenze* const grenzeStern[] = {&grenzen::SD_E_Rs1, &grenzen::SD_E_Rs2, &grenzen::SD_E_Rs3};
+            static const Grenze* const grenzeDreieck[] = {&grenzen::SD_E_Rd1, &grenzen::SD_E_Rd2,
+                                                          &grenzen::SD_E_Rd3};
+            auto* f = new Eingabefeld(*(stern ? grenzeStern : grenzeDreieck)[i], dezimal(), gb);
             f->setGeometry(130, y, 145, 22);
             f->setzeText(QStringLiteral(" 5"));
-            f->setNachpruefung([this, stern, i](double wert, const QString& eingabe) {
-                return pruefeUmrechnung(stern, i, wert, eingabe);
+            // refused when the other side could not be shown; else the other side is computed
+            f->setAnnahme([this, stern, i](double wert, const QString& eingabe) {
+                if (auto m = pruefeUmrechnung(stern, i, wert, eingabe)) return Eingabefeld::Urteil::abgelehnt(*m);
+                return Eingabefeld::Urteil::angenommen([this, stern] {
+                    if (stern)
+                        Dreieck_Berechnung();
+                    else
+                        Stern_Berechnung();
+                });
             });
-            f->beiAnnahme = [this, stern](double) {
-                if (stern)
-                    Dreieck_Berechnung();
-                else
-                    Stern_Berechnung();
-            };
             felder[size_t(i)] = f;
         }
     };
@@ -104,6 +108,28 @@ void SternDreieckSeite::ersterStart() {
     const QString text = QStringLiteral(u"5,00 k").replace(u',', dezimal()) + sterndreieck::FeldEinheit;
     for (Eingabefeld* f : m_stern) f->setzeText(text);
     Dreieck_Berechnung();
+}
+
+namespace {
+const char* const schluessel[2][3] = {{"Eingabe_Rs1", "Eingabe_Rs2", "Eingabe_Rs3"},
+                                      {"Eingabe_Rd1", "Eingabe_Rd2", "Eingabe_Rd3"}};
+}  // namespace
+
+void SternDreieckSeite::speichern(IniSchreiber& s) const {
+    for (int i = 0; i < 3; ++i) s.text("Stern-Dreieck", schluessel[0][i], m_stern[size_t(i)]->text());
+    for (int i = 0; i < 3; ++i) s.text("Stern-Dreieck", schluessel[1][i], m_dreieck[size_t(i)]->text());
+}
+
+void SternDreieckSeite::laden(IniLeser& l) {
+    const char* const vorgaben[2][3] = {{"6,80", "9,10", "4,70"}, {"20,09", "15,01", "29,07"}};
+    // the fields show their values with one blank in front (the file holds them trimmed) and the
+    // resistance unit as the Greek omega, also where an older file stored the ohm sign
+    const auto gelesen = [&](int seite, int i) {
+        return u' ' + sterndreieck::geladenerText(
+                          l.text("Stern-Dreieck", schluessel[seite][i], l.mitTrenner(vorgaben[seite][i])));
+    };
+    for (int i = 0; i < 3; ++i) m_stern[size_t(i)]->setzeText(gelesen(0, i));
+    for (int i = 0; i < 3; ++i) m_dreieck[size_t(i)]->setzeText(gelesen(1, i));
 }
 
 void SternDreieckSeite::Dreieck_Berechnung() { umrechnen(true); }

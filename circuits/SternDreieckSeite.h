@@ -20,6 +20,9 @@ public:
     SternDreieckSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [Stern-Dreieck]: the six fields as they stand.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
 
     // Star to delta and delta to star, from the texts of the fields of one side.
     void Dreieck_Berechnung();

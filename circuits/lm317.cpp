@@ -98,17 +98,14 @@ QString meldungU2() {
 }
 
 std::variant<Ergebnis, Fehler> berechnen(const Eingaben& e) {
-    const auto imBereich = [](const char* feld, double v) {
-        const Grenze* g = grenzeFuer(QLatin1String(feld));
-        return std::isfinite(v) && v >= g->min && v <= g->max;
-    };
-    if (!imBereich("LM317ner_E_U1", e.U1)) return Fehler::U1;
-    if (!imBereich("LM317ner_E_U2", e.U2)) return Fehler::U2;
-    if (!imBereich("LM317ner_E_I", e.I)) return Fehler::I;
-    if (e.reglerart == Spannungsregler && !imBereich("LM317ner_E_R1", e.R1)) return Fehler::R1;
-    if (!imBereich("LM317ner_E_Tu", e.Tu)) return Fehler::Tu;
-    if (!imBereich("LM317ner_E_Rthjc", e.Rthjc)) return Fehler::Rthjc;
-    if (!imBereich("LM317ner_E_Rthja", e.Rthja)) return Fehler::Rthja;
+    const auto imBereich = [](const Grenze& g, double v) { return std::isfinite(v) && v >= g.min && v <= g.max; };
+    if (!imBereich(grenzen::LM317ner_E_U1, e.U1)) return Fehler::U1;
+    if (!imBereich(grenzen::LM317ner_E_U2, e.U2)) return Fehler::U2;
+    if (!imBereich(grenzen::LM317ner_E_I, e.I)) return Fehler::I;
+    if (e.reglerart == Spannungsregler && !imBereich(grenzen::LM317ner_E_R1, e.R1)) return Fehler::R1;
+    if (!imBereich(grenzen::LM317ner_E_Tu, e.Tu)) return Fehler::Tu;
+    if (!imBereich(grenzen::LM317ner_E_Rthjc, e.Rthjc)) return Fehler::Rthjc;
+    if (!imBereich(grenzen::LM317ner_E_Rthja, e.Rthja)) return Fehler::Rthja;
     if (!std::isfinite(e.Iso) || !std::isfinite(e.Tjmax)) return Fehler::keinErgebnis;
     // the same rule as on entering the voltages; it also keeps P above 0
     if (u1ZuKlein(e.U1, e.U2)) return Fehler::u1ZuKlein;

@@ -9,6 +9,7 @@
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -75,7 +76,7 @@ void DrosselSeite::aufbauen() {
     m_tolMax = neuesGrenzfeld(QStringLiteral("L_Tol_max"), QStringLiteral(" C Tol max"),
                               QStringLiteral("Wert bei der oberen Toleranzgrenze"), this);
     m_tolMax->setGeometry(36, 8, 94, 20);
-    m_eWert = new Eingabefeld(QStringLiteral("L_E_Wert"), dezimal(), this);
+    m_eWert = new Eingabefeld(grenzen::L_E_Wert, dezimal(), this);
     m_eWert->setGeometry(4, 35, 126, 24);
     m_eWert->setAlignment(Qt::AlignCenter);
     m_eWert->setzeText(QStringLiteral(" 12"));
@@ -192,24 +193,24 @@ void DrosselSeite::aufbauen() {
     m_eReihe->setToolTip(QStringLiteral("Drosselwert in E-Reihen enthalten"));
 
     // Enter in the entry fields
-    m_eWert->beiAnnahme = [this](double v) {
+    m_eWert->setUebernahme([this](double v) {
         wert(m_drossel, system()) = v;
         L_Farbringe_setzen(v);
         L_Toleranzen_berechnen();
         L_Wert_anzeigen();
         L_E_Reihe();
-    };
+    });
     m_eT->setWertepruefung(
         [this](double t, const QString& eingabe) { return toleranzPruefung(system(), t, eingabe); });
     // IEC shows the accepted tolerance in normal form, the Jahre codings keep the text as typed
     m_eT->setAnzeige([this](double t) {
         return system() == System::IEC ? Zahlenausgabe(t, dezimal()) + u'%' : m_eT->text();
     });
-    m_eT->beiAnnahme = [this](double t) {
+    m_eT->setUebernahme([this](double t) {
         toleranz(m_drossel, system()) = t;
         L_Toleranz_Farbring_setzen();
         L_Toleranzen_berechnen();
-    };
+    });
 }
 
 System DrosselSeite::system() const {
@@ -222,11 +223,32 @@ void DrosselSeite::ersterStart() {
     auto text = [this](const char16_t* t) { return QString::fromUtf16(t).replace(u',', dezimal()); };
     m_eWert->setzeText(text(u"50,00 \u00B5H"));
     m_eT->setzeText(text(u"10,00 %"));
-    // the selector runs the set-up when its index changes; on a repeated first start it already shows IEC
-    if (m_rgDrossel->itemIndex() == 0)
-        RG_DrosselClick();
-    else
-        m_rgDrossel->setItemIndex(0);
+    m_rgDrossel->waehle(0);
+}
+
+void DrosselSeite::speichern(IniSchreiber& s) const {
+    const Drossel& d = m_drossel;
+    s.zahl("Drossel", "IEC", d.Wert_IEC);
+    s.zahl("Drossel", "J-Dezi", d.Wert_Dezi);
+    s.zahl("Drossel", "J-Multi", d.Wert_Multi);
+    s.zahl("Drossel", "Tol-IEC", d.Toleranz_IEC);
+    s.zahl("Drossel", "Tol-Dezi", d.Toleranz_Dezi);
+    s.zahl("Drossel", "Tol-Multi", d.Toleranz_Multi);
+    s.ganz("Drossel", "Typ", m_rgDrossel->itemIndex());
+}
+
+void DrosselSeite::laden(IniLeser& l) {
+    const auto wert = [this](double v) { return m_eWert->zulaessig(v); };
+    // each coding has its own tolerance rings
+    const auto tol = [](System s) { return [s](double t) { return toleranzZeile(s, t).has_value(); }; };
+    Drossel& d = m_drossel;
+    d.Wert_IEC = l.zahl("Drossel", "IEC", "1e-5", wert);
+    d.Wert_Dezi = l.zahl("Drossel", "J-Dezi", "1e-5", wert);
+    d.Wert_Multi = l.zahl("Drossel", "J-Multi", "1e-5", wert);
+    d.Toleranz_IEC = l.zahl("Drossel", "Tol-IEC", "10", tol(System::IEC));
+    d.Toleranz_Dezi = l.zahl("Drossel", "Tol-Dezi", "10", tol(System::JahreDezi));
+    d.Toleranz_Multi = l.zahl("Drossel", "Tol-Multi", "10", tol(System::JahreMulti));
+    m_rgDrossel->waehle(l.index("Drossel", "Typ", 0, 0, m_rgDrossel->anzahl()));
 }
 
 const Farbring& DrosselSeite::multiplikatorRing() const {

@@ -22,6 +22,9 @@ public:
     DrosselSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [Drossel]: the record and the coding.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
 
     // The page's record; whoever changes it from outside runs RG_DrosselClick afterwards.
     Drossel& drossel() { return m_drossel; }

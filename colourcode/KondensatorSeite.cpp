@@ -7,6 +7,7 @@
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -53,7 +54,7 @@ void KondensatorSeite::aufbauen() {
     m_tolMax = neuesGrenzfeld(QStringLiteral("C_Tol_max"), QStringLiteral(" C Tol max"),
                               QStringLiteral("Wert bei der oberen Toleranzgrenze"), this);
     m_tolMax->setGeometry(36, 8, 94, 20);
-    m_eWert = new Eingabefeld(QStringLiteral("C_E_Wert"), dezimal(), this);
+    m_eWert = new Eingabefeld(grenzen::C_E_Wert, dezimal(), this);
     m_eWert->setGeometry(4, 35, 126, 24);
     m_eWert->setAlignment(Qt::AlignCenter);
     m_eWert->setzeText(QStringLiteral(" 12"));
@@ -158,7 +159,7 @@ void KondensatorSeite::aufbauen() {
     m_eReihe->setToolTip(QStringLiteral("Widerstandswert in E-Reihen enthalten"));
 
     // Enter in the entry fields
-    m_eWert->beiAnnahme = [this](double v) {
+    m_eWert->setUebernahme([this](double v) {
         const Art a = art();
         wert(m_kondensator, a) = v;
         if (a == Art::Kerko) C_Kerko_Klasse();
@@ -168,23 +169,23 @@ void KondensatorSeite::aufbauen() {
         C_Wert_anzeigen();
         C_E_Reihe();
         if (a == Art::Kerko) C_E_T_anzeigen();
-    };
+    });
     m_eT->setWertepruefung([this](double t, const QString& eingabe) {
         return toleranzPruefung(angezeigtHoechstens10p(), t, eingabe);
     });
     m_eT->setAnzeige([this](double t) { return toleranzText(t, angezeigtHoechstens10p(), dezimal()); });
-    m_eT->beiAnnahme = [this](double t) {
+    m_eT->setUebernahme([this](double t) {
         (angezeigtHoechstens10p() ? m_kondensator.Toleranz_U10 : m_kondensator.Toleranz_O10) = t;
         C_Toleranz_Farbring_setzen();
         C_Toleranzen_berechnen();
-    };
+    });
     m_eU->setWertepruefung([this](double u, const QString& eingabe) { return spannungPruefung(art(), u, eingabe); });
     m_eU->setAnzeige([this](double u) { return Zahlenausgabe(spannungAusEingabe(art(), u), dezimal()) + u'V'; });
-    m_eU->beiAnnahme = [this](double u) {
+    m_eU->setUebernahme([this](double u) {
         spannungSetzen(m_kondensator, art(), spannungAusEingabe(art(), u));
         C_E_U_anzeigen();
         C_U_Berechnung();
-    };
+    });
 }
 
 Art KondensatorSeite::art() const { return m_rgKondensatore->itemIndex() == 1 ? Art::Tantal : Art::Kerko; }
@@ -195,11 +196,35 @@ void KondensatorSeite::ersterStart() {
     m_eWert->setzeText(text(u"1,00 nF"));
     m_eT->setzeText(text(u"10,00 %"));
     m_eU->setzeText(text(u"100,00 V"));
-    // the selector runs the set-up when its index changes; on a repeated first start it already shows Kerko
-    if (m_rgKondensatore->itemIndex() == 0)
-        RG_KondensatoreClick();
-    else
-        m_rgKondensatore->setItemIndex(0);
+    m_rgKondensatore->waehle(0);
+}
+
+void KondensatorSeite::speichern(IniSchreiber& s) const {
+    const Kondensator& k = m_kondensator;
+    s.zahl("Kondensator", "Ker", k.Wert_Ker);
+    s.zahl("Kondensator", "Tan", k.Wert_Tan);
+    s.zahl("Kondensator", "Tol-U10", k.Toleranz_U10);
+    s.zahl("Kondensator", "Tol-O10", k.Toleranz_O10);
+    s.zahl("Kondensator", "U-U10", k.Spannung_U10);
+    s.zahl("Kondensator", "U-O10", k.Spannung_O10);
+    s.zahl("Kondensator", "U-Tan", k.Spannung_Tan);
+    s.ganz("Kondensator", "Typ", m_rgKondensatore->itemIndex());
+}
+
+void KondensatorSeite::laden(IniLeser& l) {
+    const auto wert = [this](double v) { return m_eWert->zulaessig(v); };
+    // the tolerance rings of the two ceramic classes and the voltage rings of each kind
+    const auto tol = [](bool klein) { return [klein](double t) { return toleranzZeile(klein, t).has_value(); }; };
+    const auto spannung = [](Art a) { return [a](double u) { return !spannungPruefung(a, u, {}); }; };
+    Kondensator& k = m_kondensator;
+    k.Wert_Ker = l.zahl("Kondensator", "Ker", "1e-8", wert);
+    k.Wert_Tan = l.zahl("Kondensator", "Tan", "1e-5", wert);
+    k.Toleranz_U10 = l.zahl("Kondensator", "Tol-U10", "10", tol(true));
+    k.Toleranz_O10 = l.zahl("Kondensator", "Tol-O10", "10", tol(false));
+    k.Spannung_U10 = l.zahl("Kondensator", "U-U10", "10", spannung(Art::Kerko));
+    k.Spannung_O10 = l.zahl("Kondensator", "U-O10", "10", spannung(Art::Kerko));
+    k.Spannung_Tan = l.zahl("Kondensator", "U-Tan", "10", spannung(Art::Tantal));
+    m_rgKondensatore->waehle(l.index("Kondensator", "Typ", 0, 0, m_rgKondensatore->anzahl()));
 }
 
 bool KondensatorSeite::angezeigtHoechstens10p() const {
@@ -374,7 +399,7 @@ void KondensatorSeite::C_Farbringe_setzen(double zahl) {
 
 void KondensatorSeite::C_Toleranzen_berechnen() {
     if (art() != Art::Kerko) return;
-    const auto g = grenzen(m_kondensator, angezeigtHoechstens10p(), dezimal());
+    const auto g = kondensatorcode::grenzen(m_kondensator, angezeigtHoechstens10p(), dezimal());
     m_tolMax->setText(g.oben);
     m_tolMin->setText(g.unten);
     m_tolMax->setCursorPosition(0);

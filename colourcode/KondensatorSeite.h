@@ -20,6 +20,9 @@ public:
     KondensatorSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [Kondensator]: the record and the kind.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
 
     // The page's record; whoever changes it from outside runs RG_KondensatoreClick afterwards.
     Kondensator& kondensator() { return m_kondensator; }

@@ -8,6 +8,7 @@
 #include "colourcode/Bauteilbild.h"
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -65,7 +66,7 @@ void WiderstandSeite::aufbauen() {
     m_tolMax = neuesGrenzfeld(QStringLiteral("R_Tol_max"), QStringLiteral(" C Tol max"),
                               QStringLiteral("Wert bei der oberen Toleranzgrenze"), this);
     m_tolMax->setGeometry(36, 8, 94, 20);
-    m_eWert = new Eingabefeld(QStringLiteral("R_E_Wert"), dezimal(), this);
+    m_eWert = new Eingabefeld(grenzen::R_E_Wert, dezimal(), this);
     m_eWert->setGeometry(4, 35, 126, 24);
     m_eWert->setAlignment(Qt::AlignCenter);
     m_eWert->setzeText(QStringLiteral(" 12"));
@@ -156,7 +157,7 @@ void WiderstandSeite::aufbauen() {
     m_eReihe->setToolTip(QStringLiteral("Widerstandswert in E-Reihen enthalten"));
 
     // Enter in the entry fields
-    m_eWert->beiAnnahme = [this](double v) {
+    m_eWert->setUebernahme([this](double v) {
         wert(m_widerstand, fuenfRinge()) = v;
         R_Wert_anzeigen();
         R_Farbringe_setzen(v);
@@ -164,21 +165,21 @@ void WiderstandSeite::aufbauen() {
         R_U_Berechnung();
         R_E_Reihe();
         R_Wert_anzeigen();
-    };
+    });
     m_eT->setWertepruefung([](double t, const QString& eingabe) { return toleranzPruefung(t, eingabe); });
-    m_eT->beiAnnahme = [this](double t) {
+    m_eT->setUebernahme([this](double t) {
         toleranz(m_widerstand, fuenfRinge()) = t;
         R_Toleranz_Farbring_setzen();
         R_Toleranzen_berechnen();
         m_eT->zeigeWert(t);
-    };
+    });
     m_eU->setWertepruefung([](double u, const QString& eingabe) { return spannungPruefung(u, eingabe); });
     m_eU->setAnzeige([this](double u) { return Zahlenausgabe(spannungAusEingabe(u), dezimal()) + u'V'; });
-    m_eU->beiAnnahme = [this](double u) {
+    m_eU->setUebernahme([this](double u) {
         spannung(m_widerstand, fuenfRinge()) = spannungAusEingabe(u);
         R_E_U_anzeigen();
         R_U_Berechnung();
-    };
+    });
 }
 
 bool WiderstandSeite::fuenfRinge() const { return m_rgWiderstand->itemIndex() == 1; }
@@ -189,11 +190,34 @@ void WiderstandSeite::ersterStart() {
     m_eWert->setzeText(text(u"39,00 k\u2126"));
     m_eT->setzeText(text(u"10 %"));
     m_eU->setzeText(text(u"100,00 V"));
-    // the selector runs the set-up when its index changes; on a repeated first start it already shows 4 rings
-    if (m_rgWiderstand->itemIndex() == 0)
-        RG_WiderstandClick();
-    else
-        m_rgWiderstand->setItemIndex(0);
+    m_rgWiderstand->waehle(0);
+}
+
+void WiderstandSeite::speichern(IniSchreiber& s) const {
+    const Widerstand& w = m_widerstand;
+    s.zahl("Widerstand", "4_Ringe", w.Wert_4R);
+    s.zahl("Widerstand", "5_Ringe", w.Wert_5R);
+    s.zahl("Widerstand", "4_Toleranz", w.Toleranz_4R);
+    s.zahl("Widerstand", "5_Toleranz", w.Toleranz_5R);
+    s.zahl("Widerstand", "4_Spannung", w.Spannung_4R);
+    s.zahl("Widerstand", "5_Spannung", w.Spannung_5R);
+    s.ganz("Widerstand", "Ringzahl", m_rgWiderstand->itemIndex());
+}
+
+void WiderstandSeite::laden(IniLeser& l) {
+    const auto wert = [this](double r) { return m_eWert->zulaessig(r); };
+    const auto tol = [this](double t) { return m_eT->zulaessig(t); };
+    const auto spannung = [this](double u) { return m_eU->zulaessig(u); };
+    Widerstand& w = m_widerstand;
+    w.Wert_4R = l.zahl("Widerstand", "4_Ringe", "36500", wert);
+    w.Wert_5R = l.zahl("Widerstand", "5_Ringe", "36500", wert);
+    w.Toleranz_4R = l.zahl("Widerstand", "4_Toleranz", "10", tol);
+    w.Toleranz_5R = l.zahl("Widerstand", "5_Toleranz", "10", tol);
+    // the voltages are read as plain numbers in the system format, as the first program read them
+    // (they are whole volts, so the separator never matters); unreadable ones silently give 100
+    w.Spannung_4R = l.schlichteZahl("Widerstand", "4_Spannung", 100, spannung);
+    w.Spannung_5R = l.schlichteZahl("Widerstand", "5_Spannung", 100, spannung);
+    m_rgWiderstand->waehle(l.index("Widerstand", "Ringzahl", 0, 0, m_rgWiderstand->anzahl()));
 }
 
 void WiderstandSeite::RG_WiderstandClick() {

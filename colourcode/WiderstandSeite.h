@@ -19,6 +19,9 @@ public:
     WiderstandSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
+    // [Widerstand]: the record and the ring count.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
 
     // The page's record; whoever changes it from outside runs RG_WiderstandClick afterwards.
     Widerstand& widerstand() { return m_widerstand; }

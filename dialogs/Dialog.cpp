@@ -15,9 +15,7 @@ Dialog::Dialog(const QString& name, const QString& titel, QSize groesse, QWidget
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(groesse);
     setModal(false);
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(13);
-    setFont(f);
+    setFont(schrift(13));
 }
 
 }  // namespace zelmo

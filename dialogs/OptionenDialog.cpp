@@ -50,13 +50,13 @@ OptionenDialog::OptionenDialog(QChar dezimal, QWidget* parent)
     // plain numbers only, between 50 and 175 °C
     m_tjmax->setParser([](const QString& t, QChar d) { return Gleitkommazahl(t, d); });
     m_tjmax->setWertepruefung([](double w, const QString& text) -> std::optional<QString> {
-        if (w >= 50 && w <= 175) return std::nullopt;
+        if (w >= Rechengrenzen120::Tjmax_min && w <= Rechengrenzen120::Tjmax_max) return std::nullopt;
         return meldungAusserhalb(text, QStringLiteral(u" °C "), QStringLiteral(u"50 bis +175 °C"));
     });
     m_tjmax->setAnzeige([dezimal](double w) { return u' ' + festkomma(w, 2, dezimal); });
-    m_tjmax->beiAnnahme = [this](double w) {
+    m_tjmax->setUebernahme([this](double w) {
         if (beiTjmax) beiTjmax(w);
-    };
+    });
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));

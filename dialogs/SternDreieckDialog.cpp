@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "fields/Ressourcen.h"
 #include "circuits/SternDreieckBilder.h"
 #include "fields/Bausteine.h"
 #include "fields/Schaltbild.h"
@@ -25,9 +26,7 @@ SternDreieckDialog::SternDreieckDialog(QWidget* parent)
     m_ok = new QPushButton(QStringLiteral(u"Schließen"), this);
     m_ok->setObjectName(QStringLiteral("OK_Button"));
     m_ok->setGeometry(569, 272, 83, 33);
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(16);
-    m_ok->setFont(f);
+    m_ok->setFont(schrift(16));
     connect(m_ok, &QPushButton::clicked, this, [this] { OK_ButtonClick(); });
 }
 

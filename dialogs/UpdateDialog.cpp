@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <limits>
 
+#include "fields/Bausteine.h"
 #include "fields/Meldungen.h"
 #include "net/aktualisierer.h"
 #include "net/aktualisierung.h"
@@ -28,13 +29,6 @@ QLabel* bild(QWidget* eltern, const QString& name, const QString& datei, QPoint 
     b->setPixmap(QIcon(datei).pixmap(24, 24));
     b->setVisible(sichtbar);
     return b;
-}
-
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QRect platz) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(name);
-    k->setGeometry(platz);
-    return k;
 }
 
 }  // namespace

@@ -7,9 +7,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/Hauptfenster.h"
+#include "app/Programmfenster.h"
 #include "app/Seitenregister.h"
-#include "dialogs/Dialoge.h"
 #include "fields/Meldungen.h"
 #include "platform/Plattform.h"
 
@@ -42,17 +41,14 @@ int main(int argc, char* argv[]) {
     Ausgabe ausgabe;
     zelmo::Meldungen::setzeDienst(&ausgabe);
 
-    zelmo::Hauptfenster fenster;
-    zelmo::OptionenDialog optionen(fenster.umgebung().dezimal, &fenster);
-    zelmo::InfoDialog info(&fenster);
-    zelmo::SternDreieckDialog sternDreieck(&fenster);
-    zelmo::UpdateDialog update(&fenster);
-    fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
+    zelmo::Programmfenster programm;
+    zelmo::Hauptfenster& fenster = programm.fenster;
     fenster.show();
     QApplication::processEvents();
 
     const Bild bilder[] = {
         {0, 0, "farbcode-widerstaende"}, {0, 1, "farbcode-drosseln"}, {0, 2, "farbcode-kondensatoren"},
+        {0, 3, "farbcode-smd"},
         {1, 0, "toleranz"},              {2, 0, "spannungsteiler"},   {3, 0, "led-vorwiderstand"},
         {4, 0, "lm317"},                 {5, 0, "ne555"},             {6, 0, "konstantstrom"},
         {7, 0, "stern-dreieck"},

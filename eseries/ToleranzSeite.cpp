@@ -11,12 +11,14 @@
 #include <QPlainTextEdit>
 #include <cmath>
 
+#include "fields/Ressourcen.h"
 #include "eseries/ereihen.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
 #include "fields/grenzen.h"
+#include "storage/einstellungen.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -26,17 +28,11 @@ namespace {
 const QColor clGreen(0x00, 0x80, 0x00);   // $008000
 const QColor clMaroon(0x80, 0x00, 0x00);  // $000080
 
-QFont schrift(int pixel) {
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(pixel);
-    return f;
-}
-
 // The lists and their column headers line up by tab stops made for the narrow sans serif; where it
 // is missing, a font of the same widths (Arial and its free twin) keeps the columns under their heads.
 QFont listenSchrift(int pixel) {
     QFont f = schrift(pixel);
-    f.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setFamilies({f.family(), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     return f;
 }
 
@@ -145,7 +141,7 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     kleiner1->setAlignment(Qt::AlignCenter);
     kleiner1->setGeometry(214, 6, 24, 34);
 
-    m_eingabe = new Eingabefeld(QStringLiteral("Toleranz_E_Wert"), dezimal(), this);
+    m_eingabe = new Eingabefeld(grenzen::Toleranz_E_Wert, dezimal(), this);
     m_eingabe->setToolTip(QStringLiteral("Eingabe der Wertes des Bauteils"));
     m_eingabe->setFont(schrift(15));
     m_eingabe->setGeometry(243, 10, 150, 27);
@@ -153,11 +149,9 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     // the accepted value is shown with the unit sign of the selected kind
     m_eingabe->setAnzeige([this](double w) { return Zahlenausgabe(w, dezimal()) + einheit(); });
     // the calculation of an Enter works on the text as typed, which the re-display replaces
-    m_eingabe->setNachpruefung([this](double, const QString& text) -> std::optional<QString> {
-        m_getippt = text;
-        return std::nullopt;
+    m_eingabe->setAnnahme([this](double w, const QString& getippt) {
+        return Eingabefeld::Urteil::angenommen([this, w, getippt] { Toleranz_E_WertKeyPress(w, getippt); });
     });
-    m_eingabe->beiAnnahme = [this](double w) { Toleranz_E_WertKeyPress(w); };
 
     auto* kleiner2 = new QLabel(QStringLiteral("<"), this);
     kleiner2->setObjectName(QStringLiteral("Tol_L_kleiner2"));
@@ -298,6 +292,23 @@ void ToleranzSeite::laufzeitEinstellungen() {
     }
 }
 
+void ToleranzSeite::speichern(IniSchreiber& s) const {
+    s.zahl("Toleranz", "Eingabe_R", m_toleranz.Toleranz_R);
+    s.zahl("Toleranz", "Eingabe_L", m_toleranz.Toleranz_L);
+    s.zahl("Toleranz", "Eingabe_C", m_toleranz.Toleranz_C);
+    s.ganz("Toleranz", "Auswahl", m_auswahl->itemIndex());
+    s.ganz("Toleranz", "E-Reihe", m_reihen->itemIndex());
+}
+
+void ToleranzSeite::laden(IniLeser& l) {
+    const auto wert = [this](double v) { return m_eingabe->zulaessig(v); };
+    m_toleranz.Toleranz_R = l.zahl("Toleranz", "Eingabe_R", "130", wert);
+    m_toleranz.Toleranz_L = l.zahl("Toleranz", "Eingabe_L", "8e-8", wert);
+    m_toleranz.Toleranz_C = l.zahl("Toleranz", "Eingabe_C", "3e-11", wert);
+    m_auswahl->waehle(l.index("Toleranz", "Auswahl", 0, 0, m_auswahl->anzahl()));
+    m_reihen->waehle(l.index("Toleranz", "E-Reihe", 2, 2, m_reihen->anzahl()));
+}
+
 void ToleranzSeite::RG_Toleranzen_AuswahlClick() {
     const int art = m_auswahl->itemIndex();
     if (art >= 0 && art <= 2) bilderZeigen(art);
@@ -324,14 +335,13 @@ void ToleranzSeite::Toleranz_Wert_anzeigen() {
     EReihe_ermitteln();
 }
 
-void ToleranzSeite::EReihe_ermitteln() {
-    if (const auto r = reiheZuIndex(m_reihen->itemIndex())) Toleranz_Berechnung(reihe(*r));
+void ToleranzSeite::EReihe_ermitteln(const std::optional<QString>& getippt) {
+    if (const auto r = reiheZuIndex(m_reihen->itemIndex())) Toleranz_Berechnung(reihe(*r), getippt);
 }
 
-void ToleranzSeite::Toleranz_E_WertKeyPress(double wert) {
+void ToleranzSeite::Toleranz_E_WertKeyPress(double wert, const QString& getippt) {
     if (double* feld = m_toleranz.fuer(m_auswahl->itemIndex())) *feld = wert;
-    EReihe_ermitteln();
-    m_getippt.reset();
+    EReihe_ermitteln(getippt);
 }
 
 bool ToleranzSeite::Uebergabe(double ohm) {
@@ -356,8 +366,8 @@ bool ToleranzSeite::Uebergabe(double ohm) {
     return true;
 }
 
-std::optional<QString> ToleranzSeite::rechenText() {
-    if (m_getippt) return m_getippt;
+std::optional<QString> ToleranzSeite::rechenText(const std::optional<QString>& getippt) {
+    if (getippt) return getippt;
     const Grenze* g = m_eingabe->grenze();
     auto fehler = [&](const QString& text) -> std::optional<QString> {
         const auto w = Zahleneingabe(text, dezimal());
@@ -376,8 +386,8 @@ std::optional<QString> ToleranzSeite::rechenText() {
     return alt;
 }
 
-void ToleranzSeite::Toleranz_Berechnung(std::span<const double> E) {
-    const auto text = rechenText();
+void ToleranzSeite::Toleranz_Berechnung(std::span<const double> E, const std::optional<QString>& getippt) {
+    const auto text = rechenText(getippt);
     if (!text) return;
     const int art = m_auswahl->itemIndex();
     const auto erg = zelmo::Toleranz_Berechnung(*text, E, m_maxF, art, dezimal());

@@ -28,6 +28,9 @@ public:
     bool Uebergabe(double ohm);
 
     void ersterStart() override;
+    // [Toleranz]: the wanted value of each kind, the kind and the series.
+    void speichern(IniSchreiber& s) const override;
+    void laden(IniLeser& l) override;
     void laufzeitEinstellungen() override;
 
     // The last accepted value per kind (read and written by the settings file).
@@ -42,24 +45,25 @@ public:
 
     // Shows the stored value of the selected kind in the field and calculates.
     void Toleranz_Wert_anzeigen();
-    // Calculates with the table of the selected series; nothing without a selection.
-    void EReihe_ermitteln();
+    // Calculates with the table of the selected series; nothing without a selection. getippt: the
+    // text of an Enter as typed (the calculation works on it, not on the re-displayed value).
+    void EReihe_ermitteln(const std::optional<QString>& getippt = std::nullopt);
 
 private:
     void RG_Toleranzen_AuswahlClick();
     void RG_Toleranzen_EReihenClick();
-    void Toleranz_E_WertKeyPress(double wert);
-    void Toleranz_Berechnung(std::span<const double> E);
-    // The text the calculation reads: the field's, or its last program text when the field holds
-    // something that is not a number in range (the user is told so). Nothing when neither is usable.
-    std::optional<QString> rechenText();
+    void Toleranz_E_WertKeyPress(double wert, const QString& getippt);
+    void Toleranz_Berechnung(std::span<const double> E, const std::optional<QString>& getippt = std::nullopt);
+    // The text the calculation reads: the typed text of an Enter, else the field's, or its last program
+    // text when the field holds something that is not a number in range (the user is told so). Nothing
+    // when neither is usable.
+    std::optional<QString> rechenText(const std::optional<QString>& getippt);
     QString einheit() const;
     void bilderZeigen(int art);
     void listeFuellen(QPlainTextEdit* re, const std::vector<ToleranzZeile>& zeilen);
 
     Toleranz m_toleranz;
     double m_maxF = 10;
-    std::optional<QString> m_getippt;  // the typed text while an Enter is being handled
 
     QLabel* m_unten;
     QLabel* m_oben;

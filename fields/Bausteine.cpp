@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace zelmo {
 
@@ -11,6 +12,13 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, QRect platz, const QS
     if (!name.isEmpty()) l->setObjectName(name);
     l->setGeometry(platz);
     return l;
+}
+
+QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QRect platz) {
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(name);
+    k->setGeometry(platz);
+    return k;
 }
 
 QLineEdit* anzeigefeld(QWidget* eltern, const QString& name, QRect platz) {

@@ -8,6 +8,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace zelmo {
@@ -16,6 +17,8 @@ inline const QColor geldgruen{192, 220, 192};  // clMoneyGreen, $00C0DCC0
 
 // A label with its text at a place; name becomes its objectName when given.
 QLabel* beschriftung(QWidget* eltern, const QString& text, QRect platz, const QString& name = {});
+// A push button with its text at a place, named (objectName).
+QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QRect platz);
 // A read-only result field, right-aligned.
 QLineEdit* anzeigefeld(QWidget* eltern, const QString& name, QRect platz);
 // A panel filled with a colour (raised border unless flach).

@@ -8,10 +8,28 @@
 
 namespace zelmo {
 
+Eingabefeld::Eingabefeld(const Grenze& grenze, QChar dezimal, QWidget* parent)
+    : QLineEdit(parent), m_dezimal(dezimal), m_grenze(&grenze), m_einheit(QString::fromUtf16(grenze.einheit)) {
+    setObjectName(QString::fromLatin1(grenze.feld));
+}
+
 Eingabefeld::Eingabefeld(const QString& name, QChar dezimal, QWidget* parent)
-    : QLineEdit(parent), m_dezimal(dezimal), m_grenze(grenzeFuer(name)) {
+    : QLineEdit(parent), m_dezimal(dezimal) {
     setObjectName(name);
-    if (m_grenze) m_einheit = QString::fromUtf16(m_grenze->einheit);
+}
+
+void Eingabefeld::setUebernahme(std::function<void(double)> f) {
+    m_annahme = [f = std::move(f)](double wert, const QString&) {
+        return Urteil::angenommen([f, wert] {
+            if (f) f(wert);
+        });
+    };
+}
+
+bool Eingabefeld::zulaessig(double wert) const {
+    if (m_wertepruefung) return !m_wertepruefung(wert, QString());
+    if (m_grenze) return !pruefeBereich(*m_grenze, wert, QString(), m_dezimal);
+    return true;
 }
 
 void Eingabefeld::setzeText(const QString& text) {
@@ -43,11 +61,10 @@ bool Eingabefeld::bestaetigen() {
     } else if (m_grenze) {
         if (auto m = pruefeBereich(*m_grenze, *wert, eingabe, m_dezimal)) return ablehnen(*m);
     }
-    if (m_nachpruefung)
-        if (auto m = m_nachpruefung(*wert, eingabe)) return ablehnen(*m);
+    Urteil urteil = m_annahme ? m_annahme(*wert, eingabe) : Urteil{};
+    if (urteil.ablehnung) return ablehnen(*urteil.ablehnung);
     zeigeWert(*wert);
-    if (beiAnnahme) beiAnnahme(*wert);
-    emit angenommen(*wert);
+    if (urteil.uebernahme) urteil.uebernahme();
     return true;
 }
 

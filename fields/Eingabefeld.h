@@ -1,10 +1,15 @@
 #pragma once
 // The one validated entry field of every calculator page.
 //
+// What a field declares when the page builds it: its limits (an entry of the limits table, which also
+// gives its objectName and unit) or its own value test, and one accept stage of the page.
+//
 // Typing: "." and "," become the system decimal separator. Enter: parse, optional check before the
-// range, range (or value-set) test, cross-field checks, re-display in normal form, then the page's
-// handler. Every refusal shows the error box and puts back the text the program set last; the focus
-// stays in the field. Leaving the field without Enter changes nothing.
+// limits, the limits (or value-set) test, then the page's accept stage, which either refuses the value
+// or says how to commit it; the field then shows the value in normal form and the commit runs (store,
+// calculate, show). Whatever the stage worked out travels inside its commit, so a page keeps no state
+// between the check and the write. Every refusal shows the error box and puts back the text the
+// program set last; the focus stays in the field. Leaving the field without Enter changes nothing.
 
 #include <QLineEdit>
 #include <functional>
@@ -20,7 +25,18 @@ public:
     // A check returns the message of a refusal, or nothing when the value may pass.
     using Pruefung = std::function<std::optional<QString>(double wert, const QString& text)>;
 
-    // name is the objectName; its limits and unit come from the limits table when it has an entry.
+    // What the accept stage decides: a refusal (its message) or the commit of the value.
+    struct Urteil {
+        std::optional<QString> ablehnung;
+        std::function<void()> uebernahme;
+        static Urteil abgelehnt(QString meldung) { return {std::move(meldung), {}}; }
+        static Urteil angenommen(std::function<void()> f) { return {std::nullopt, std::move(f)}; }
+    };
+    using Annahme = std::function<Urteil(double wert, const QString& eingabe)>;
+
+    // A field with fixed limits: objectName, range test and unit from its entry of the limits table.
+    Eingabefeld(const Grenze& grenze, QChar dezimal, QWidget* parent = nullptr);
+    // A field without an entry (its value test, if any, is set with setWertepruefung).
     Eingabefeld(const QString& name, QChar dezimal, QWidget* parent = nullptr);
 
     QChar dezimal() const { return m_dezimal; }
@@ -32,17 +48,19 @@ public:
     void setWertepruefung(Pruefung p) { m_wertepruefung = std::move(p); }
     // Runs before the range test.
     void setVorpruefung(Pruefung p) { m_vorpruefung = std::move(p); }
-    // Cross-field checks after the range test.
-    void setNachpruefung(Pruefung p) { m_nachpruefung = std::move(p); }
+    // Whether a value lies inside the field's limits or value set (for values read from a file).
+    bool zulaessig(double wert) const;
+
+    // The page's accept stage: cross-field checks, then what an accepted value does.
+    void setAnnahme(Annahme a) { m_annahme = std::move(a); }
+    // A stage that never refuses: f runs with the accepted value.
+    void setUebernahme(std::function<void(double)> f);
     // Replaces the parser (by default Zahleneingabe, with prefixes).
     void setParser(std::function<std::optional<double>(const QString&, QChar)> p) { m_parser = std::move(p); }
     // Text put between the typed text and "  ist keine Gleitkommazahl !".
     void setParseEinschub(const QString& t) { m_parseEinschub = t; }
     // How an accepted value is shown; by default Zahlenausgabe + unit.
     void setAnzeige(std::function<QString(double)> a) { m_anzeige = std::move(a); }
-
-    // The page's reaction to an accepted value (store it, calculate, show results).
-    std::function<void(double)> beiAnnahme;
 
     // Text set by the program; a refused entry returns to it.
     void setzeText(const QString& text);
@@ -53,9 +71,6 @@ public:
 
     // The Enter pattern; true when the value was accepted.
     bool bestaetigen();
-
-signals:
-    void angenommen(double wert);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -70,7 +85,7 @@ private:
     QString m_programmText;
     Pruefung m_wertepruefung;
     Pruefung m_vorpruefung;
-    Pruefung m_nachpruefung;
+    Annahme m_annahme;
     std::function<QString(double)> m_anzeige;
     std::function<std::optional<double>(const QString&, QChar)> m_parser;
 };

@@ -32,10 +32,14 @@ void Radiogruppe::setItemIndex(int i, bool runHandler) {
     const bool anders = i != m_index;
     m_index = i;
     for (int k = 0; k < anzahl(); ++k) m_knoepfe[size_t(k)]->setChecked(k == i);
-    if (anders && runHandler) {
-        if (klick) klick();
-        emit geklickt(i);
-    }
+    if (anders && runHandler && klick) klick();
+}
+
+void Radiogruppe::waehle(int i) {
+    if (i != m_index)
+        setItemIndex(i, true);
+    else if (klick)
+        klick();
 }
 
 void Radiogruppe::setKnopfFett(int i, bool fett) {

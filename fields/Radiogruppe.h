@@ -24,6 +24,9 @@ public:
     // -1 selects nothing. runHandler false: the click handler stays detached for this assignment.
     void setItemIndex(int i, bool runHandler);
     void setItemIndex(int i) { setItemIndex(i, true); }
+    // Selects item i and runs the click handler even when i was selected already, so that the page
+    // shows what was read from a file or set up for a first start.
+    void waehle(int i);
 
     int anzahl() const { return int(m_knoepfe.size()); }
     QRadioButton* knopf(int i) const { return m_knoepfe.at(size_t(i)); }
@@ -33,11 +36,8 @@ public:
     void setzeKnopf(int i, int links, int breite = -1);
     void setSpalten(int spalten);
 
-    // The group's click handler.
+    // The group's click handler: how a group tells its page (a field has its accept stage).
     std::function<void()> klick;
-
-signals:
-    void geklickt(int index);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

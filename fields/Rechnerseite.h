@@ -5,7 +5,11 @@
 #include <QWidget>
 #include <functional>
 
+#include "storage/speicherbar.h"
+
 namespace zelmo {
+
+class IniLeser;
 
 // Given by the main window to every page when it is created.
 struct Umgebung {
@@ -18,10 +22,19 @@ struct Umgebung {
 
 // A page's content. It lies on the inner panel of its page frame; the page places its own controls
 // with fixed geometry (as the window has a fixed size).
-class Rechnerseite : public QWidget {
+//
+// The life of a page: built by its constructor (every control, with its limits and handlers), then
+// started once by starten(), then driven by the user; when the window closes it saves itself
+// (speichern, datenSpeichern). Its share of the data file is read before it starts (datenLaden).
+class Rechnerseite : public QWidget, public Speicherbar {
     Q_OBJECT
 public:
     Rechnerseite(const Umgebung& umgebung, QWidget* parent) : QWidget(parent), m_umgebung(umgebung) {}
+
+    // The one start-up sequence of a built page, the same in the window and in the tests: the values of
+    // the settings file (laden) or, without a readable one, the first-start values (ersterStart); then
+    // the run-time settings.
+    void starten(IniLeser* einstellungen);
 
     // The values a first start (without a settings file) fills in, with the page's calculation.
     virtual void ersterStart() {}
@@ -35,5 +48,13 @@ protected:
 private:
     const Umgebung& m_umgebung;
 };
+
+inline void Rechnerseite::starten(IniLeser* einstellungen) {
+    if (einstellungen)
+        laden(*einstellungen);
+    else
+        ersterStart();
+    laufzeitEinstellungen();
+}
 
 }  // namespace zelmo

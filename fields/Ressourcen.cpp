@@ -1,6 +1,8 @@
 #include "fields/Ressourcen.h"
 
 #include <QFont>
+#include <algorithm>
+#include <cmath>
 #include <QtGlobal>
 
 static void laden() {
@@ -10,6 +12,13 @@ static void laden() {
 }
 
 namespace zelmo {
+QFont schrift(double pixel, bool fett) {
+    QFont f(QStringLiteral("Microsoft Sans Serif"));
+    f.setPixelSize(std::max(1, int(std::lround(pixel))));
+    f.setBold(fett);
+    return f;
+}
+
 void ressourcenLaden() {
     static const bool einmal = (laden(), true);
     (void)einmal;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include "fields/Ressourcen.h"
 #include <QtMath>
 
 namespace zelmo {
@@ -141,11 +142,9 @@ void led(QPainter& p, QPointF a, QPointF b, double g) {
 
 void text(QPainter& p, QPointF mitte, const QString& t, double groesse, const QString& index) {
     p.save();
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(std::max(1, int(std::lround(groesse))));
+    const QFont f = schrift(groesse);
     p.setFont(f);
-    QFont fi = f;
-    fi.setPixelSize(std::max(1, int(std::lround(groesse * 0.7))));
+    const QFont fi = schrift(groesse * 0.7);
     const QFontMetricsF fm(f);
     const QFontMetricsF fmi(fi);
     const double w = fm.horizontalAdvance(t) + (index.isEmpty() ? 0 : fmi.horizontalAdvance(index));
@@ -176,8 +175,7 @@ void pfeil(QPainter& p, QPointF a, QPointF b, const QColor& farbe) {
 namespace {
 // Text with its left (ausrichtung < 0), centre (0) or right end (> 0) at x, centred on y.
 void textAn(QPainter& p, QPointF punkt, const QString& t, double groesse, int ausrichtung) {
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(std::max(1, int(std::lround(groesse))));
+    const QFont f = schrift(groesse);
     const double w = QFontMetricsF(f).horizontalAdvance(t);
     const double mitte = ausrichtung < 0 ? punkt.x() + w / 2 : ausrichtung > 0 ? punkt.x() - w / 2 : punkt.x();
     text(p, QPointF(mitte, punkt.y()), t, groesse);
@@ -214,10 +212,7 @@ void baustein(QPainter& p, const QRectF& k, const QString& name, std::initialize
             text(p, QPointF(e.x(), k.top() + schrift * 0.8), a.name, schrift);
     }
     p.save();
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
-    f.setPixelSize(std::max(1, int(std::lround(schrift * 1.25))));
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(zelmo::schrift(schrift * 1.25, true));
     p.setPen(Qt::black);
     p.drawText(k, Qt::AlignCenter, name);
     p.restore();

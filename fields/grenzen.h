@@ -4,11 +4,12 @@
 #include <QChar>
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace zelmo {
 
 struct Grenze {
-    const char* feld;      // objectName of the field
+    const char* feld;      // objectName of the field it bounds
     double min;            // inclusive
     double max;            // inclusive
     const char16_t* s1;    // text between the typed text and "  ist außerhalb"
@@ -17,9 +18,21 @@ struct Grenze {
     const char16_t* praefix = u"Die Eingabe ";  // start of the range message
 };
 
-// The limits of a field by its objectName; nothing for fields without a fixed range
-// (the tolerance and voltage fields of the colour codes, LED_E_Uf, User_Leds).
-const Grenze* grenzeFuer(const QString& feld);
+// The entries of the limits table, one per range-checked field, named after it. A field is given its
+// entry when it is built (Eingabefeld); fields without a fixed range (the tolerance and voltage fields
+// of the colour codes, LED_E_Uf, User_Leds) have none.
+namespace grenzen {
+extern const Grenze R_E_Wert, L_E_Wert, C_E_Wert, Toleranz_E_Wert,
+    SpT_E_U, SpT_E_U2, SpT_E_IR1, SpT_E_IL, SpT_E_RL, SpT_E_R1, SpT_E_R2, SpT_E_GR,
+    SpT_E_Strom_I, SpT_E_Strom_I2, SpT_E_Strom_U, SpT_E_Strom_UL, SpT_E_Strom_RL,
+    LED_E_U, LED_E_I, NE555_E_R1, NE555_E_R2, NE555_E_C,
+    LM317ner_E_U1, LM317ner_E_U2, LM317ner_E_I, LM317ner_E_R1, LM317ner_E_Tu, LM317ner_E_Rthjc, LM317ner_E_Rthja,
+    kStrom_E_U, kStrom_E_I, kStrom_E_Iq, kStrom_E_Uf,
+    SD_E_Rs1, SD_E_Rs2, SD_E_Rs3, SD_E_Rd1, SD_E_Rd2, SD_E_Rd3;
+}  // namespace grenzen
+
+// Every entry, in table order.
+std::span<const Grenze* const> alleGrenzen();
 
 // Range text of a limit with the system decimal separator.
 QString bereichsText(const Grenze& g, QChar dezimal);
@@ -67,6 +80,8 @@ inline constexpr double kStromU_min = 1e-7, kStromU_max = 999000;
 inline constexpr double kStromI_min = 1e-6, kStromI_max = 9.99e7;
 inline constexpr double kStromIq_min = 1e-6, kStromIq_max = 9.99e7;
 inline constexpr double kStromUf_min = 0.4, kStromUf_max = 2;
+// the largest permitted junction temperature of the options (°C)
+inline constexpr double Tjmax_min = 50, Tjmax_max = 175;
 inline constexpr const char* SDRs_min = "1E-21";  // SDRs1_min ... SDRd3_max share these bounds
 inline constexpr const char* SDRs_max = "1E21";
 }  // namespace Rechengrenzen120

@@ -1,36 +1,40 @@
 #pragma once
-// The help viewer: shows the topics of the compiled help file (CHM) by their context numbers.
+// The entry point of the help viewer: F1 and the help links ask it for the topic of a context number.
+// It holds only the help file's name until the first topic is asked for; then it builds the viewer
+// window (platform/Hilfefenster), which opens the help file. Nothing of the viewer runs at start-up.
 
-#include <QWidget>
-#include <map>
+#include <QString>
 #include <memory>
 
 class QTextBrowser;
+class QWidget;
 
 namespace zelmo {
 
-class ChmDatei;
+class Hilfefenster;
 
-class Hilfeanzeige : public QWidget {
-    Q_OBJECT
+class Hilfeanzeige {
 public:
-    // datei: the help file; it is opened when a topic is asked for the first time.
+    // datei: the help file; parent: the window the viewer belongs to (may be nullptr).
     explicit Hilfeanzeige(const QString& datei, QWidget* parent = nullptr);
-    ~Hilfeanzeige() override;
+    ~Hilfeanzeige();
+    Hilfeanzeige(const Hilfeanzeige&) = delete;
+    Hilfeanzeige& operator=(const Hilfeanzeige&) = delete;
 
     // Shows the topic of a context number; false (with a message) when the file or topic is missing.
     bool zeige(int kontext);
-    QTextBrowser* browser() const { return m_browser; }
+
+    // The viewer window, built on first use.
+    Hilfefenster* fenster();
+    QTextBrowser* browser();
     // The topic shown last ("widerstand.htm"); empty before the first.
     QString thema() const;
+    bool isVisible() const;
 
 private:
-    bool oeffnen();
-
     QString m_datei;
-    std::unique_ptr<ChmDatei> m_chm;
-    std::map<int, QString> m_kontexte;
-    QTextBrowser* m_browser;
+    QWidget* m_parent;
+    std::unique_ptr<Hilfefenster> m_fenster;
 };
 
 }  // namespace zelmo

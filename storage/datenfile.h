@@ -16,9 +16,12 @@ using Datenwerte = std::array<double, DatenfileZahlen>;
 QByteArray datenfileText(const Datenwerte& werte, QChar dezimal);
 
 // The numbers of a data file for the current separator; a missing or broken line gives nothing
-// for that number (the caller keeps its value), the lines after it are still read. Bytes that are no
-// text (see textLesen) give no number at all and, in fehler, the reason.
+// for that number (the caller keeps its value), the lines after it are still read. A first line that
+// is neither "," nor "." counts as ",". Bytes that are no text (see textLesen) give no number at all and,
+// in fehler, the reason.
 std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal,
                                                                  QString* fehler = nullptr);
+// The first line when it is no separator ("," or "."), else nothing (also for bytes that are no text).
+std::optional<QString> fremderDatenfileTrenner(const QByteArray& inhalt);
 
 }  // namespace zelmo

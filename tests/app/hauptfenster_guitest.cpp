@@ -58,10 +58,10 @@ private slots:
         Seitenregister* pc2 = w.f.findChild<Seitenregister*>(QStringLiteral("PageControl2"));
         QVERIFY(pc2);
         QCOMPARE(pc2->parentWidget(), pc1->seite(0));
-        QCOMPARE(pc2->count(), 3);
-        const QStringList unter{QStringLiteral(u"Widerstände"), "Drosseln", "Kondensatore"};
-        const QStringList unterNamen{"TabSheet2", "TabSheet3", "TabSheet4"};
-        for (int i = 0; i < 3; ++i) {
+        QCOMPARE(pc2->count(), 4);
+        const QStringList unter{QStringLiteral(u"Widerstände"), "Drosseln", "Kondensatore", "SMD-Code"};
+        const QStringList unterNamen{"TabSheet2", "TabSheet3", "TabSheet4", "TabSheet12"};
+        for (int i = 0; i < 4; ++i) {
             QCOMPARE(pc2->tabText(i), unter[i]);
             QCOMPARE(pc2->seite(i)->objectName(), unterNamen[i]);
         }
@@ -88,11 +88,11 @@ private slots:
         Fenster w;
         const char* labels[] = {"LHilfe_R",          "LHilfe_L",     "LHilfe_C",     "LHilfe_Toleranz",
                                 "LHilfe_SpannTeiler", "LHilfe_LED",   "LHilfe_LM317", "LHilfe_NE555",
-                                "LHilfe_konstStrom",  "LHilfe_SternDreieck"};
+                                "LHilfe_konstStrom",  "LHilfe_SternDreieck", "LHilfe_SMD"};
         const char* bilder[] = {"IHilfe_R",          "IHilfe_L",      "IHilfe_C",      "IHilfe_Toleranz",
                                 "IHilfe_SpannTeiler", "IHilfe_LED",    "ILHilfe_LM317", "IHilfe_NE555",
-                                "IHilfe_konstStrom",  "IHilfe_SternDreieck"};
-        for (int i = 0; i < 10; ++i) {
+                                "IHilfe_konstStrom",  "IHilfe_SternDreieck", "IHilfe_SMD"};
+        for (int i = 0; i < 11; ++i) {
             auto* l = w.f.findChild<QLabel*>(QString::fromLatin1(labels[i]));
             QVERIFY2(l, labels[i]);
             QCOMPARE(l->text(), QStringLiteral("Hilfe"));
@@ -105,7 +105,7 @@ private slots:
         int enterTexte = 0;
         for (QLabel* l : w.f.findChildren<QLabel*>())
             if (l->text() == QStringLiteral(u"Berechnung nach Drücken der Enter-Taste")) ++enterTexte;
-        QCOMPARE(enterTexte, 10);
+        QCOMPARE(enterTexte, 11);
     }
 
     void ohneHilfedateiEineMeldungUndDieLinksMelden() {
@@ -124,7 +124,7 @@ private slots:
         Fenster w;
         const struct {
             int seite, unterseite, kontext;
-        } faelle[] = {{0, 0, 90},  {0, 1, 100}, {0, 2, 110}, {1, 0, 120}, {2, 0, 130}, {3, 0, 140},
+        } faelle[] = {{0, 0, 90},  {0, 1, 100}, {0, 2, 110}, {0, 3, 190}, {1, 0, 120}, {2, 0, 130}, {3, 0, 140},
                       {4, 0, 150}, {5, 0, 160}, {6, 0, 170}, {7, 2, 180}};
         for (const auto& f : faelle) {
             w.f.pageControl2()->setCurrentIndex(f.unterseite);

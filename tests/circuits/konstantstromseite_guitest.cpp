@@ -335,7 +335,7 @@ private slots:
         test::MeldungsRecorder rec;
         Hauptfenster f;
         f.show();
-        KonstantstromSeite* s = f.konstantstromSeite();
+        KonstantstromSeite* s = f.findChild<KonstantstromSeite*>();
         QVERIFY(s);
         // a first start shows this page
         QCOMPARE(f.pageControl1()->currentIndex(), 6);

@@ -323,7 +323,7 @@ private slots:
         test::MeldungsRecorder rec;
         Hauptfenster f;
         f.Eingabefelder_laden();
-        LedSeite* s = f.ledSeite();
+        LedSeite* s = f.findChild<LedSeite*>();
         QVERIFY(s);
         const QChar d = f.umgebung().dezimal;
         QCOMPARE(s->findChild<QLineEdit*>(QStringLiteral("LED_E_R"))->text(), QStringLiteral("340,00").replace(u',', d));

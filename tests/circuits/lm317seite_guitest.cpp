@@ -481,7 +481,7 @@ private slots:
         test::MeldungsRecorder rec;
         Hauptfenster f;
         f.show();
-        LM317Seite* s = f.lm317Seite();
+        LM317Seite* s = f.findChild<LM317Seite*>();
         QVERIFY(s);
         QCOMPARE(f.pageControl1()->tabText(4), QStringLiteral("LM317 Berechnung"));
         QVERIFY(f.findChild<QWidget*>("TabSheet8")->isAncestorOf(s));
@@ -491,8 +491,8 @@ private slots:
         f.pageControl1()->setCurrentIndex(4);
         QTest::mouseClick(s->findChild<QToolButton*>(QStringLiteral("BitBtn3")), Qt::LeftButton);
         QCOMPARE(f.pageControl1()->currentIndex(), 1);
-        QCOMPARE(f.toleranzSeite()->toleranz().Toleranz_R, 720.0);
-        QCOMPARE(f.toleranzSeite()->auswahlGruppe()->itemIndex(), 0);
+        QCOMPARE(f.findChild<ToleranzSeite*>()->toleranz().Toleranz_R, 720.0);
+        QCOMPARE(f.findChild<ToleranzSeite*>()->auswahlGruppe()->itemIndex(), 0);
     }
 };
 

@@ -291,7 +291,7 @@ private slots:
         test::MeldungsRecorder rec;
         Hauptfenster f;
         f.Eingabefelder_laden();
-        NE555Seite* s = f.ne555Seite();
+        NE555Seite* s = f.findChild<NE555Seite*>();
         QVERIFY(s);
         const QChar d = f.umgebung().dezimal;
         QCOMPARE(s->findChild<QLineEdit*>(QStringLiteral("NE555_E_F"))->text(),

@@ -23,17 +23,15 @@ const QString ohm = QStringLiteral(u"\u2126");
 class SpannungsteilerTest : public QObject {
     Q_OBJECT
 
-    Umgebung m_umgebung;
-    std::vector<double> m_uebergeben;
-    std::unique_ptr<test::MeldungsRecorder> m_meldungen;
-    std::unique_ptr<SpannungsteilerSeite> m_seite;
+    std::unique_ptr<test::Seitenaufbau<SpannungsteilerSeite>> m_aufbau;
+    SpannungsteilerSeite* m_seite = nullptr;
+    test::MeldungsRecorder* m_meldungen = nullptr;
 
     void neueSeite(QChar dezimal) {
-        m_seite.reset();
-        m_umgebung.dezimal = dezimal;
-        m_seite = std::make_unique<SpannungsteilerSeite>(m_umgebung, nullptr);
-        m_seite->laufzeitEinstellungen();
-        m_seite->ersterStart();
+        m_aufbau.reset();
+        m_aufbau = std::make_unique<test::Seitenaufbau<SpannungsteilerSeite>>(dezimal);
+        m_seite = m_aufbau->seite.get();
+        m_meldungen = &m_aufbau->rec;
     }
     Eingabefeld* feld(const char* name) const {
         auto* f = m_seite->findChild<Eingabefeld*>(QLatin1String(name));
@@ -46,7 +44,7 @@ class SpannungsteilerTest : public QObject {
     }
     Radiogruppe* gruppe(const char* name) const { return m_seite->findChild<Radiogruppe*>(QLatin1String(name)); }
     bool sichtbar(const char* name) const {
-        return m_seite->findChild<QWidget*>(QLatin1String(name))->isVisibleTo(m_seite.get());
+        return m_seite->findChild<QWidget*>(QLatin1String(name))->isVisibleTo(m_seite);
     }
     void modus(int spannungStrom, int last) {
         gruppe("SpT_RG_SpannungStrom")->knopf(spannungStrom)->click();
@@ -64,14 +62,12 @@ class SpannungsteilerTest : public QObject {
 
 private slots:
     void init() {
-        m_uebergeben.clear();
-        m_umgebung.anToleranzUebergeben = [this](double w) { m_uebergeben.push_back(w); };
-        m_meldungen = std::make_unique<test::MeldungsRecorder>();
         neueSeite(u',');
     }
     void cleanup() {
-        m_seite.reset();
-        m_meldungen.reset();
+        m_aufbau.reset();
+        m_seite = nullptr;
+        m_meldungen = nullptr;
     }
 
     void ersterStart_data() {
@@ -382,11 +378,11 @@ private slots:
         QCOMPARE(b2->toolTip(), QStringLiteral(u"Übernahme des Wertes von R2 auf die Seite Toleranz"));
         QTest::mouseClick(b1, Qt::LeftButton);
         QTest::mouseClick(b2, Qt::LeftButton);
-        QCOMPARE(m_uebergeben, (std::vector<double>{583.33, 416.67}));
+        QCOMPARE(m_aufbau->uebergeben, (std::vector<double>{583.33, 416.67}));
         // the text as it stands, without Enter
         test::tippe(feld("SpT_E_R1"), QStringLiteral("4,7k"));
         QTest::mouseClick(b1, Qt::LeftButton);
-        QCOMPARE(m_uebergeben.back(), 4700.0);
+        QCOMPARE(m_aufbau->uebergeben.back(), 4700.0);
         QVERIFY(m_meldungen->eintraege.empty());
     }
 
@@ -403,7 +399,7 @@ private slots:
         QFETCH(QString, text);
         test::tippe(feld("SpT_E_R2"), text);
         QTest::mouseClick(m_seite->findChild<QToolButton*>("BitBtn2"), Qt::LeftButton);
-        QVERIFY(m_uebergeben.empty());
+        QVERIFY(m_aufbau->uebergeben.empty());
         QCOMPARE(m_meldungen->letzter(),
                  QStringLiteral(u"Der Wert von R2 kann nicht auf die Seite Toleranz übernommen werden:\r\rdort wird ein "
                                 u"Widerstand größer als 0 \u2126 gebraucht."));
@@ -425,7 +421,7 @@ private slots:
         QCOMPARE(text("Label100"), QString());
         keinMuell();
         QTest::mouseClick(m_seite->findChild<QToolButton*>("BitBtn1"), Qt::LeftButton);
-        QVERIFY(m_uebergeben.empty());
+        QVERIFY(m_aufbau->uebergeben.empty());
         m_meldungen->leeren();
         eingabe("SpT_E_Strom_RL", QStringLiteral("1"));
         QVERIFY(m_meldungen->eintraege.empty());
@@ -456,7 +452,7 @@ private slots:
     void imHauptfenster() {
         Hauptfenster f;
         f.show();  // start-up: first-start values, then the run-time settings
-        auto* seite = f.spannungsteilerSeite();
+        auto* seite = f.findChild<SpannungsteilerSeite*>();
         QVERIFY(seite);
         QCOMPARE(f.pageControl1()->tabText(2), QStringLiteral("Spannungs-/ Stromteiler"));
         QVERIFY(f.findChild<QWidget*>("TabSheet6")->isAncestorOf(seite));

@@ -23,38 +23,19 @@ QString ausserhalb(const QString& eingabe) {
            QStringLiteral(u"  ist außerhalb\r\rdes gültigen Wertebereiches: 1E-21 bis 1E21 \u2126");
 }
 
-// The page as the main window builds it at a first start, with a recording dialog link.
-struct Aufbau {
-    explicit Aufbau(QChar dezimal = u',', bool erststart = true) {
-        umgebung.dezimal = dezimal;
-        umgebung.sternDreieckBilderZeigen = [this](bool stern) { dialog.push_back(stern); };
-        seite = std::make_unique<SternDreieckSeite>(umgebung, nullptr);
-        seite->resize(637, 473);
-        seite->show();
-        seite->activateWindow();
-        (void)QTest::qWaitForWindowActive(seite.get());
-        seite->laufzeitEinstellungen();
-        if (erststart) seite->ersterStart();
-    }
+// The page as the main window builds it at a first start (or only built).
+struct Aufbau : test::Seitenaufbau<SternDreieckSeite> {
+    explicit Aufbau(QChar dezimal = u',', bool erststart = true)
+        : Seitenaufbau(dezimal, erststart ? Start::ersterStart : Start::keiner) {}
     Eingabefeld* feld(const QString& name) const { return seite->findChild<Eingabefeld*>(name); }
     QStringList texte(const QStringList& namen) const {
         QStringList l;
         for (const QString& n : namen) l << feld(n)->text();
         return l;
     }
-    QStringList meldungen() const {
-        QStringList l;
-        for (const auto& e : rec.eintraege) l << e.text;
-        return l;
-    }
     void klicke(const char* label) {
         QTest::mouseClick(seite->findChild<QLabel*>(QString::fromLatin1(label)), Qt::LeftButton);
     }
-
-    test::MeldungsRecorder rec;
-    Umgebung umgebung;
-    std::vector<bool> dialog;
-    std::unique_ptr<SternDreieckSeite> seite;
 };
 
 // One user action: type a text into a field, then Enter (or only type, or only press Enter).
@@ -274,10 +255,10 @@ private slots:
     void verweiseOeffnenDenDialog() {
         Aufbau a;
         a.klicke("Stern_aD");
-        QCOMPARE(a.dialog, std::vector<bool>{true});
+        QCOMPARE(a.bilder, std::vector<bool>{true});
         QVERIFY(a.seite->sternDreieck());
         a.klicke("Dreieck_aD");
-        QCOMPARE(a.dialog, (std::vector<bool>{true, false}));
+        QCOMPARE(a.bilder, (std::vector<bool>{true, false}));
         QVERIFY(!a.seite->sternDreieck());
         QVERIFY(a.rec.eintraege.empty());
     }

@@ -45,18 +45,8 @@ class DrosselSeiteTest : public QObject, public test::Farbcodehilfe<DrosselSeite
     }
 
 private slots:
-    void init() {
-        m_meldungen = std::make_unique<test::MeldungsRecorder>();
-        m_umgebung.dezimal = u',';
-        m_seite = std::make_unique<DrosselSeite>(m_umgebung, nullptr);
-        m_seite->resize(629, 440);
-        m_seite->show();
-        m_seite->ersterStart();
-    }
-    void cleanup() {
-        m_seite.reset();
-        m_meldungen.reset();
-    }
+    void init() { aufbauen(); }
+    void cleanup() { abbauen(); }
 
     void ersterStartZeigtIEC() {
         const Drossel& d = m_seite->drossel();
@@ -150,8 +140,8 @@ private slots:
         auto* band = w<QRadioButton>("RadioButton1");
         QVERIFY(band->isChecked());
         // it sits in the silver row, beside item 11 of the ring groups
-        QVERIFY(std::abs(band->mapTo(m_seite.get(), QPoint(0, band->height() / 2)).y() -
-                         gruppe("RG_L_1")->knopf(11)->mapTo(m_seite.get(), QPoint(0, band->height() / 2)).y()) <= 1);
+        QVERIFY(std::abs(band->mapTo(m_seite, QPoint(0, band->height() / 2)).y() -
+                         gruppe("RG_L_1")->knopf(11)->mapTo(m_seite, QPoint(0, band->height() / 2)).y()) <= 1);
     }
 
     void gesperrteItemsJeCodierung() {

@@ -18,9 +18,21 @@ namespace zelmo::test {
 
 template <class Seite>
 struct Farbcodehilfe {
-    Umgebung m_umgebung;
-    std::unique_ptr<Seite> m_seite;
-    std::unique_ptr<MeldungsRecorder> m_meldungen;
+    std::unique_ptr<Seitenaufbau<Seite>> m_aufbau;
+    Seite* m_seite = nullptr;
+    MeldungsRecorder* m_meldungen = nullptr;
+
+    // A fresh page after a first start (in init), gone again (in cleanup).
+    void aufbauen(QChar dezimal = u',') {
+        m_aufbau = std::make_unique<Seitenaufbau<Seite>>(dezimal);
+        m_seite = m_aufbau->seite.get();
+        m_meldungen = &m_aufbau->rec;
+    }
+    void abbauen() {
+        m_aufbau.reset();
+        m_seite = nullptr;
+        m_meldungen = nullptr;
+    }
 
     template <class T = QWidget>
     T* w(const char* name) const {

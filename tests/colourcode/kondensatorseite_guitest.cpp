@@ -37,18 +37,8 @@ class KondensatorSeiteTest : public QObject, public test::Farbcodehilfe<Kondensa
     }
 
 private slots:
-    void init() {
-        m_meldungen = std::make_unique<test::MeldungsRecorder>();
-        m_umgebung.dezimal = u',';
-        m_seite = std::make_unique<KondensatorSeite>(m_umgebung, nullptr);
-        m_seite->resize(629, 440);
-        m_seite->show();
-        m_seite->ersterStart();
-    }
-    void cleanup() {
-        m_seite.reset();
-        m_meldungen.reset();
-    }
+    void init() { aufbauen(); }
+    void cleanup() { abbauen(); }
 
     void ersterStartZeigtKerko() {
         const Kondensator& k = m_seite->kondensator();

@@ -33,18 +33,8 @@ class WiderstandSeiteTest : public QObject, public test::Farbcodehilfe<Widerstan
     }
 
 private slots:
-    void init() {
-        m_meldungen = std::make_unique<test::MeldungsRecorder>();
-        m_umgebung.dezimal = u',';
-        m_seite = std::make_unique<WiderstandSeite>(m_umgebung, nullptr);
-        m_seite->resize(629, 440);
-        m_seite->show();
-        m_seite->ersterStart();
-    }
-    void cleanup() {
-        m_seite.reset();
-        m_meldungen.reset();
-    }
+    void init() { aufbauen(); }
+    void cleanup() { abbauen(); }
 
     void ersterStartZeigtVierRinge() {
         const Widerstand& r = m_seite->widerstand();

@@ -104,7 +104,7 @@ private slots:
         f.setzeDialoge(nullptr, nullptr, &d, nullptr);
         f.show();
         f.pageControl1()->setCurrentIndex(7);
-        SternDreieckSeite* seite = f.sternDreieckSeite();
+        SternDreieckSeite* seite = f.findChild<SternDreieckSeite*>();
         QVERIFY(f.findChild<QWidget*>(QStringLiteral("TabSheet11"))->isAncestorOf(seite));
         const auto klicke = [&](const char* name) {
             QTest::mouseClick(seite->findChild<QLabel*>(QString::fromLatin1(name)), Qt::LeftButton);

@@ -44,15 +44,8 @@ QString zeile(const char16_t* a, const char16_t* b, const char16_t* ges, const c
 }
 
 // A page on its own with the comma as decimal separator, started as on a first start.
-struct Seite {
-    Umgebung u{u',', {}};
-    ToleranzSeite s{u, nullptr};
-    Seite() {
-        s.resize(637, 473);
-        s.laufzeitEinstellungen();
-        s.ersterStart();
-        s.show();
-    }
+struct Seite : test::Seitenaufbau<ToleranzSeite> {
+    ToleranzSeite& s = *seite;
     template <class T>
     T* w(const char* name) {
         T* t = s.findChild<T*>(QString::fromLatin1(name));
@@ -76,8 +69,8 @@ class ToleranzSeiteTest : public QObject {
     Q_OBJECT
 private slots:
     void ersterStartZeigtHundertFuenfzigOhm() {
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         QCOMPARE(p.feld()->text(), QStringLiteral(u"150,00 \u2126"));
         QCOMPARE(p.reihen()->itemIndex(), 2);
         QCOMPARE(p.auswahl()->itemIndex(), 0);
@@ -105,8 +98,8 @@ private slots:
     }
 
     void einKiloOhmInE12() {
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         test::tippeUndEnter(p.feld(), QStringLiteral("1k"));
         QVERIFY(rec.eintraege.empty());
         QCOMPARE(p.feld()->text(), QStringLiteral(u"1,00 k\u2126"));
@@ -162,8 +155,8 @@ private slots:
             {u"1e27", 2, 0, u"1000,00 Y\u2126", u"820,00 Y\u2126", u"1200,00 Y\u2126", {1, 1, 1, 1, 1, 1}},
         };
         for (const Fall& f : faelle) {
-            test::MeldungsRecorder rec;
             Seite p;
+            test::MeldungsRecorder& rec = p.rec;
             p.reihen()->knopf(f.reihe)->click();
             p.auswahl()->knopf(f.art)->click();
             test::tippeUndEnter(p.feld(), QString::fromUtf16(f.eingabe));
@@ -175,8 +168,8 @@ private slots:
             for (int k = 0; k < 6; ++k) QVERIFY2(p.reihen()->knopfFett(k) == f.fett[size_t(k)], qPrintable(was));
         }
         // capacitors add up in parallel
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         p.reihen()->knopf(1)->click();
         p.auswahl()->knopf(2)->click();
         test::tippeUndEnter(p.feld(), QStringLiteral("4,7n"));
@@ -190,8 +183,8 @@ private slots:
 
     void enterRechnetMitDemGetipptenText() {
         // "1,024k" is shown as "1,02 kΩ", the lists belong to 1024 Ω
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         test::tippeUndEnter(p.feld(), QStringLiteral("1,024k"));
         QCOMPARE(p.feld()->text(), QStringLiteral(u"1,02 k\u2126"));
         QCOMPARE(p.s.toleranz().Toleranz_R, 1024.0);
@@ -213,8 +206,8 @@ private slots:
             {u"abc", u"Die eingegebene Zahl abc  ist keine Gleitkommazahl !"},
         };
         for (const Fall& f : faelle) {
-            test::MeldungsRecorder rec;
             Seite p;
+            test::MeldungsRecorder& rec = p.rec;
             const QString titel = p.titelParallel();
             test::tippeUndEnter(p.feld(), QString::fromUtf16(f.eingabe));
             QCOMPARE(rec.eintraege.size(), size_t(1));
@@ -227,8 +220,8 @@ private slots:
     }
 
     void reiheUndArtWechseln() {
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         test::tippeUndEnter(p.feld(), QStringLiteral("1k"));
         p.reihen()->knopf(5)->click();
         QCOMPARE(p.s.maxF(), 1.0);
@@ -261,8 +254,8 @@ private slots:
     void unbestaetigterTextBeimReihenklick() {
         // a valid typed text counts without Enter (the record keeps its value)
         {
-            test::MeldungsRecorder rec;
             Seite p;
+            test::MeldungsRecorder& rec = p.rec;
             test::tippe(p.feld(), QStringLiteral("2,2k"));
             p.reihen()->knopf(3)->click();
             QVERIFY(rec.eintraege.empty());
@@ -285,8 +278,8 @@ private slots:
             {u"1E30", u"Die Eingabe 1E30  ist außerhalb\r\rdes gültigen Wertebereiches: 1y bis 1000Y"},
         };
         for (const Fall& f : faelle) {
-            test::MeldungsRecorder rec;
             Seite p;
+            test::MeldungsRecorder& rec = p.rec;
             test::tippe(p.feld(), QString::fromUtf16(f.text));
             p.reihen()->knopf(3)->click();
             QCOMPARE(rec.eintraege.size(), size_t(1));
@@ -305,8 +298,8 @@ private slots:
                                    std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
                                    1e30, 1e-30};
         for (double w : schlecht) {
-            test::MeldungsRecorder rec;
             Seite p;
+            test::MeldungsRecorder& rec = p.rec;
             p.auswahl()->knopf(2)->click();
             const QString titel = p.titelParallel();
             QVERIFY(!p.s.Uebergabe(w));
@@ -319,16 +312,16 @@ private slots:
             QCOMPARE(p.titelParallel(), titel);
         }
         {
-            test::MeldungsRecorder rec;
             Seite p;
+            test::MeldungsRecorder& rec = p.rec;
             QVERIFY(!p.s.Uebergabe(0));
             QCOMPARE(rec.letzter(), QStringLiteral(u"Der Widerstandswert 0 \u2126 kann nicht auf die Seite Toleranz "
                                                    u"übernommen werden.\r\rMöglich sind Werte von 1E-24 \u2126 bis "
                                                    u"1E27 \u2126."));
         }
         // taken: kind R, value shown, calculated
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         p.auswahl()->knopf(2)->click();
         QVERIFY(p.s.Uebergabe(4700));
         QVERIFY(rec.eintraege.empty());
@@ -346,8 +339,8 @@ private slots:
 
     void gespeicherterWertAusserhalb() {
         // a record value the field would refuse (a damaged settings file) falls back to the first-start value
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         p.s.toleranz().Toleranz_L = 0;
         p.auswahl()->knopf(1)->click();
         QCOMPARE(p.feld()->text(), QStringLiteral("75,00 nH"));
@@ -356,8 +349,8 @@ private slots:
     }
 
     void laufzeitEinstellungen() {
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         const char16_t* hinweise[] = {u">20%", u"20%", u"10%", u"5%", u"2%", u"1%"};
         const int links[] = {18, 83, 148, 213, 278, 343};
         for (int i = 0; i < 6; ++i) {
@@ -397,14 +390,14 @@ private slots:
         QCOMPARE(f.pageControl1()->currentIndex(), 6);
         f.umgebung().anToleranzUebergeben(330.0);
         QCOMPARE(f.pageControl1()->currentIndex(), 1);
-        QCOMPARE(f.toleranzSeite()->toleranz().Toleranz_R, 330.0);
+        QCOMPARE(f.findChild<ToleranzSeite*>()->toleranz().Toleranz_R, 330.0);
     }
 
     void fuellungE96WieBerechnet() {
         // both lists show exactly the lines of the calculation in their colours, and each refill
         // replaces the previous lines (the time it takes is measured in bench/)
-        test::MeldungsRecorder rec;
         Seite p;
+        test::MeldungsRecorder& rec = p.rec;
         p.reihen()->knopf(5)->click();
         const QColor gruen(0, 0x80, 0);
         const QColor maroon(0x80, 0, 0);

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "fields/Eingabefeld.h"
+#include "fields/grenzen.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -19,10 +20,10 @@ class EingabefeldTest : public QObject {
         QLineEdit* nachbar;
         std::vector<double> angenommen;
         explicit Aufbau(QChar dez) {
-            feld = new Eingabefeld(QStringLiteral("R_E_Wert"), dez, &fenster);
+            feld = new Eingabefeld(grenzen::R_E_Wert, dez, &fenster);
             nachbar = new QLineEdit(&fenster);
             nachbar->move(0, 40);
-            feld->beiAnnahme = [this](double w) { angenommen.push_back(w); };
+            feld->setUebernahme([this](double w) { angenommen.push_back(w); });
             feld->zeigeWert(39000);
             fenster.show();
             fenster.activateWindow();
@@ -106,7 +107,8 @@ private slots:
     }
 
     void pruefungenInIhrerReihenfolge() {
-        // a check before the range wins over the range; a cross-field check runs only inside the range
+        // a check before the range wins over the range; the page's accept stage runs only inside the
+        // range, may still refuse, and commits after the field shows the value in normal form
         test::MeldungsRecorder rec;
         Aufbau a(u',');
         QStringList gelaufen;
@@ -115,10 +117,14 @@ private slots:
             if (w > 5e12) return QStringLiteral("vorher");
             return std::nullopt;
         });
-        a.feld->setNachpruefung([&](double w, const QString&) -> std::optional<QString> {
+        QString textBeimUebernehmen;
+        a.feld->setAnnahme([&](double w, const QString& eingabe) {
             gelaufen << "nach";
-            if (w < 10) return QStringLiteral("nachher");
-            return std::nullopt;
+            if (w < 10) return Eingabefeld::Urteil::abgelehnt(QStringLiteral("nachher"));
+            return Eingabefeld::Urteil::angenommen([&a, &textBeimUebernehmen, w, eingabe] {
+                a.angenommen.push_back(w);
+                textBeimUebernehmen = eingabe + QStringLiteral(" -> ") + a.feld->text();
+            });
         });
         test::tippeUndEnter(a.feld, QStringLiteral("9T"));
         QCOMPARE(rec.letzter(), QStringLiteral("vorher"));
@@ -126,9 +132,12 @@ private slots:
         QVERIFY(rec.letzter().startsWith(QStringLiteral("Die Eingabe 2T")));
         test::tippeUndEnter(a.feld, QStringLiteral("5"));
         QCOMPARE(rec.letzter(), QStringLiteral("nachher"));
+        QCOMPARE(a.feld->text(), (QString::fromUtf8("39,00 k") + ohm));  // refused by the stage: put back
+        QVERIFY(a.angenommen.empty());
         QCOMPARE(gelaufen, (QStringList{"vor", "vor", "vor", "nach"}));
         test::tippeUndEnter(a.feld, QStringLiteral("22"));
         QCOMPARE(a.angenommen, std::vector<double>{22});
+        QCOMPARE(textBeimUebernehmen, QStringLiteral("22 -> 22,00 ") + ohm);
         QCOMPARE(rec.eintraege.size(), size_t(3));
     }
 };

@@ -9,6 +9,13 @@ using namespace zelmo;
 
 namespace {
 
+// the entry of the limits table that bounds a field
+const Grenze* grenzeFuer(const QString& feld) {
+    for (const Grenze* g : alleGrenzen())
+        if (feld == QLatin1String(g->feld)) return g;
+    return nullptr;
+}
+
 QString meldungFuer(const char* feld, const char* text, QChar dez = u',') {
     const Grenze* g = grenzeFuer(QString::fromLatin1(feld));
     if (!g) return QStringLiteral("<kein Feld>");

@@ -20,6 +20,7 @@
 #include "fields/Radiogruppe.h"
 #include "platform/Plattform.h"
 #include "support/GuiTestFixture.h"
+#include "support/Programmlauf.h"
 
 using namespace zelmo;
 
@@ -27,25 +28,7 @@ namespace {
 
 const QString ohm = QStringLiteral(u"\u2126");
 
-// One run of the program: the window with its options dialog, shown (start-up runs) and closed again.
-struct Lauf {
-    Hauptfenster f;
-    OptionenDialog optionen{u','};
-    Lauf() {
-        f.setzeDialoge(&optionen, nullptr, nullptr, nullptr);
-        f.show();
-    }
-    template <class W>
-    W* el(const char* name) {
-        W* w = f.findChild<W*>(QString::fromLatin1(name));
-        if (!w) w = optionen.findChild<W*>(QString::fromLatin1(name));
-        return w;
-    }
-    QString text(const char* name) { return el<QLineEdit>(name)->text(); }
-    int index(const char* name) { return el<Radiogruppe>(name)->itemIndex(); }
-    void eingabe(const char* name, const QString& t) { test::tippeUndEnter(el<QLineEdit>(name), t); }
-    void schliessen() { f.close(); }
-};
+using Lauf = test::Programmlauf;
 
 QByteArray lies(const QString& datei) {
     QFile f(datei);
@@ -101,17 +84,17 @@ private slots:
         {
             Lauf b;
             QCOMPARE(b.f.pageControl1()->currentIndex(), 4);
-            QCOMPARE(b.f.widerstandSeite()->widerstand().Wert_4R, 4700.0);
+            QCOMPARE(b.f.findChild<WiderstandSeite*>()->widerstand().Wert_4R, 4700.0);
             QCOMPARE(b.text("R_E_Wert"), (QStringLiteral(u"4,70 k") + ohm));
             QCOMPARE(b.index("RG_Toleranzen_EReihen"), 5);
             QCOMPARE(b.text("SpT_E_U"), QStringLiteral("15,00 V"));
             QCOMPARE(b.text("SpT_E_U2"), QStringLiteral("7,5"));  // saved as it stood
             QCOMPARE(b.index("RG_LED_Farbe"), 5);
-            QCOMPARE(b.f.ledSeite()->ledVorwiderstand().LED_User, 3.1);  // from the data file
+            QCOMPARE(b.f.findChild<LedSeite*>()->ledVorwiderstand().LED_User, 3.1);  // from the data file
             QVERIFY(b.optionen.kurzhinweise()->isChecked());
             QVERIFY(b.f.kurzhinweise());
             QCOMPARE(b.text("Optionen_E_Tjmax"), QStringLiteral(" 150,00"));
-            QCOMPARE(b.f.lm317Seite()->tjmax(), 150.0);
+            QCOMPARE(b.f.findChild<LM317Seite*>()->tjmax(), 150.0);
             QCOMPARE(b.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k\u03A9")));  // one blank in front, not two
             b.schliessen();
         }
@@ -162,8 +145,8 @@ private slots:
                                    "[NE555]\r\nasta_mono=-5\r\nTastverh=-1\r\n"
                                    "[Dezimalseparator]\r\nDezimals=.\r\n"));
         Lauf a;
-        QCOMPARE(a.f.widerstandSeite()->widerstand().Wert_4R, 39000.0);
-        QCOMPARE(a.f.widerstandSeite()->widerstand().Wert_5R, 4700.0);
+        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Wert_4R, 39000.0);
+        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Wert_5R, 4700.0);
         QCOMPARE(a.text("SpT_E_U"), QStringLiteral("12,00 V"));
         QCOMPARE(a.index("RG_Toleranzen_EReihen"), 2);
         QCOMPARE(a.index("RG_NE555_Multiart"), 1);
@@ -177,8 +160,8 @@ private slots:
         schreibe(ini(), QByteArray("\xEF\xBB\xBF[Widerstand]\r\n4_Ringe=abc\r\n4_Spannung=kaputt\r\n"
                                    "[Register]\r\nKarte=5\r\n[Dezimalseparator]\r\nDezimals=,\r\n"));
         Lauf a;
-        QCOMPARE(a.f.widerstandSeite()->widerstand().Wert_4R, 36500.0);
-        QCOMPARE(a.f.widerstandSeite()->widerstand().Spannung_4R, 100.0);
+        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Wert_4R, 36500.0);
+        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Spannung_4R, 100.0);
         QCOMPARE(a.f.pageControl1()->currentIndex(), 5);  // the keys after it were read
         bool gemeldet = false;
         for (const auto& e : rec.eintraege)
@@ -223,8 +206,8 @@ private slots:
         for (int i = 0; i < 29; ++i) d += "7\r\n";
         schreibe(dat(), d);
         Lauf a;  // no settings file: the first-start values win
-        QCOMPARE(a.f.ledSeite()->ledVorwiderstand().LED_Rot, 1.6);
-        QCOMPARE(a.f.lm317Seite()->lm317Rthjc().SOT252, 23.5);
+        QCOMPARE(a.f.findChild<LedSeite*>()->ledVorwiderstand().LED_Rot, 1.6);
+        QCOMPARE(a.f.findChild<LM317Seite*>()->lm317Rthjc().SOT252, 23.5);
     }
 
     void schreibfehlerWirdGemeldetUndDasFensterSchliesst() {
@@ -238,6 +221,83 @@ private slots:
         QCOMPARE(rec.eintraege.size(), size_t(1));
         QCOMPARE(int(rec.eintraege[0].art), int(Meldungen::Art::Standardfehler));
         QVERIFY(rec.letzter().contains(QStringLiteral("datei/unter")));
+    }
+
+    // The settings file fails, the data file is written all the same; the one message names the first.
+    void beideDateienWerdenGeschriebenAuchWennEineScheitert() {
+        test::MeldungsRecorder rec;
+        Lauf a;
+        test::tippeUndEnter(a.el<QLineEdit>("LED_E_Uf"), QStringLiteral("1,9"));  // red
+        // something in the place of the settings file that can neither be read nor put aside
+        QVERIFY(QDir().mkpath(ini() + QStringLiteral("/belegt")));
+        QVERIFY(QDir().mkpath(ini() + QStringLiteral(".bak/belegt")));
+        rec.leeren();
+        a.schliessen();
+        QCOMPARE(rec.eintraege.size(), size_t(1));
+        QVERIFY2(rec.letzter().contains(ini()), qPrintable(rec.letzter()));
+        QVERIFY2(!rec.letzter().contains(dat()), qPrintable(rec.letzter()));
+        QVERIFY(lies(dat()).startsWith(",\r\n1,9\r\n"));
+    }
+
+    // A settings file that cannot be read is never overwritten: it is named, the pages start as on a
+    // first start, and on closing it is kept as ZelmosV121.ini.bak before the new one is written.
+    void unlesbareEinstellungenBleibenAlsBakErhalten() {
+        test::MeldungsRecorder rec;
+        QVERIFY(QDir().mkpath(ini()));  // a folder: exists, cannot be read, whoever runs the test
+        schreibe(ini() + QStringLiteral("/eigenes.txt"), "meins");
+        {
+            Lauf a;
+            QCOMPARE(a.text("R_E_Wert"), QStringLiteral(u"39,00 k") + ohm);  // first-start values
+            QCOMPARE(a.f.pageControl1()->currentIndex(), 6);
+            bool gemeldet = false;
+            for (const auto& e : rec.eintraege)
+                gemeldet = gemeldet || (e.art == Meldungen::Art::Standardfehler && e.text.contains(ini()) &&
+                                        e.text.contains(QStringLiteral("ZelmosV121.ini.bak")));
+            QVERIFY(gemeldet);
+            a.eingabe("R_E_Wert", QStringLiteral("47k"));
+            a.schliessen();
+        }
+        QCOMPARE(lies(ini() + QStringLiteral(".bak/eigenes.txt")), QByteArray("meins"));
+        QVERIFY(lies(ini()).contains("4_Ringe=47000\r\n"));
+        rec.leeren();
+        {
+            Lauf b;  // the next start reads the new file
+            QCOMPARE(b.text("R_E_Wert"), QStringLiteral(u"47,00 k") + ohm);
+            for (const auto& e : rec.eintraege) QVERIFY2(e.text.contains(QStringLiteral("Hilfe")), qPrintable(e.text));
+        }
+    }
+
+    // A separator that is neither "," nor "." and numbers outside what their field or list takes:
+    // defaults, all named in one message; nothing else is changed by them.
+    void fremderTrennerUndWerteAusserhalb() {
+        test::MeldungsRecorder rec;
+        schreibe(ini(), QByteArray("\xEF\xBB\xBF[Widerstand]\r\n4_Ringe=1E308\r\n5_Ringe=10\r\nRingzahl=7\r\n"
+                                   "[Toleranz]\r\nEingabe_R=0\r\nE-Reihe=9\r\n"
+                                   "[NE555]\r\nastabil_C=-5\r\n"
+                                   "[Optionen]\r\nLM317Berechnung_Tjmax=1000\r\n"
+                                   "[Dezimalseparator]\r\nDezimals=1\r\n"));
+        QByteArray d(",\r\n9\r\n");  // red at 9 V: outside
+        for (int i = 0; i < 29; ++i) d += "3\r\n";
+        schreibe(dat(), d);
+        Lauf a;
+        const auto* w = a.f.findChild<WiderstandSeite*>();
+        QCOMPARE(w->widerstand().Wert_4R, 36500.0);
+        QCOMPARE(w->widerstand().Wert_5R, 10.0);  // not 0: the "1" was not taken as a separator
+        QCOMPARE(a.index("RG_Widerstand"), 0);
+        QCOMPARE(a.index("RG_Toleranzen_EReihen"), 2);
+        QCOMPARE(a.f.findChild<LM317Seite*>()->tjmax(), 125.0);
+        QCOMPARE(a.f.findChild<LedSeite*>()->ledVorwiderstand().LED_Rot, 1.6);
+        QCOMPARE(a.f.findChild<LedSeite*>()->ledVorwiderstand().LED_Gruen, 2.2);  // 3 V is no green LED either
+        QCOMPARE(a.f.findChild<LM317Seite*>()->lm317Rthjc().TO220, 3.0);          // inside: taken
+        QStringList texte;
+        for (const auto& e : rec.eintraege) texte << e.text;
+        const QString alle = texte.join(QStringLiteral("\n"));
+        for (const char* genannt : {"[Dezimalseparator] Dezimals=1", "[Widerstand] 4_Ringe=1E308",
+                                    "[Widerstand] Ringzahl=7", "[Toleranz] Eingabe_R=0", "[Toleranz] E-Reihe=9",
+                                    "[NE555] astabil_C=-5", "[Optionen] LM317Berechnung_Tjmax=1000"})
+            QVERIFY2(alle.contains(QString::fromLatin1(genannt)), genannt);
+        QVERIFY2(alle.contains(QStringLiteral("(dort gelten die Vorgabewerte): 2, 3")), qPrintable(alle));
+        QVERIFY(!alle.contains(QStringLiteral("5_Ringe")));
     }
 };
 

@@ -11,10 +11,13 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "fields/Meldungen.h"
 #include "fields/Rechnerseite.h"
+#include "storage/einstellungen.h"
+#include "storage/inidokument.h"
 
 class QLineEdit;
 class QWidget;
@@ -49,21 +52,43 @@ void tippeUndEnter(QLineEdit* feld, const QString& text);
 void tippe(QLineEdit* feld, const QString& text);
 
 
-// A page as the main window builds it at a first start: shown at the size of its frame, first-start
-// values, then the run-time settings; boxes recorded, transfers to the tolerance page recorded.
+// The size of a page's content in its frame.
+inline constexpr QSize seitenInhalt{637, 473};
+
+// A page as the main window builds it: shown at the size of its content, then started the one way a
+// page starts (Rechnerseite::starten): with the first-start values, from the text of a settings file,
+// or (Start::keiner) not at all, as built. Boxes recorded; transfers to the tolerance page and requests
+// for the star/delta drawings recorded.
 template <class Seite>
 struct Seitenaufbau {
-    explicit Seitenaufbau(QChar dezimal = u',') {
+    enum class Start { ersterStart, keiner };
+    explicit Seitenaufbau(QChar dezimal = u',', Start start = Start::ersterStart) {
+        bauen(dezimal);
+        if (start == Start::ersterStart) seite->starten(nullptr);
+    }
+    Seitenaufbau(QChar dezimal, const QByteArray& einstellungen) : dokument(IniDokument::ausBytes(einstellungen)) {
+        bauen(dezimal);
+        leser.emplace(dokument, dezimal);
+        seite->starten(&*leser);
+    }
+    void bauen(QChar dezimal) {
         umgebung.dezimal = dezimal;
         umgebung.anToleranzUebergeben = [this](double w) { uebergeben.push_back(w); };
+        umgebung.sternDreieckBilderZeigen = [this](bool stern) { bilder.push_back(stern); };
         seite = std::make_unique<Seite>(umgebung, nullptr);
-        seite->resize(637, 473);
+        seite->resize(seitenInhalt);
         seite->show();
         seite->activateWindow();
         (void)QTest::qWaitForWindowActive(seite.get());
-        seite->ersterStart();
-        seite->laufzeitEinstellungen();
     }
+    // What the page writes to a settings file, and the values its reader named.
+    QByteArray gespeichert() const {
+        IniDokument d;
+        IniSchreiber s(d, umgebung.dezimal);
+        seite->speichern(s);
+        return d.alsBytes();
+    }
+    QStringList unlesbar() const { return leser ? leser->unlesbar() : QStringList(); }
     // The text of a field or label, or a marker naming what is missing.
     QString text(const char* name) const {
         if (auto* e = seite->template findChild<QLineEdit*>(QString::fromLatin1(name))) return e->text();
@@ -86,6 +111,9 @@ struct Seitenaufbau {
     MeldungsRecorder rec;
     Umgebung umgebung;
     std::vector<double> uebergeben;
+    std::vector<bool> bilder;  // true: star drawings asked for
+    IniDokument dokument;
+    std::optional<IniLeser> leser;
     std::unique_ptr<Seite> seite;
 };
 

@@ -1,0 +1,194 @@
+#include "tools/hilfebau/Beispielseiten.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <functional>
+#include <map>
+
+#include "circuits/KonstantstromSeite.h"
+#include "circuits/LM317Seite.h"
+#include "circuits/LedSeite.h"
+#include "circuits/NE555Seite.h"
+#include "circuits/SpannungsteilerSeite.h"
+#include "circuits/SternDreieckSeite.h"
+#include "colourcode/DrosselSeite.h"
+#include "colourcode/KondensatorSeite.h"
+#include "colourcode/WiderstandSeite.h"
+#include "colourcode/ringe.h"
+#include "eseries/ToleranzSeite.h"
+#include "fields/Eingabefeld.h"
+#include "fields/Meldungen.h"
+#include "fields/Radiogruppe.h"
+
+namespace zelmo::hilfebau {
+
+namespace {
+
+using Fabrik = std::function<std::unique_ptr<Rechnerseite>(const Umgebung&)>;
+
+template <class S>
+Fabrik fabrik() {
+    return [](const Umgebung& u) { return std::make_unique<S>(u, nullptr); };
+}
+
+const std::map<QString, Fabrik>& fabriken() {
+    static const std::map<QString, Fabrik> f = {
+        {QStringLiteral("Widerstand"), fabrik<WiderstandSeite>()},
+        {QStringLiteral("Drossel"), fabrik<DrosselSeite>()},
+        {QStringLiteral("Kondensator"), fabrik<KondensatorSeite>()},
+        {QStringLiteral("Toleranz"), fabrik<ToleranzSeite>()},
+        {QStringLiteral("Teiler"), fabrik<SpannungsteilerSeite>()},
+        {QStringLiteral("LED"), fabrik<LedSeite>()},
+        {QStringLiteral("LM317"), fabrik<LM317Seite>()},
+        {QStringLiteral("NE555"), fabrik<NE555Seite>()},
+        {QStringLiteral("Konstantstrom"), fabrik<KonstantstromSeite>()},
+        {QStringLiteral("SternDreieck"), fabrik<SternDreieckSeite>()},
+    };
+    return f;
+}
+
+// The boxes of the page being run are recorded instead of shown.
+class Aufzeichnung : public Meldungen {
+public:
+    explicit Aufzeichnung(QStringList& ziel) : m_ziel(ziel) { Meldungen::setzeDienst(this); }
+    ~Aufzeichnung() override { Meldungen::setzeDienst(nullptr); }
+    void zeige(Art, const QString& text) override { m_ziel << text; }
+
+private:
+    QStringList& m_ziel;
+};
+
+}  // namespace
+
+QStringList seitenNamen() {
+    QStringList n;
+    for (const auto& [name, f] : fabriken()) n << name;
+    return n;
+}
+
+std::unique_ptr<Beispielseite> baueSeite(const QString& name) {
+    const auto it = fabriken().find(name);
+    if (it == fabriken().end()) return nullptr;
+    auto b = std::make_unique<Beispielseite>();
+    b->umgebung.dezimal = u',';
+    b->umgebung.anToleranzUebergeben = [](double) {};
+    b->umgebung.sternDreieckBilderZeigen = [](bool) {};
+    Aufzeichnung a(b->meldungen);
+    b->seite = it->second(b->umgebung);
+    b->seite->resize(637, 473);
+    b->seite->show();
+    b->seite->ersterStart();
+    b->seite->laufzeitEinstellungen();
+    return b;
+}
+
+QString schritteAusfuehren(Beispielseite& b, const QJsonObject& beispiel) {
+    Aufzeichnung a(b.meldungen);
+    for (const QJsonValue& v : beispiel.value(QStringLiteral("schritte")).toArray()) {
+        const QJsonObject s = v.toObject();
+        if (s.contains(QStringLiteral("feld"))) {
+            const QString name = s.value(QStringLiteral("feld")).toString();
+            auto* feld = b.seite->findChild<Eingabefeld*>(name);
+            if (!feld) return QStringLiteral("kein Eingabefeld %1").arg(name);
+            // typed over the old text, so that a refused entry is undone as the user's would be
+            feld->setFocus();
+            feld->selectAll();
+            feld->insert(s.value(QStringLiteral("text")).toString());
+            feld->bestaetigen();
+        } else if (s.contains(QStringLiteral("wahl"))) {
+            const QString name = s.value(QStringLiteral("wahl")).toString();
+            auto* gruppe = b.seite->findChild<Radiogruppe*>(name);
+            const int item = s.value(QStringLiteral("item")).toInt(-1);
+            if (!gruppe || item < 0 || item >= gruppe->anzahl())
+                return QStringLiteral("keine Auswahl %1 mit Punkt %2").arg(name).arg(item);
+            gruppe->knopf(item)->click();
+        } else if (s.contains(QStringLiteral("liste"))) {
+            const QString name = s.value(QStringLiteral("liste")).toString();
+            auto* liste = b.seite->findChild<QComboBox*>(name);
+            const int item = s.value(QStringLiteral("item")).toInt(-1);
+            if (!liste || item < 0 || item >= liste->count())
+                return QStringLiteral("keine Liste %1 mit Eintrag %2").arg(name).arg(item);
+            liste->setCurrentIndex(item);
+            emit liste->activated(item);
+        } else {
+            return QStringLiteral("unbekannter Schritt");
+        }
+    }
+    return {};
+}
+
+QString gezeigt(const Beispielseite& b, const QString& schluessel) {
+    QString name = schluessel;
+    int zeile = 0;
+    const bool farbe = name.startsWith(QStringLiteral("farbe:"));
+    if (farbe) name = name.mid(6);
+    if (const qsizetype raute = name.indexOf(u'#'); raute > 0) {
+        zeile = name.mid(raute + 1).toInt();
+        name.truncate(raute);
+    }
+    QObject* o = b.seite->findChild<QObject*>(name);
+    if (!o) return {};
+    if (farbe) {
+        auto* g = qobject_cast<Radiogruppe*>(o);
+        if (!g || g->itemIndex() < 0 || g->itemIndex() >= Farbzeilen) return {};
+        // the inductor page has gold and silver the other way round
+        const Palette& pal = name.startsWith(QStringLiteral("RG_L_")) ? drosselPalette() : standardPalette();
+        return QString::fromUtf16(pal[size_t(g->itemIndex())].name);
+    }
+    QString text;
+    if (auto* e = qobject_cast<QLineEdit*>(o))
+        text = e->text();
+    else if (auto* l = qobject_cast<QLabel*>(o))
+        text = l->text();
+    else if (auto* t = qobject_cast<QTextEdit*>(o))
+        text = t->toPlainText();
+    else if (auto* p = qobject_cast<QPlainTextEdit*>(o))
+        text = p->toPlainText();
+    else if (auto* g = qobject_cast<QGroupBox*>(o))
+        text = g->title();
+    else if (auto* r = qobject_cast<Radiogruppe*>(o))
+        text = r->itemIndex() >= 0 ? r->knopf(r->itemIndex())->text() : QString();
+    else if (auto* k = qobject_cast<QRadioButton*>(o))
+        text = k->text();
+    else if (auto* c = qobject_cast<QComboBox*>(o))
+        text = c->currentText();
+    else
+        return {};
+    if (zeile > 0) {
+        const QStringList zeilen = text.split(u'\n');
+        return zeile <= zeilen.size() ? zeilen[zeile - 1] : QString();
+    }
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QStringList pruefeBeispiel(const QJsonObject& beispiel) {
+    QStringList fehler;
+    const QString id = beispiel.value(QStringLiteral("id")).toString();
+    auto b = baueSeite(beispiel.value(QStringLiteral("seite")).toString());
+    if (!b) return {QStringLiteral("%1: unbekannte Seite").arg(id)};
+    b->meldungen.clear();
+    if (const QString f = schritteAusfuehren(*b, beispiel); !f.isEmpty()) return {id + QStringLiteral(": ") + f};
+    const QJsonObject zeigt = beispiel.value(QStringLiteral("zeigt")).toObject();
+    for (auto it = zeigt.begin(); it != zeigt.end(); ++it) {
+        const QString ist = gezeigt(*b, it.key());
+        if (ist.isNull())
+            fehler << QStringLiteral("%1: %2 gibt es auf der Seite nicht").arg(id, it.key());
+        else if (ist != it.value().toString())
+            fehler << QStringLiteral("%1: %2 zeigt \"%3\", die Tabelle sagt \"%4\"").arg(id, it.key(), ist,
+                                                                                         it.value().toString());
+    }
+    QStringList erwartet;
+    for (const QJsonValue& m : beispiel.value(QStringLiteral("meldungen")).toArray()) erwartet << m.toString();
+    if (b->meldungen != erwartet)
+        fehler << QStringLiteral("%1: Meldungen \"%2\", die Tabelle sagt \"%3\"")
+                      .arg(id, b->meldungen.join(QStringLiteral(" | ")), erwartet.join(QStringLiteral(" | ")));
+    return fehler;
+}
+
+}  // namespace zelmo::hilfebau
