@@ -187,9 +187,11 @@ private slots:
 
     void keinTextWirdMitDateiUndGrundGemeldet() {
         test::MeldungsRecorder rec;
-        schreibe(ini(), QByteArray("[Register]\r\nKarte=5\r\n\0\0\x13\x37", 24));
-        schreibe(dat(), QByteArray("\x89PNG\r\n\x1A\n", 8));
+        const QByteArray iniAlt("[Register]\r\nKarte=5\r\n\0\0\x13\x37", 24), datAlt("\x89PNG\r\n\x1A\n", 8);
+        schreibe(ini(), iniAlt);
+        schreibe(dat(), datAlt);
         Lauf a;
+        QCOMPARE(a.f.pageControl1()->currentIndex(), 6);  // nothing of it taken: first-start values
         QStringList gemeldet;
         for (const auto& e : rec.eintraege)
             if (e.art == Meldungen::Art::Standardfehler) gemeldet << e.text;
@@ -198,6 +200,11 @@ private slots:
                  qPrintable(gemeldet[0]));
         QVERIFY2(gemeldet[1].contains(ini()) && gemeldet[1].contains(QStringLiteral("Zeile 3 enthält das Steuerzeichen U+0000")),
                  qPrintable(gemeldet[1]));
+        a.schliessen();
+        // both kept as they were before the new files were written
+        QCOMPARE(lies(ini() + QStringLiteral(".bak")), iniAlt);
+        QCOMPARE(lies(dat() + QStringLiteral(".bak")), datAlt);
+        QVERIFY(lies(ini()).contains("[Register]\r\nKarte=6\r\n"));
     }
 
     void datenfileOhneEinstellungenGiltNicht() {
