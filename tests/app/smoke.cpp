@@ -7,8 +7,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <cstdio>
+
+#include "support/Programmstart.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -31,9 +32,15 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "run %d: program did not start\n", lauf);
             return 4;
         }
-        if (p.waitForFinished(2000)) {
-            std::fprintf(stderr, "run %d: program ended by itself (exit %d)\n", lauf, p.exitCode());
-            return 5;
+        // up: it handles the session's signals and waits in its event loop
+        if (!zelmo::test::behandeltSigterm(p, 60000) || !zelmo::test::ruhig(p, 60000)) {
+            if (p.waitForFinished(0) || p.state() == QProcess::NotRunning) {
+                std::fprintf(stderr, "run %d: program ended by itself (exit %d)\n", lauf, p.exitCode());
+                return 5;
+            }
+            p.kill();
+            std::fprintf(stderr, "run %d: program did not come up\n", lauf);
+            return 9;
         }
         p.terminate();
         if (!p.waitForFinished(10000)) {
