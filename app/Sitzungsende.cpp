@@ -16,10 +16,31 @@ namespace zelmo {
 
 namespace {
 
-void fensterSchliessen(Hauptfenster& fenster) {
+// Start-up runs inside the window's show(), before the event loop; a signal then only asks to end.
+bool imStart = true;
+bool endeVerlangt = false;
+
+void boxenSchliessen(const Hauptfenster& fenster) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != &fenster && w->isModal()) w->close();
+}
+
+void fensterSchliessen(Hauptfenster& fenster) {
+    boxenSchliessen(fenster);
     fenster.close();
+}
+
+void beenden(Hauptfenster& fenster) {
+    if (!imStart) {
+        fensterSchliessen(fenster);
+        return;
+    }
+    // Saving now would write the pages not yet read with their first-start values. The box goes,
+    // and exit() makes every further local event loop (each box of the start-up) return at once;
+    // the window closes when show() has returned.
+    endeVerlangt = true;
+    boxenSchliessen(fenster);
+    QCoreApplication::exit(0);
 }
 
 #ifdef Q_OS_UNIX
@@ -37,7 +58,7 @@ void signaleBeachten(Hauptfenster& fenster) {
     QObject::connect(notifier, &QSocketNotifier::activated, &fenster, [&fenster] {
         char c;
         (void)!::read(signalPaar[1], &c, 1);
-        fensterSchliessen(fenster);
+        beenden(fenster);
     });
     struct sigaction aktion = {};
     aktion.sa_handler = beiSignal;
@@ -57,6 +78,13 @@ void sitzungsendeBeachten(Hauptfenster& fenster) {
 #ifdef Q_OS_UNIX
     signaleBeachten(fenster);
 #endif
+}
+
+bool startUeberstanden(Hauptfenster& fenster) {
+    imStart = false;
+    if (!endeVerlangt) return true;
+    fenster.close();
+    return false;
 }
 
 }  // namespace zelmo

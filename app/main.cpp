@@ -31,5 +31,7 @@ int main(int argc, char* argv[]) {
     zelmo::sitzungsendeBeachten(fenster);
 
     fenster.show();
+    // a session that ended while start-up showed a box closes the window here
+    if (!zelmo::startUeberstanden(fenster)) return 0;
     return app.exec();
 }

@@ -139,12 +139,9 @@ void KonstantstromSeite::laufzeitEinstellungen() {
 
 void KonstantstromSeite::ersterStart() {
     m_daten = KStrom{1.2, 1.4, 3.2, 2.5};
-    const auto text = [this](const char* zahl, const char* einheit) {
-        return QString::fromLatin1(zahl).replace(u',', dezimal()) + u' ' + QString::fromLatin1(einheit);
-    };
-    m_u->setzeText(text("12,00", "V"));
-    m_i->setzeText(text("10,00", "mA"));
-    m_iq->setzeText(text("1,00", "mA"));
+    m_u->setzeText(mitTrenner(u"12,00 V"));
+    m_i->setzeText(mitTrenner(u"10,00 mA"));
+    m_iq->setzeText(mitTrenner(u"1,00 mA"));
     // circuit item 0 without its handler: the state of a fresh start (code 0, design captions, the cross
     // current shown) until a circuit is picked
     m_kStrom1 = 0;

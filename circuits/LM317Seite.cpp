@@ -149,14 +149,7 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     beschriftung(eingaben, QStringLiteral("K/W"), {fx + 126, 174, 26, h});
 
     // design texts, so that the page can calculate before anything is loaded
-    const auto text = [dez](const char* zahl, const char16_t* einheit) {
-        return QString::fromLatin1(zahl).replace(u',', dez) + u' ' + QString::fromUtf16(einheit);
-    };
-    m_u1->setzeText(text("12,00", u"V"));
-    m_u2->setzeText(text("5,00", u"V"));
-    m_i->setzeText(text("150,00", u"mA"));
-    m_r1->setzeText(text("240,00", u"\u2126"));
-    m_tu->setzeText(text("5,00", u"°C"));
+    startTexte();
     m_rthjcFeld->setzeText(Zahlenausgabe(m_rthjc.TO220, dez) + QStringLiteral(" K/W"));
     m_rthjaFeld->setzeText(Zahlenausgabe(m_rthja.TO220, dez) + QStringLiteral(" K/W"));
 
@@ -248,18 +241,18 @@ void LM317Seite::datenLaden(DatenLeser& l) {
 void LM317Seite::ersterStart() {
     lm317::ersterStartWerte(m_rthjc, m_rthja);
     m_berechnungen.Tjmax = 125;
-    const QChar dez = dezimal();
-    const auto text = [dez](const char* zahl, const char16_t* einheit) {
-        return QString::fromLatin1(zahl).replace(u',', dez) + u' ' + QString::fromUtf16(einheit);
-    };
-    m_u1->setzeText(text("12,00", u"V"));
-    m_u2->setzeText(text("5,00", u"V"));
-    m_i->setzeText(text("150,00", u"mA"));
-    m_r1->setzeText(text("240,00", u"\u2126"));
-    m_tu->setzeText(text("5,00", u"°C"));
+    startTexte();
     m_reglerart->setItemIndex(0);
     m_gehaeuse->setCurrentIndex(0);
     LM317_CB_GehaeuseChange();
+}
+
+void LM317Seite::startTexte() {
+    m_u1->setzeText(mitTrenner(u"12,00 V"));
+    m_u2->setzeText(mitTrenner(u"5,00 V"));
+    m_i->setzeText(mitTrenner(u"150,00 mA"));
+    m_r1->setzeText(mitTrenner(u"240,00 \u2126"));
+    m_tu->setzeText(mitTrenner(u"5,00 °C"));
 }
 
 void LM317Seite::RG_317ner_ReglerartClick() {

@@ -62,6 +62,8 @@ public:
     Eingabefeld* feldRthja() const { return m_rthjaFeld; }
 
 private:
+    // The input fields' texts of a first start.
+    void startTexte();
     void RG_317ner_ReglerartClick();
     void BitBtn3Click();
 

@@ -155,12 +155,9 @@ void LedSeite::ersterStart() {
     m_daten.LED_Weiss = 3.8;
     m_daten.LED_Blau = 4.0;
     m_daten.LED_User = 4.2;
-    const auto text = [this](const char* zahl, const char* einheit) {
-        return QString::fromLatin1(zahl).replace(u',', dezimal()) + u' ' + QString::fromUtf8(einheit);
-    };
-    m_u->setzeText(text("5,00", "V"));
-    m_i->setzeText(text("10,00", "mA"));
-    m_uf->setzeText(text("1,60", "V"));
+    m_u->setzeText(mitTrenner(u"5,00 V"));
+    m_i->setzeText(mitTrenner(u"10,00 mA"));
+    m_uf->setzeText(mitTrenner(u"1,60 V"));
     m_anzahl->setItemIndex(0);
     m_farbe->setItemIndex(0);
     LED_Vorwiderstand_berechnen();

@@ -129,7 +129,7 @@ void NE555Seite::laufzeitEinstellungen() {
 
 void NE555Seite::ersterStart() {
     m_daten = NE555{120000, 10000, 1.5e-8, 8.2e-9};
-    m_R2->setzeText(QStringLiteral("47,00").replace(u',', dezimal()) + u' ' + OhmZeichen);
+    m_R2->setzeText(mitTrenner(u"47,00 ") + OhmZeichen);
     // both groups start from no selection, so that both handlers run and the page is calculated
     m_multiart->setItemIndex(-1, false);
     m_tast->setItemIndex(-1, false);

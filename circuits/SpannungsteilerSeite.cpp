@@ -338,11 +338,7 @@ void SpannungsteilerSeite::ersterStart() {
     m_rgSpannungStrom->setItemIndex(0, false);
     m_rgLast->setItemIndex(0);
     zustandZeigen();
-    const auto start = [this](Eingabefeld* f, const char16_t* text) {
-        QString t = QString::fromUtf16(text);
-        t.replace(u',', dezimal());
-        f->setzeText(t);
-    };
+    const auto start = [this](Eingabefeld* f, const char16_t* text) { f->setzeText(mitTrenner(text)); };
     start(m_U, u"12,00 V");
     start(m_U2, u"5,00 V");
     start(m_IR1, u"12,00 mA");

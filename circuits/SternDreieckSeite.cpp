@@ -105,7 +105,7 @@ SternDreieckSeite::SternDreieckSeite(const Umgebung& umgebung, QWidget* parent) 
 }
 
 void SternDreieckSeite::ersterStart() {
-    const QString text = QStringLiteral(u"5,00 k").replace(u',', dezimal()) + sterndreieck::FeldEinheit;
+    const QString text = mitTrenner(u"5,00 k") + sterndreieck::FeldEinheit;
     for (Eingabefeld* f : m_stern) f->setzeText(text);
     Dreieck_Berechnung();
 }

@@ -220,9 +220,8 @@ System DrosselSeite::system() const {
 
 void DrosselSeite::ersterStart() {
     m_drossel = Drossel{1e-5, 1e-5, 1e-5, 10, 10, 10};
-    auto text = [this](const char16_t* t) { return QString::fromUtf16(t).replace(u',', dezimal()); };
-    m_eWert->setzeText(text(u"50,00 \u00B5H"));
-    m_eT->setzeText(text(u"10,00 %"));
+    m_eWert->setzeText(mitTrenner(u"50,00 \u00B5H"));
+    m_eT->setzeText(mitTrenner(u"10,00 %"));
     m_rgDrossel->waehle(0);
 }
 

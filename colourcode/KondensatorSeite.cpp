@@ -192,10 +192,9 @@ Art KondensatorSeite::art() const { return m_rgKondensatore->itemIndex() == 1 ? 
 
 void KondensatorSeite::ersterStart() {
     m_kondensator = Kondensator{1e-8, 1e-5, 1, 10, 100, 100, 16};
-    auto text = [this](const char16_t* t) { return QString::fromUtf16(t).replace(u',', dezimal()); };
-    m_eWert->setzeText(text(u"1,00 nF"));
-    m_eT->setzeText(text(u"10,00 %"));
-    m_eU->setzeText(text(u"100,00 V"));
+    m_eWert->setzeText(mitTrenner(u"1,00 nF"));
+    m_eT->setzeText(mitTrenner(u"10,00 %"));
+    m_eU->setzeText(mitTrenner(u"100,00 V"));
     m_rgKondensatore->waehle(0);
 }
 

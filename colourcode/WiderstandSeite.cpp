@@ -186,10 +186,9 @@ bool WiderstandSeite::fuenfRinge() const { return m_rgWiderstand->itemIndex() ==
 
 void WiderstandSeite::ersterStart() {
     m_widerstand = Widerstand{39000, 47000, 5, 5, 100, 100};
-    auto text = [this](const char16_t* t) { return QString::fromUtf16(t).replace(u',', dezimal()); };
-    m_eWert->setzeText(text(u"39,00 k\u2126"));
-    m_eT->setzeText(text(u"10 %"));
-    m_eU->setzeText(text(u"100,00 V"));
+    m_eWert->setzeText(mitTrenner(u"39,00 k\u2126"));
+    m_eT->setzeText(mitTrenner(u"10 %"));
+    m_eU->setzeText(mitTrenner(u"100,00 V"));
     m_rgWiderstand->waehle(0);
 }
 

@@ -2,6 +2,7 @@
 // Base of every calculator page and what the shell hands to the pages.
 
 #include <QChar>
+#include <QString>
 #include <QWidget>
 #include <functional>
 
@@ -43,6 +44,8 @@ public:
 
 protected:
     QChar dezimal() const { return m_umgebung.dezimal; }
+    // A text written with a decimal comma ("12,00 V"), with the user's decimal separator.
+    QString mitTrenner(QStringView text) const { return text.toString().replace(u',', dezimal()); }
     const Umgebung& umgebung() const { return m_umgebung; }
 
 private:

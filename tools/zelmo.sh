@@ -62,6 +62,20 @@ fuzz_tests() {
   done
 }
 
+# Waits (at most $2 seconds) until process $1 has its own handler for SIGTERM, which the program sets
+# up just before its window appears: from then on SIGTERM saves and closes it. Fails when the process
+# ends or the time is up.
+wait_for_term_handler() {
+  local pid=$1 limit=$2 state mask i
+  for ((i = 0; i < limit * 10; i++)); do
+    read -r state mask < <(awk '/^State:/ {s = $2} /^SigCgt:/ {m = $2} END {print s, m}' "/proc/$pid/status" 2>/dev/null)
+    [[ -n $mask && $state != Z && $state != X ]] || return 1
+    (((16#$mask >> 14) & 1)) && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # The Debian package: built by CPack from the test build, its contents and dependencies checked, its
 # desktop file and AppStream data validated; then a staged installation (DESTDIR) is started offscreen
 # and closed the way a desktop session does. An installed program finds its help file in
@@ -109,8 +123,17 @@ package_stage() {
   mkdir -p "$tmp/config"
   XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=offscreen "$tmp/stage/usr/bin/zelmotron" &
   local pid=$!
-  sleep 3
-  kill -0 "$pid" 2>/dev/null || { echo "staged program ended by itself" >&2; return 1; }
+  # up when it handles SIGTERM itself; a loaded machine may take long to get there
+  if ! wait_for_term_handler "$pid" 120; then
+    if kill -0 "$pid" 2>/dev/null; then
+      echo "staged program did not come up within 120 s" >&2
+      kill -KILL "$pid"
+    else
+      echo "staged program ended by itself" >&2
+    fi
+    wait "$pid" || true
+    return 1
+  fi
   kill -TERM "$pid"
   local rc=0
   wait "$pid" || rc=$?

@@ -7,8 +7,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <cstdio>
+
+#include "support/Programmstart.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -31,9 +32,19 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "run %d: program did not start\n", lauf);
             return 4;
         }
-        // up and running its event loop (so that it saves on a session's end): a second start is answered
-        // by the first one and ends at once; a slow machine or a sanitizer build takes its time for that
-        // (the second start only once the first holds the folder's lock, else the two could swap roles)
+        // up: it handles the session's signals and waits in its event loop
+        if (!zelmo::test::behandeltSigterm(p, 60000) || !zelmo::test::ruhig(p, 60000)) {
+            if (p.waitForFinished(0) || p.state() == QProcess::NotRunning) {
+                std::fprintf(stderr, "run %d: program ended by itself (exit %d)\n", lauf, p.exitCode());
+                return 5;
+            }
+            p.kill();
+            std::fprintf(stderr, "run %d: program did not come up\n", lauf);
+            return 9;
+        }
+        // a second start is answered by the first one and ends at once; a slow machine or a sanitizer
+        // build takes its time for that (the second start only once the first holds the folder's lock,
+        // else the two could swap roles)
         for (int i = 0; i < 300 && !QFile::exists(ordner.filePath(QStringLiteral("ZelmosV121.lock"))); ++i)
             QThread::msleep(100);
         bool bereit = false;

@@ -19,6 +19,7 @@
 #include "circuits/SternDreieckSeite.h"
 #include "colourcode/DrosselSeite.h"
 #include "colourcode/KondensatorSeite.h"
+#include "colourcode/SmdSeite.h"
 #include "colourcode/WiderstandSeite.h"
 #include "colourcode/ringe.h"
 #include "eseries/ToleranzSeite.h"
@@ -42,6 +43,7 @@ const std::map<QString, Fabrik>& fabriken() {
         {QStringLiteral("Widerstand"), fabrik<WiderstandSeite>()},
         {QStringLiteral("Drossel"), fabrik<DrosselSeite>()},
         {QStringLiteral("Kondensator"), fabrik<KondensatorSeite>()},
+        {QStringLiteral("SMD"), fabrik<SmdSeite>()},
         {QStringLiteral("Toleranz"), fabrik<ToleranzSeite>()},
         {QStringLiteral("Teiler"), fabrik<SpannungsteilerSeite>()},
         {QStringLiteral("LED"), fabrik<LedSeite>()},

@@ -24,7 +24,7 @@
 
 namespace zelmo::hilfebau {
 
-// The page names a table may use: "Widerstand", "Drossel", "Kondensator", "Toleranz", "Teiler",
+// The page names a table may use: "Widerstand", "Drossel", "Kondensator", "SMD", "Toleranz", "Teiler",
 // "LED", "LM317", "NE555", "Konstantstrom", "SternDreieck".
 QStringList seitenNamen();
 

@@ -119,6 +119,8 @@ const std::map<QString, Bildquelle>& bildquellen() {
         {"drossel_multi", aufSeite("drossel_multi", "Panel30")},
         {"kondensator", aufSeite("kondensator_ker", "Panel28")},
         {"kondensator_tantal", aufSeite("kondensator_tan", "Panel28")},
+        {"smd", aufSeite("smd_3", "SMD_I_Bauteil")},
+        {"smd_kondensator", aufSeite("smd_kondensator", "SMD_I_Bauteil")},
         {"toleranz_parallel", aufSeite("toleranz", "I_Toleranz_par_R")},
         {"toleranz_reihe", aufSeite("toleranz", "I_Toleranz_ser_R")},
         {"teiler_spannung", gezeichnet(teilerbild::groesse, teilerbild::spannungOhneLast)},
