@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Seitenrahmen.h"
@@ -123,14 +124,14 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
 Hauptfenster::~Hauptfenster() { qApp->removeEventFilter(this); }
 
 void Hauptfenster::setzeDialoge(OptionenDialog* optionen, InfoDialog* info, SternDreieckDialog* sternDreieck,
-                                UpdateDialog* update) {
+                                Updatefenster* update) {
     m_optionen = optionen;
     m_info = info;
     m_sternDreieck = sternDreieck;
     m_update = update;
     if (m_info)
         m_info->updatesZeigen = [this] {
-            if (m_update) m_update->show();
+            if (m_update) m_update->zeigen();
         };
     if (m_optionen) {
         m_optionen->beiKurzhinweisen = [this](bool an) { setzeKurzhinweise(an); };
@@ -177,6 +178,12 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
         static_cast<QWidget*>(o)->window() == this) {
         plattform::zeigeHilfe(hilfeKontext());
         return true;
+    }
+    // the first paint of the window: its frame goes to the screen before the event loop turns again,
+    // so the update check (and the loading of its module) comes after it
+    if (!m_gemalt && e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == this) {
+        m_gemalt = true;
+        if (m_updateNachBild) updateNachBild();
     }
     // no tool tips in the window until short hints are switched on
     if (e->type() == QEvent::ToolTip && !m_kurzhinweise && o->isWidgetType() &&
@@ -233,8 +240,19 @@ void Hauptfenster::FormShow() {
 }
 
 void Hauptfenster::aufUpdatePruefen() {
-    if (!m_optionen || !m_optionen->autoUpdate()->isChecked()) return;
-    if (m_update) m_update->startpruefung();
+    if (!m_optionen || !m_optionen->autoUpdate()->isChecked() || !m_update) return;
+    // after the first frame (FormShow runs before it, unless a message box of start-up let it paint)
+    if (m_gemalt)
+        updateNachBild();
+    else
+        m_updateNachBild = true;
+}
+
+void Hauptfenster::updateNachBild() {
+    m_updateNachBild = false;
+    QTimer::singleShot(0, this, [this] {
+        if (m_update) m_update->startpruefung();
+    });
 }
 
 void Hauptfenster::Eingabefelder_laden() {

@@ -14,7 +14,7 @@ class Seitenrahmen;
 class OptionenDialog;
 class InfoDialog;
 class SternDreieckDialog;
-class UpdateDialog;
+class Updatefenster;
 class ToleranzSeite;
 class LM317Seite;
 struct Fensterwerte;
@@ -25,9 +25,10 @@ public:
     explicit Hauptfenster(QWidget* parent = nullptr);
     ~Hauptfenster() override;
 
-    // The dialogs are created by the program entry right after the window.
+    // The dialogs are created by the program entry right after the window (the update dialog when it
+    // is first wanted, see dialogs/Updatelader.h).
     void setzeDialoge(OptionenDialog* optionen, InfoDialog* info, SternDreieckDialog* sternDreieck,
-                      UpdateDialog* update);
+                      Updatefenster* update);
 
     Seitenregister* pageControl1() const { return m_pc1; }
     Seitenregister* pageControl2() const { return m_pc2; }
@@ -56,6 +57,7 @@ private:
     QWidget* rahmen(QWidget* seite, const QString& hilfeLabel, const QString& hilfeBild, int kontext);
     void hilfeLink(int kontext);
     void aufUpdatePruefen();
+    void updateNachBild();
     // The keys of the window and the options in the settings file.
     Fensterwerte fensterwerte() const;
     void fensterwerteAnwenden(const Fensterwerte& w);
@@ -64,6 +66,9 @@ private:
     QString m_iniPath;
     bool m_hilfe = true;
     bool m_gezeigt = false;
+    bool m_gemalt = false;  // the window's first frame is painted
+    // start-up asked for the update check, which waits until the window's first frame is painted
+    bool m_updateNachBild = false;
     bool m_geschlossen = false;
     bool m_kurzhinweise = false;
     // a settings or data file that could not be read at start-up: kept as .bak when the window closes
@@ -80,7 +85,7 @@ private:
     OptionenDialog* m_optionen = nullptr;
     InfoDialog* m_info = nullptr;
     SternDreieckDialog* m_sternDreieck = nullptr;
-    UpdateDialog* m_update = nullptr;
+    Updatefenster* m_update = nullptr;
 };
 
 

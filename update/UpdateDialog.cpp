@@ -1,4 +1,4 @@
-#include "dialogs/UpdateDialog.h"
+#include "update/UpdateDialog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
