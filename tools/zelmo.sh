@@ -98,7 +98,7 @@ update_module_check() {
     return 1
   fi
   needed=$(readelf -d "$module" | sed -n 's/.*NEEDED.*\[\(.*\)\]/\1/p')
-  for lib in libQt6Network libQt6Concurrent libcrypto libzip; do
+  for lib in libQt6Network libcrypto libzip; do
     grep -q "^$lib\." <<<"$needed" || { echo "the update module does not link $lib" >&2; return 1; }
   done
 }
