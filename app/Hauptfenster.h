@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "fields/Rechnerseite.h"
 
@@ -19,16 +20,34 @@ class ToleranzSeite;
 class LM317Seite;
 struct Fensterwerte;
 
+// A dialog the window opens: one that exists already, or one built the first time it is wanted.
+template <class D>
+class Dialogquelle {
+public:
+    Dialogquelle(D* dialog = nullptr) : m_dialog(dialog) {}
+    explicit Dialogquelle(std::function<D*()> bauen) : m_bauen(std::move(bauen)) {}
+    // The dialog, built now if need be; nullptr for none.
+    D* operator()() {
+        if (!m_dialog && m_bauen) m_dialog = m_bauen();
+        return m_dialog;
+    }
+
+private:
+    D* m_dialog = nullptr;
+    std::function<D*()> m_bauen;
+};
+
 class Hauptfenster : public QWidget {
     Q_OBJECT
 public:
     explicit Hauptfenster(QWidget* parent = nullptr);
     ~Hauptfenster() override;
 
-    // The dialogs are created by the program entry right after the window (the update dialog when it
-    // is first wanted, see dialogs/Updatelader.h).
-    void setzeDialoge(OptionenDialog* optionen, InfoDialog* info, SternDreieckDialog* sternDreieck,
-                      Updatefenster* update);
+    // The dialogs, given by the program entry right after the window is built. The options dialog
+    // exists from the start (it holds settings of the file); the others may be built when first wanted
+    // (the update dialog comes from its module, see dialogs/Updatelader.h).
+    void setzeDialoge(OptionenDialog* optionen, Dialogquelle<InfoDialog> info,
+                      Dialogquelle<SternDreieckDialog> sternDreieck, Updatefenster* update);
 
     Seitenregister* pageControl1() const { return m_pc1; }
     Seitenregister* pageControl2() const { return m_pc2; }
@@ -58,6 +77,7 @@ private:
     void hilfeLink(int kontext);
     void aufUpdatePruefen();
     void updateNachBild();
+    void infoZeigen();
     // The keys of the window and the options in the settings file.
     Fensterwerte fensterwerte() const;
     void fensterwerteAnwenden(const Fensterwerte& w);
@@ -83,8 +103,8 @@ private:
     LM317Seite* m_lm317 = nullptr;        // follows the options' maximum junction temperature
 
     OptionenDialog* m_optionen = nullptr;
-    InfoDialog* m_info = nullptr;
-    SternDreieckDialog* m_sternDreieck = nullptr;
+    Dialogquelle<InfoDialog> m_info;
+    Dialogquelle<SternDreieckDialog> m_sternDreieck;
     Updatefenster* m_update = nullptr;
 };
 

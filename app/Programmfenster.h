@@ -1,7 +1,8 @@
 #pragma once
 // The main window with the dialogs it opens, wired together, as the program builds it. Tools that
-// need the whole window (the README's page pictures) build it the same way. The update dialog comes
-// from its module when it is first wanted.
+// need the whole window (the README's page pictures) build it the same way. The options dialog is
+// built with the window (it holds settings of the file); the info and drawing dialogs are built the
+// first time they are wanted, the update dialog comes from its module then.
 
 #include "app/Hauptfenster.h"
 #include "dialogs/Dialoge.h"
@@ -12,14 +13,14 @@ namespace zelmo {
 struct Programmfenster {
     Hauptfenster fenster;
     OptionenDialog optionen{fenster.umgebung().dezimal, &fenster};
-    InfoDialog info{&fenster};
-    SternDreieckDialog sternDreieck{&fenster};
     Updatelader update;
 
     // updatemodule: the files the update module is looked for in, in this order
     explicit Programmfenster(QStringList updatemodule = updatemodulOrte(plattform::programmOrdner()))
         : update(&fenster, std::move(updatemodule)) {
-        fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update);
+        fenster.setzeDialoge(&optionen, Dialogquelle<InfoDialog>([this] { return new InfoDialog(&fenster); }),
+                             Dialogquelle<SternDreieckDialog>([this] { return new SternDreieckDialog(&fenster); }),
+                             &update);
     }
 };
 

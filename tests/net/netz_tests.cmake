@@ -18,6 +18,6 @@ target_link_libraries(update_guitest PRIVATE zelmo_update_dialog)
 
 # The module the build makes, loaded by a test program that exports what the module needs, as the
 # program does.
-target_compile_definitions(updatemodul_guitest PRIVATE ZELMO_UPDATEMODUL="$<TARGET_FILE:zelmo_update>")
-add_dependencies(updatemodul_guitest zelmo_update)
-zelmo_exportieren(updatemodul_guitest)
+target_compile_definitions(programmfenster_guitest PRIVATE ZELMO_UPDATEMODUL="$<TARGET_FILE:zelmo_update>")
+add_dependencies(programmfenster_guitest zelmo_update)
+zelmo_exportieren(programmfenster_guitest)

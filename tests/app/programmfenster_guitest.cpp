@@ -1,5 +1,7 @@
-// The update dialog comes from its module, loaded only when the dialog is first wanted: the module the
-// build makes, loaded into a program built like the real one, and modules that are missing or wrong.
+// The main window with its dialogs as the program builds it. The info and drawing dialogs are built
+// the first time they are wanted; the update dialog comes from its module, loaded only then: the module
+// the build makes, loaded into a test program that exports what it needs as the program does, and
+// modules that are missing or wrong.
 
 #include <QCheckBox>
 #include <QDialog>
@@ -33,9 +35,41 @@ QStringList meldungen(const test::MeldungsRecorder& rec, Art art) {
 
 }  // namespace
 
-class UpdatemodulTest : public QObject {
+class ProgrammfensterTest : public QObject {
     Q_OBJECT
 private slots:
+    // Built when first wanted, then shown again as they were left.
+    void dialogeBeiBedarf() {
+        test::MeldungsRecorder rec;  // the help file may be missing beside the test
+        QTemporaryDir leer;
+        Programmfenster p({leer.filePath(QStringLiteral("zelmo_update.so"))});
+        p.fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.fenster));
+        QVERIFY(p.fenster.findChild<QDialog*>(QStringLiteral("TForm2")));  // the options: with the window
+        QVERIFY(!p.fenster.findChild<QDialog*>(QStringLiteral("TForm3")));
+        QVERIFY(!p.fenster.findChild<QDialog*>(QStringLiteral("TForm4")));
+
+        auto* infoKnopf = p.fenster.findChild<QPushButton*>(QStringLiteral("Button2"));
+        infoKnopf->click();
+        auto* info = p.fenster.findChild<QDialog*>(QStringLiteral("TForm3"));
+        QVERIFY(info && info->isVisible());
+        auto* credits = info->findChild<QPushButton*>(QStringLiteral("Credits"));
+        credits->click();
+        info->hide();
+        infoKnopf->click();
+        QCOMPARE(p.fenster.findChildren<QDialog*>(QStringLiteral("TForm3")).size(), 1);
+        QVERIFY(info->isVisible());
+        QCOMPARE(credits->text(), QStringLiteral("Hinweis"));  // as it was left
+
+        for (bool stern : {true, false}) {
+            p.fenster.umgebung().sternDreieckBilderZeigen(stern);
+            auto* bilder = p.fenster.findChild<QDialog*>(QStringLiteral("TForm4"));
+            QVERIFY(bilder && bilder->isVisible());
+            QCOMPARE(p.fenster.findChildren<QDialog*>(QStringLiteral("TForm4")).size(), 1);
+            bilder->hide();
+        }
+    }
+
     void orteDerInstallationUndDesBauordners() {
         const QStringList orte = updatemodulOrte(QStringLiteral("/opt/zelmo/bin"));
         QCOMPARE(orte.size(), 2);
@@ -86,8 +120,10 @@ private slots:
         } else {
             QTest::qWait(50);
             QVERIFY(meldungen(rec, Art::Standardfehler).isEmpty());  // no check without the option
-            p.info.show();
-            p.info.findChild<QPushButton*>(QStringLiteral("Info_B_Updates"))->click();
+            p.fenster.findChild<QPushButton*>(QStringLiteral("Button2"))->click();  // "Info"
+            auto* info = p.fenster.findChild<QDialog*>(QStringLiteral("TForm3"));
+            QVERIFY(info && info->isVisible());
+            info->findChild<QPushButton*>(QStringLiteral("Info_B_Updates"))->click();
             const QStringList fehler = meldungen(rec, Art::Fehler).filter(QStringLiteral("Update-Modul"));
             QCOMPARE(fehler.size(), 1);
             QVERIFY2(fehler[0].contains(erwartet), qPrintable(fehler[0]));
@@ -127,5 +163,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(UpdatemodulTest)
-#include "updatemodul_guitest.moc"
+QTEST_MAIN(ProgrammfensterTest)
+#include "programmfenster_guitest.moc"
