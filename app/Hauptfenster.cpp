@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/Seitenrahmen.h"
@@ -57,12 +58,12 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
         if (m_toleranz && m_toleranz->Uebergabe(ohm)) m_pc1->setCurrentIndex(1);
     };
     m_umgebung.sternDreieckBilderZeigen = [this](bool stern) {
-        if (m_sternDreieck) m_sternDreieck->zeige(stern);
+        if (SternDreieckDialog* d = m_sternDreieck()) d->zeige(stern);
     };
 
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("  Zelmotron V1.2       by  QR2ZUX"));
-    setWindowIcon(QIcon(QStringLiteral(":/zelmotron.svg")));
+    setWindowIcon(bildsymbol(QStringLiteral(":/zelmotron.svg")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(670, 617);
@@ -111,9 +112,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
         if (m_optionen) m_optionen->show();
     });
     auto* info = knopf(this, QStringLiteral("Button2"), QStringLiteral("Info"), {89, 571, 75, 23});
-    connect(info, &QPushButton::clicked, this, [this] {
-        if (m_info) m_info->show();
-    });
+    connect(info, &QPushButton::clicked, this, &Hauptfenster::infoZeigen);
     auto* ok = knopf(this, QStringLiteral("Button3"), QStringLiteral("OK"), {573, 576, 89, 33});
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
@@ -122,21 +121,27 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
 
 Hauptfenster::~Hauptfenster() { qApp->removeEventFilter(this); }
 
-void Hauptfenster::setzeDialoge(OptionenDialog* optionen, InfoDialog* info, SternDreieckDialog* sternDreieck,
-                                UpdateDialog* update) {
+void Hauptfenster::setzeDialoge(OptionenDialog* optionen, Dialogquelle<InfoDialog> info,
+                                Dialogquelle<SternDreieckDialog> sternDreieck, Updatefenster* update) {
     m_optionen = optionen;
-    m_info = info;
-    m_sternDreieck = sternDreieck;
+    m_info = std::move(info);
+    m_sternDreieck = std::move(sternDreieck);
     m_update = update;
-    if (m_info)
-        m_info->updatesZeigen = [this] {
-            if (m_update) m_update->show();
-        };
     if (m_optionen) {
         m_optionen->beiKurzhinweisen = [this](bool an) { setzeKurzhinweise(an); };
         m_optionen->beiVordergrund = [this](bool an) { setzeVordergrund(an); };
         m_optionen->beiTjmax = [this](double tj) { m_lm317->setTjmax(tj); };
     }
+}
+
+void Hauptfenster::infoZeigen() {
+    InfoDialog* d = m_info();
+    if (!d) return;
+    if (!d->updatesZeigen)
+        d->updatesZeigen = [this] {
+            if (m_update) m_update->zeigen();
+        };
+    d->show();
 }
 
 void Hauptfenster::setzeVordergrund(bool an) {
@@ -177,6 +182,12 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
         static_cast<QWidget*>(o)->window() == this) {
         plattform::zeigeHilfe(hilfeKontext());
         return true;
+    }
+    // the first paint of the window: its frame goes to the screen before the event loop turns again,
+    // so the update check (and the loading of its module) comes after it
+    if (!m_gemalt && e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == this) {
+        m_gemalt = true;
+        if (m_updateNachBild) updateNachBild();
     }
     // no tool tips in the window until short hints are switched on
     if (e->type() == QEvent::ToolTip && !m_kurzhinweise && o->isWidgetType() &&
@@ -233,8 +244,19 @@ void Hauptfenster::FormShow() {
 }
 
 void Hauptfenster::aufUpdatePruefen() {
-    if (!m_optionen || !m_optionen->autoUpdate()->isChecked()) return;
-    if (m_update) m_update->startpruefung();
+    if (!m_optionen || !m_optionen->autoUpdate()->isChecked() || !m_update) return;
+    // after the first frame (FormShow runs before it, unless a message box of start-up let it paint)
+    if (m_gemalt)
+        updateNachBild();
+    else
+        m_updateNachBild = true;
+}
+
+void Hauptfenster::updateNachBild() {
+    m_updateNachBild = false;
+    QTimer::singleShot(0, this, [this] {
+        if (m_update) m_update->startpruefung();
+    });
 }
 
 void Hauptfenster::Eingabefelder_laden() {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "fields/Rechnerseite.h"
 
@@ -14,10 +15,27 @@ class Seitenrahmen;
 class OptionenDialog;
 class InfoDialog;
 class SternDreieckDialog;
-class UpdateDialog;
+class Updatefenster;
 class ToleranzSeite;
 class LM317Seite;
 struct Fensterwerte;
+
+// A dialog the window opens: one that exists already, or one built the first time it is wanted.
+template <class D>
+class Dialogquelle {
+public:
+    Dialogquelle(D* dialog = nullptr) : m_dialog(dialog) {}
+    explicit Dialogquelle(std::function<D*()> bauen) : m_bauen(std::move(bauen)) {}
+    // The dialog, built now if need be; nullptr for none.
+    D* operator()() {
+        if (!m_dialog && m_bauen) m_dialog = m_bauen();
+        return m_dialog;
+    }
+
+private:
+    D* m_dialog = nullptr;
+    std::function<D*()> m_bauen;
+};
 
 class Hauptfenster : public QWidget {
     Q_OBJECT
@@ -25,9 +43,11 @@ public:
     explicit Hauptfenster(QWidget* parent = nullptr);
     ~Hauptfenster() override;
 
-    // The dialogs are created by the program entry right after the window.
-    void setzeDialoge(OptionenDialog* optionen, InfoDialog* info, SternDreieckDialog* sternDreieck,
-                      UpdateDialog* update);
+    // The dialogs, given by the program entry right after the window is built. The options dialog
+    // exists from the start (it holds settings of the file); the others may be built when first wanted
+    // (the update dialog comes from its module, see dialogs/Updatelader.h).
+    void setzeDialoge(OptionenDialog* optionen, Dialogquelle<InfoDialog> info,
+                      Dialogquelle<SternDreieckDialog> sternDreieck, Updatefenster* update);
 
     Seitenregister* pageControl1() const { return m_pc1; }
     Seitenregister* pageControl2() const { return m_pc2; }
@@ -56,6 +76,8 @@ private:
     QWidget* rahmen(QWidget* seite, const QString& hilfeLabel, const QString& hilfeBild, int kontext);
     void hilfeLink(int kontext);
     void aufUpdatePruefen();
+    void updateNachBild();
+    void infoZeigen();
     // The keys of the window and the options in the settings file.
     Fensterwerte fensterwerte() const;
     void fensterwerteAnwenden(const Fensterwerte& w);
@@ -64,6 +86,9 @@ private:
     QString m_iniPath;
     bool m_hilfe = true;
     bool m_gezeigt = false;
+    bool m_gemalt = false;  // the window's first frame is painted
+    // start-up asked for the update check, which waits until the window's first frame is painted
+    bool m_updateNachBild = false;
     bool m_geschlossen = false;
     bool m_kurzhinweise = false;
     // a settings or data file that could not be read at start-up: kept as .bak when the window closes
@@ -78,9 +103,9 @@ private:
     LM317Seite* m_lm317 = nullptr;        // follows the options' maximum junction temperature
 
     OptionenDialog* m_optionen = nullptr;
-    InfoDialog* m_info = nullptr;
-    SternDreieckDialog* m_sternDreieck = nullptr;
-    UpdateDialog* m_update = nullptr;
+    Dialogquelle<InfoDialog> m_info;
+    Dialogquelle<SternDreieckDialog> m_sternDreieck;
+    Updatefenster* m_update = nullptr;
 };
 
 

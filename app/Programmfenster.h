@@ -1,20 +1,27 @@
 #pragma once
-// The main window with the four dialogs it opens, wired together, as the program builds it. Tools that
-// need the whole window (the README's page pictures) build it the same way.
+// The main window with the dialogs it opens, wired together, as the program builds it. Tools that
+// need the whole window (the README's page pictures) build it the same way. The options dialog is
+// built with the window (it holds settings of the file); the info and drawing dialogs are built the
+// first time they are wanted, the update dialog comes from its module then.
 
 #include "app/Hauptfenster.h"
 #include "dialogs/Dialoge.h"
+#include "platform/Plattform.h"
 
 namespace zelmo {
 
 struct Programmfenster {
     Hauptfenster fenster;
     OptionenDialog optionen{fenster.umgebung().dezimal, &fenster};
-    InfoDialog info{&fenster};
-    SternDreieckDialog sternDreieck{&fenster};
-    UpdateDialog update{&fenster};
+    Updatelader update;
 
-    Programmfenster() { fenster.setzeDialoge(&optionen, &info, &sternDreieck, &update); }
+    // updatemodule: the files the update module is looked for in, in this order
+    explicit Programmfenster(QStringList updatemodule = updatemodulOrte(plattform::programmOrdner()))
+        : update(&fenster, std::move(updatemodule)) {
+        fenster.setzeDialoge(&optionen, Dialogquelle<InfoDialog>([this] { return new InfoDialog(&fenster); }),
+                             Dialogquelle<SternDreieckDialog>([this] { return new SternDreieckDialog(&fenster); }),
+                             &update);
+    }
 };
 
 }  // namespace zelmo

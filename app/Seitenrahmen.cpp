@@ -2,6 +2,7 @@
 
 #include "app/Hilfeverweis.h"
 #include "app/Seitenordnung.h"
+#include "fields/Ressourcen.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -47,7 +48,7 @@ Seitenrahmen::Seitenrahmen(QWidget* seite, const QString& hilfeLabel, const QStr
     m_bild->setObjectName(hilfeBild);
     m_bild->setToolTip(QStringLiteral("Hilfe anzeigen"));
     m_bild->setFixedSize(20, 20);
-    m_bild->setPixmap(QIcon(QStringLiteral(":/hilfe.svg")).pixmap(20, 20));
+    m_bild->setPixmap(bildsymbol(QStringLiteral(":/hilfe.svg")).pixmap(20, 20));
     m_bild->setCursor(Qt::PointingHandCursor);
     m_bild->setAccessibleName(QStringLiteral("Hilfe"));
     m_bild->installEventFilter(this);

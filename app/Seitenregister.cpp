@@ -71,7 +71,7 @@ QWidget* Seitenregister::neueSeite(const QString& name, const QString& titel) {
     s->setObjectName(name);
     s->setAutoFillBackground(true);
     s->hide();
-    m_seiten.push_back({s, titel, {}});
+    m_seiten.push_back({s, titel, {}, reiterBreite(titel)});
     if (m_aktuell < 0) setCurrentIndex(0);
     anordnen();
     return s;
@@ -139,7 +139,7 @@ void Seitenregister::anordnen() {
     std::vector<std::vector<int>> reihen(1);
     int belegt = 0;
     for (int i = 0; i < count(); ++i) {
-        const int w = fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 24;
+        const int w = m_seiten[size_t(i)].breite;
         if (belegt + w > breite && !reihen.back().empty()) {
             reihen.emplace_back();
             belegt = 0;
@@ -158,12 +158,12 @@ void Seitenregister::anordnen() {
     const int h = reiterHoehe();
     for (size_t r = 0; r < geordnet.size(); ++r) {
         int summe = 0;
-        for (int i : geordnet[r]) summe += fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 24;
+        for (int i : geordnet[r]) summe += m_seiten[size_t(i)].breite;
         // several rows are stretched to the full width
         const double dehnung = m_reihen > 1 ? double(breite) / summe : 1.0;
         double x = 2;
         for (int i : geordnet[r]) {
-            const double w = (fontMetrics().horizontalAdvance(m_seiten[size_t(i)].titel) + 24) * dehnung;
+            const double w = m_seiten[size_t(i)].breite * dehnung;
             m_seiten[size_t(i)].reiter = QRect(int(x), int(r) * h, int(x + w) - int(x), h);
             x += w;
         }
@@ -172,7 +172,18 @@ void Seitenregister::anordnen() {
     for (auto& e : m_seiten) e.seite->setGeometry(innen);
 }
 
+int Seitenregister::reiterBreite(const QString& titel) const { return fontMetrics().horizontalAdvance(titel) + 24; }
+
 void Seitenregister::resizeEvent(QResizeEvent*) { anordnen(); }
+
+void Seitenregister::changeEvent(QEvent* e) {
+    // the titles are measured once; a new font measures them anew
+    if (e->type() == QEvent::FontChange) {
+        for (auto& eintrag : m_seiten) eintrag.breite = reiterBreite(eintrag.titel);
+        anordnen();
+    }
+    QWidget::changeEvent(e);
+}
 
 void Seitenregister::mousePressEvent(QMouseEvent* e) {
     for (int i = 0; i < count(); ++i)

@@ -47,13 +47,16 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     struct Eintrag {
         QWidget* seite;
         QString titel;
         QRect reiter;
+        int breite = 0;  // of the tab at its natural size: the title's width in the font, with margins
     };
+    int reiterBreite(const QString& titel) const;
     void anordnen();
     int reiterHoehe() const;
     void meldeAuswahl(int alt, int neu);

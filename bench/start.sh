@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark: starts the program and an empty Qt Widgets window alternately, ten times each,
-# and prints the medians of the time to the first painted frame and of the peak memory up to then,
-# and the program's ratios to the empty window.
+# and prints the medians of the time to the first painted frame, of the peak memory and the processor
+# time up to then, and the program's ratios to the empty window; and how many shared libraries each has
+# mapped at that moment.
 #
 #   bench/start.sh [build folder]          (default: build; needs the targets zelmotron,
 #                                           leeres_fenster and erstes_bild)
@@ -31,7 +32,7 @@ cp "$bau/zelmotron" "$bau/ZelmosV121.chm" "$ordner/"
 cp "$bau/bench/start/leeres_fenster" "$ordner/"
 vorlader="$bau/bench/start/liberstes_bild.so"
 
-# one start: prints "milliseconds kibibytes processor-milliseconds"
+# one start: prints "milliseconds kibibytes processor-milliseconds libraries"
 messe() {
   local programm=$1
   rm -f "$ordner/messung" "$ordner"/ZelmosV121.ini "$ordner"/ZelmosV121.dat
@@ -62,12 +63,15 @@ p_kib=$(cut -d' ' -f2 "$ordner/programm.txt" | median)
 l_kib=$(cut -d' ' -f2 "$ordner/leer.txt" | median)
 p_cpu=$(cut -d' ' -f3 "$ordner/programm.txt" | median)
 l_cpu=$(cut -d' ' -f3 "$ordner/leer.txt" | median)
+p_bib=$(cut -d' ' -f4 "$ordner/programm.txt" | median)
+l_bib=$(cut -d' ' -f4 "$ordner/leer.txt" | median)
 awk -v pz="$p_zeit" -v lz="$l_zeit" -v pk="$p_kib" -v lk="$l_kib" -v pc="$p_cpu" -v lc="$l_cpu" -v n="$runden" \
+  -v pb="$p_bib" -v lb="$l_bib" \
   -v qpa="${QT_QPA_PLATFORM:-xcb}" 'BEGIN {
   printf "start-up, medians of %d starts each (platform %s)\n", n, qpa
-  printf "%-14s %14s %14s %16s\n", "", "first frame", "peak memory", "processor time"
-  printf "%-14s %11.1f ms %10.1f MiB %13.1f ms\n", "zelmotron", pz, pk / 1024, pc
-  printf "%-14s %11.1f ms %10.1f MiB %13.1f ms\n", "empty window", lz, lk / 1024, lc
+  printf "%-14s %14s %14s %16s %10s\n", "", "first frame", "peak memory", "processor time", "libraries"
+  printf "%-14s %11.1f ms %10.1f MiB %13.1f ms %10d\n", "zelmotron", pz, pk / 1024, pc, pb
+  printf "%-14s %11.1f ms %10.1f MiB %13.1f ms %10d\n", "empty window", lz, lk / 1024, lc, lb
   printf "%-14s %13.2fx %13.2fx %15.2fx\n", "ratio", pz / lz, pk / lk, pc / lc
   printf "targets: first frame at most 1.50x, peak memory at most 1.40x of the empty window\n"
 }'

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QStyle>
 
 #include "circuits/LedBilder.h"
@@ -24,7 +24,17 @@
 namespace zelmo {
 
 namespace {
-
+// Up to two digits 0 to 9 and nothing else, checked without a regular expression engine.
+class ZweiZiffern : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int&) const override {
+        if (text.size() > 2) return Invalid;
+        for (QChar c : text)
+            if (c < u'0' || c > u'9') return Invalid;
+        return Acceptable;
+    }
+};
 
 }  // namespace
 
@@ -48,7 +58,7 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     m_userLeds->setFrame(false);
     m_userLeds->setMaxLength(2);
     m_userLeds->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), m_userLeds));
+        new ZweiZiffern(m_userLeds));
     m_userLeds->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_userLeds->setTextMargins(0, 0, 0, 0);
     m_userLeds->setToolTip(QStringLiteral("Anzahl von LEDs eingeben"));

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <cmath>
 
 #include "colourcode/Farbring.h"
@@ -64,11 +63,15 @@ const char16_t* hinweisText(System s) {
 }
 
 QString hinweisMitTrenner(System s, QChar dezimal) {
-    // the separator of numbers only, not the commas of the sentence
-    static const QRegularExpression zahlKomma(QStringLiteral("(\\d),(\\d)"));
-    return QString::fromUtf16(hinweisText(s))
-        .replace(zahlKomma, QStringLiteral("\\1") + dezimal + QStringLiteral("\\2"))
-        .replace(u'\r', u'\n');
+    // the separator of numbers only (a comma between two digits), not the commas of the sentence
+    QString t = QString::fromUtf16(hinweisText(s)).replace(u'\r', u'\n');
+    const auto ziffer = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    for (qsizetype i = 0; i + 2 < t.size(); ++i)
+        if (ziffer(t[i]) && t[i + 1] == u',' && ziffer(t[i + 2])) {
+            t[i + 1] = dezimal;
+            i += 2;  // both digits belong to this number
+        }
+    return t;
 }
 
 // A field that takes a code, a letter or a value of a set rather than a number: its text goes to the

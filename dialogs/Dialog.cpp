@@ -10,7 +10,7 @@ Dialog::Dialog(const QString& name, const QString& titel, QSize groesse, QWidget
     ressourcenLaden();
     setObjectName(name);
     setWindowTitle(titel);
-    setWindowIcon(QIcon(QStringLiteral(":/zelmotron.svg")));
+    setWindowIcon(bildsymbol(QStringLiteral(":/zelmotron.svg")));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(groesse);

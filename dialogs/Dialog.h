@@ -1,5 +1,6 @@
 #pragma once
-// Base of the dialogs the main window opens modeless. They are created once at start and only hidden.
+// Base of the dialogs the main window opens modeless. Each is created once (at start or when first
+// wanted) and then only hidden.
 
 #include <QDialog>
 

@@ -1,7 +1,8 @@
 #pragma once
-// The four dialogs of the program.
+// The dialogs the program builds with its window; the update dialog comes from its module
+// (dialogs/Updatelader.h).
 
 #include "dialogs/InfoDialog.h"
 #include "dialogs/OptionenDialog.h"
 #include "dialogs/SternDreieckDialog.h"
-#include "dialogs/UpdateDialog.h"
+#include "dialogs/Updatelader.h"

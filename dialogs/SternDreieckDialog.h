@@ -1,5 +1,5 @@
 #pragma once
-// Further drawings of the star and the delta circuit (TForm4). Created once at start and only hidden;
+// Further drawings of the star and the delta circuit (TForm4). Created when first wanted, then only hidden;
 // which drawings it shows is decided when it becomes visible.
 
 #include "dialogs/Dialog.h"

@@ -1,6 +1,7 @@
 #include "fields/Ressourcen.h"
 
 #include <QFont>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 #include <QtGlobal>
@@ -17,6 +18,16 @@ QFont schrift(double pixel, bool fett) {
     f.setPixelSize(std::max(1, int(std::lround(pixel))));
     f.setBold(fett);
     return f;
+}
+
+const QIcon& bildsymbol(const QString& datei) {
+    static QHash<QString, QIcon> symbole;
+    auto it = symbole.find(datei);
+    if (it == symbole.end()) {
+        ressourcenLaden();
+        it = symbole.insert(datei, QIcon(datei));
+    }
+    return *it;
 }
 
 void ressourcenLaden() {

@@ -11,7 +11,7 @@ Uebergabeknopf::Uebergabeknopf(const QString& name, const QString& hinweis, QWid
     ressourcenLaden();
     setObjectName(name);
     setToolTip(hinweis);
-    setIcon(QIcon(QStringLiteral(":/uebergabe.svg")));
+    setIcon(bildsymbol(QStringLiteral(":/uebergabe.svg")));
     setIconSize(QSize(18, 18));
     setFixedSize(25, 25);
     setCursor(Qt::PointingHandCursor);

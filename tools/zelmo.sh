@@ -94,7 +94,8 @@ package_stage() {
 
   local contents
   contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-  local expected=(./usr/bin/zelmotron ./usr/share/zelmotron/ZelmosV121.chm
+  local modul=./usr/lib/zelmotron/zelmo_update.so
+  local expected=(./usr/bin/zelmotron "$modul" ./usr/share/zelmotron/ZelmosV121.chm
     "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml"
     "./usr/share/icons/hicolor/scalable/apps/$id.svg")
   for size in 16 22 24 32 48 64 128 256; do
@@ -103,8 +104,8 @@ package_stage() {
   for f in "${expected[@]}"; do
     grep -qxF "$f" <<<"$contents" || { echo "package lacks $f" >&2; return 1; }
   done
-  if grep -v -e '/$' -e '^./usr/bin/zelmotron$' -e '^./usr/share/' <<<"$contents"; then
-    echo "package holds files outside /usr/bin/zelmotron and /usr/share" >&2
+  if grep -v -e '/$' -e '^./usr/bin/zelmotron$' -e "^$modul\$" -e '^./usr/share/' <<<"$contents"; then
+    echo "package holds files outside /usr/bin/zelmotron, $modul and /usr/share" >&2
     return 1
   fi
 
@@ -116,6 +117,7 @@ package_stage() {
   done
 
   dpkg-deb -x "$deb" "$tmp/deb"
+  update_module_check "$tmp/deb/usr/bin/zelmotron" "$tmp/deb/${modul#./}"
   desktop-file-validate "$tmp/deb/usr/share/applications/$id.desktop"
   appstreamcli validate --no-net "$tmp/deb/usr/share/metainfo/$id.metainfo.xml"
 
@@ -145,7 +147,44 @@ package_stage() {
     }
   done
   [[ ! -e "$tmp/stage/usr/bin/ZelmosV121.ini" ]] || { echo "staged program wrote beside itself" >&2; return 1; }
+  staged_update_module "$tmp/stage/usr/bin/zelmotron" "$tmp/config"
   echo "package $deb: contents, dependencies, desktop file and AppStream data fine; staged program ran"
+}
+
+# The update path is a module of its own: the program file links none of its libraries, the module
+# holds them all.
+update_module_check() {
+  local program=$1 module=$2 needed
+  needed=$(readelf -d "$program" | sed -n 's/.*NEEDED.*\[\(.*\)\]/\1/p')
+  if grep -E '^lib(Qt6Network|Qt6Concurrent|crypto|ssl|zip)\.' <<<"$needed"; then
+    echo "the program file links the update path's libraries itself" >&2
+    return 1
+  fi
+  needed=$(readelf -d "$module" | sed -n 's/.*NEEDED.*\[\(.*\)\]/\1/p')
+  for lib in libQt6Network libcrypto libzip; do
+    grep -q "^$lib\." <<<"$needed" || { echo "the update module does not link $lib" >&2; return 1; }
+  done
+}
+
+# A staged program with the automatic update check on finds its module in the installation's library
+# folder and loads it after start-up. The check goes to a proxy on a closed local port, never out.
+staged_update_module() {
+  local program=$1 config=$2 ini=$2/QR2ZUX_Software/Zelmotronik/ZelmosV121.ini
+  sed -i 's/^AutoUpdate=0/AutoUpdate=1/' "$ini"
+  grep -q '^AutoUpdate=1' "$ini" || { echo "no AutoUpdate key in the staged settings file" >&2; return 1; }
+  XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen https_proxy=http://127.0.0.1:9 http_proxy=http://127.0.0.1:9 \
+    no_proxy= "$program" &
+  local pid=$! loaded=""
+  for _ in $(seq 50); do
+    grep -q '/lib/zelmotron/zelmo_update\.so$' "/proc/$pid/maps" 2>/dev/null && { loaded=yes; break; }
+    sleep 0.1
+  done
+  kill -TERM "$pid" 2>/dev/null || true
+  local rc=0
+  wait "$pid" || rc=$?
+  [[ -n $loaded ]] || { echo "staged program did not load its update module" >&2; return 1; }
+  [[ $rc -eq 0 ]] || { echo "staged program with update check closed with exit code $rc" >&2; return 1; }
+  echo "staged program loaded its update module after start-up"
 }
 
 install_packages

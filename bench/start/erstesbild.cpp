@@ -1,7 +1,8 @@
 // Preloaded into a Qt Widgets program by bench/start.sh (LD_PRELOAD): when the first window has been
 // painted and handed to the window system, it writes the time since ZELMO_START (bash's
-// $EPOCHREALTIME taken just before the program was started), the processor time used so far and the
-// peak resident memory so far to the file named by ZELMO_MESSUNG, and ends the program at once. The same library goes into the program
+// $EPOCHREALTIME taken just before the program was started), the peak resident memory so far, the
+// processor time used so far and the number of shared libraries mapped (without this one) to the file
+// named by ZELMO_MESSUNG, and ends the program at once. The same library goes into the program
 // and into the empty window it is compared with, so both pay the same for it.
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <ctime>
 #include <sys/resource.h>
@@ -22,6 +24,25 @@ double jetztSekunden() {
     timespec t{};
     clock_gettime(CLOCK_REALTIME, &t);
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// The shared libraries this process has mapped, each once, without the preloaded library itself.
+int bibliotheken() {
+    std::set<std::string> pfade;
+    if (FILE* f = std::fopen("/proc/self/maps", "r")) {
+        char zeile[4096];
+        while (std::fgets(zeile, sizeof zeile, f)) {
+            std::string z = zeile;
+            const auto anfang = z.find('/');
+            if (anfang == std::string::npos) continue;
+            std::string pfad = z.substr(anfang);
+            while (!pfad.empty() && (pfad.back() == '\n' || pfad.back() == ' ')) pfad.pop_back();
+            const auto name = pfad.substr(pfad.rfind('/') + 1);
+            if (name.find(".so") != std::string::npos && name != "liberstes_bild.so") pfade.insert(pfad);
+        }
+        std::fclose(f);
+    }
+    return int(pfade.size());
 }
 
 [[noreturn]] void festhaltenUndEnden() {
@@ -38,7 +59,8 @@ double jetztSekunden() {
         if (FILE* f = std::fopen(datei, "w")) {
             const double cpu = double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
                                double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
-            std::fprintf(f, "%.3f %ld %.3f\n", (ende - std::strtod(s.c_str(), nullptr)) * 1000.0, r.ru_maxrss, cpu);
+            std::fprintf(f, "%.3f %ld %.3f %d\n", (ende - std::strtod(s.c_str(), nullptr)) * 1000.0, r.ru_maxrss, cpu,
+                         bibliotheken());
             std::fclose(f);
         }
     }

@@ -4,6 +4,7 @@
 
 #include "app/Hauptfenster.h"
 #include "app/Seitenregister.h"
+#include "fields/Ressourcen.h"
 #include "platform/Plattform.h"
 #include "support/GuiTestFixture.h"
 
@@ -82,6 +83,31 @@ private slots:
             QCOMPARE(b->text(), QString::fromLatin1(k.text));
             QCOMPARE(b->geometry(), k.platz);
         }
+    }
+
+    // The tabs take the width of their titles in the register's font, also after the font changes.
+    void reiterFolgenDerSchrift() {
+        const QStringList titel{"Farbcode", "Toleranz (E-Reihen)", "Spannungs-/ Stromteiler", "LED-Vorwiderstand",
+                                "LM317 Berechnung"};
+        const auto bau = [&](Seitenregister& r, int pixel) {
+            r.setFont(schrift(pixel));
+            r.resize(520, 300);
+            for (const QString& t : titel) r.neueSeite(t, t);
+        };
+        const auto reiter = [&](const Seitenregister& r) {
+            QList<QRect> l;
+            for (int i = 0; i < r.count(); ++i) l << r.tabRechteck(i);
+            return l;
+        };
+        Seitenregister klein(QStringLiteral("klein")), gross(QStringLiteral("gross")), umgestellt(QStringLiteral("um"));
+        bau(klein, 11);
+        bau(gross, 20);
+        bau(umgestellt, 11);
+        QCOMPARE(reiter(umgestellt), reiter(klein));
+        QVERIFY(gross.reihen() > klein.reihen());
+        umgestellt.setFont(schrift(20));
+        QCOMPARE(reiter(umgestellt), reiter(gross));
+        QCOMPARE(umgestellt.reihen(), gross.reihen());
     }
 
     void jedeSeiteHatIhrenRahmen() {

@@ -146,6 +146,24 @@ private slots:
         QVERIFY(a.feld("User_Leds")->hasFocus());
     }
 
+    // The user count takes up to two digits, nothing else.
+    void benutzerzahlNurZiffern_data() {
+        QTest::addColumn<QString>("tasten");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zwei Ziffern") << "12" << "12";
+        QTest::newRow("dritte Ziffer") << "123" << "12";
+        QTest::newRow("Buchstabe") << "1a2" << "12";
+        QTest::newRow("Zeichen") << "-+,5" << "5";
+    }
+    void benutzerzahlNurZiffern() {
+        QFETCH(QString, tasten);
+        QFETCH(QString, text);
+        Aufbau a;
+        QLineEdit* user = a.feld("User_Leds");
+        test::tippe(user, tasten);
+        QCOMPARE(user->text(), text);
+    }
+
     void benutzerzahlEingabe() {
         Aufbau a;
         test::tippeUndEnter(a.feld("LED_E_U"), QStringLiteral("12"));

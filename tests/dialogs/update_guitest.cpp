@@ -21,7 +21,7 @@
 
 #include "app/Hauptfenster.h"
 #include "dialogs/OptionenDialog.h"
-#include "dialogs/UpdateDialog.h"
+#include "update/UpdateDialog.h"
 #include "net/aktualisierer.h"
 #include "net/testserver.h"
 #include "net/testzugang.h"

@@ -9,6 +9,15 @@ target_compile_definitions(netz_tests PRIVATE ZELMO_FREIGABE_WERKZEUG="${CMAKE_S
 gtest_discover_tests(netz_tests DISCOVERY_MODE PRE_TEST)
 
 foreach(t update_guitest abruf_guitest)
-  target_link_libraries(${t} PRIVATE PkgConfig::LIBZIP OpenSSL::Crypto Qt6::Network)
+  target_link_libraries(${t} PRIVATE zelmo_netz PkgConfig::LIBZIP OpenSSL::Crypto Qt6::Network)
   set_tests_properties(${t} PROPERTIES TIMEOUT 300)
 endforeach()
+
+# The update dialog linked in directly.
+target_link_libraries(update_guitest PRIVATE zelmo_update_dialog)
+
+# The module the build makes, loaded by a test program that exports what the module needs, as the
+# program does.
+target_compile_definitions(programmfenster_guitest PRIVATE ZELMO_UPDATEMODUL="$<TARGET_FILE:zelmo_update>")
+add_dependencies(programmfenster_guitest zelmo_update)
+zelmo_exportieren(programmfenster_guitest)

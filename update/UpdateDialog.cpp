@@ -1,11 +1,10 @@
-#include "dialogs/UpdateDialog.h"
+#include "update/UpdateDialog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 
 #include "fields/Bausteine.h"
 #include "fields/Meldungen.h"
+#include "fields/Ressourcen.h"
 #include "net/aktualisierer.h"
 #include "net/aktualisierung.h"
 #include "platform/Plattform.h"
@@ -26,7 +26,7 @@ QLabel* bild(QWidget* eltern, const QString& name, const QString& datei, QPoint 
     auto* b = new QLabel(eltern);
     b->setObjectName(name);
     b->setGeometry(ort.x(), ort.y(), 24, 24);
-    b->setPixmap(QIcon(datei).pixmap(24, 24));
+    b->setPixmap(bildsymbol(datei).pixmap(24, 24));
     b->setVisible(sichtbar);
     return b;
 }
@@ -63,7 +63,7 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     m_fortschritt->setValue(0);
 
     m_install = knopf(panel, QStringLiteral("Update_B_Install"), QStringLiteral("Installieren"), {30, 124, 114, 27});
-    m_install->setIcon(QIcon(QStringLiteral(":/schild.svg")));  // needs administrator rights
+    m_install->setIcon(bildsymbol(QStringLiteral(":/schild.svg")));  // needs administrator rights
     m_install->setIconSize({16, 16});
     m_install->setEnabled(false);
     m_bildInstall = bild(panel, QStringLiteral("Update_I_Install"), QStringLiteral(":/zahnrad.svg"), {164, 125}, true);

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "dialogs/Dialog.h"
+#include "dialogs/Updatefenster.h"
 
 class QCheckBox;
 class QLabel;
@@ -21,15 +22,16 @@ namespace net {
 class Aktualisierer;
 }
 
-class UpdateDialog : public Dialog {
+class UpdateDialog : public Dialog, public Updatefenster {
     Q_OBJECT
 public:
     explicit UpdateDialog(QWidget* parent = nullptr);
     ~UpdateDialog() override;
 
+    void zeigen() override { show(); }
     // The start-up check: asks the server for its version in the background and shows the dialog
     // when it publishes a valid, newer version than this build. Failures go to the standard error box.
-    void startpruefung();
+    void startpruefung() override;
 
     // Starts a program file and returns the shell-like result (above 32: started); tests replace it.
     std::function<int(const QString&)> starten;

@@ -1,0 +1,21 @@
+// The entry of the update module: the program loads this file with QPluginLoader the first time the
+// update dialog is wanted (dialogs/Updatelader.h).
+
+#include <QObject>
+
+#include "dialogs/Updatefenster.h"
+#include "update/UpdateDialog.h"
+
+namespace zelmo {
+
+class UpdatePlugin : public QObject, public Updatemodul {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID ZELMO_UPDATEMODUL_IID)
+    Q_INTERFACES(zelmo::Updatemodul)
+public:
+    Updatefenster* updateDialog(QWidget* eltern) override { return new UpdateDialog(eltern); }
+};
+
+}  // namespace zelmo
+
+#include "UpdatePlugin.moc"
