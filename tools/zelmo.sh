@@ -175,8 +175,10 @@ staged_update_module() {
   XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen https_proxy=http://127.0.0.1:9 http_proxy=http://127.0.0.1:9 \
     no_proxy= "$program" &
   local pid=$! loaded=""
-  for _ in $(seq 50); do
+  # a loaded machine may take long to get there; the module comes right after the first frame
+  for _ in $(seq 1200); do
     grep -q '/lib/zelmotron/zelmo_update\.so$' "/proc/$pid/maps" 2>/dev/null && { loaded=yes; break; }
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   kill -TERM "$pid" 2>/dev/null || true
