@@ -5,11 +5,19 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QWidget>
+#include <cerrno>
+#include <functional>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "fields/Meldungen.h"
 
@@ -18,6 +26,58 @@ namespace zelmo {
 namespace {
 const QByteArray anfrage("nach-vorn\n");
 const QByteArray antwort("ok\n");
+
+// The address of a socket path; false when the path is too long for one.
+bool adresse(const QString& pfad, sockaddr_un& a) {
+    const QByteArray p = QFile::encodeName(pfad);
+    a = sockaddr_un{};
+    a.sun_family = AF_UNIX;
+    if (p.isEmpty() || size_t(p.size()) >= sizeof a.sun_path) return false;
+    std::memcpy(a.sun_path, p.constData(), size_t(p.size()));
+    return true;
+}
+
+// Where the socket of a server name lies: the temporary folder, as for QLocalServer.
+QString socketPfad(const QString& name) { return QDir::tempPath() + QLatin1Char('/') + name; }
+
+// One connection of a second start: reads its request line, answers, closes.
+class Verbindung : public QObject {
+public:
+    Verbindung(int fd, Einzelinstanz* instanz, std::function<void()> nachVorn)
+        : QObject(instanz), m_fd(fd), m_melder(fd, QSocketNotifier::Read, this), m_nachVorn(std::move(nachVorn)) {
+        connect(&m_melder, &QSocketNotifier::activated, this, [this] { lesen(); });
+    }
+    ~Verbindung() override { ::close(m_fd); }
+
+private:
+    void lesen() {
+        char block[64];
+        for (;;) {
+            const ssize_t n = ::recv(m_fd, block, sizeof block, MSG_DONTWAIT);
+            if (n > 0) {
+                m_gelesen.append(block, n);
+                if (m_gelesen.size() > anfrage.size()) break;  // no request of ours
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                if (!m_gelesen.contains('\n')) return;  // the rest is still on its way
+            }
+            break;  // the other side closed, failed, or the line is complete
+        }
+        if (m_gelesen == anfrage) {
+            m_nachVorn();
+            ::send(m_fd, antwort.constData(), size_t(antwort.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        }
+        m_melder.setEnabled(false);
+        deleteLater();
+    }
+
+    int m_fd;
+    QSocketNotifier m_melder;
+    std::function<void()> m_nachVorn;
+    QByteArray m_gelesen;
+};
 }  // namespace
 
 Einzelinstanz::Einzelinstanz(const QString& datenOrdner, QObject* parent)
@@ -26,7 +86,10 @@ Einzelinstanz::Einzelinstanz(const QString& datenOrdner, QObject* parent)
       m_sperrDatei(m_ordner + QStringLiteral("/ZelmosV121.lock")) {}
 
 Einzelinstanz::~Einzelinstanz() {
-    if (m_server) m_server->close();
+    if (m_server >= 0) {
+        ::close(m_server);
+        QFile::remove(m_socketPfad);
+    }
     if (m_sperre) m_sperre->unlock();
 }
 
@@ -56,52 +119,66 @@ bool Einzelinstanz::alsErsteStarten() {
         if (belegt) return false;
         return true;  // no lock file possible here
     }
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    const QString name = serverName(m_ordner);
+    // without a socket the program runs all the same; a second start then finds no answer and says so
+    sockaddr_un a;
+    m_socketPfad = socketPfad(serverName(m_ordner));
+    if (!adresse(m_socketPfad, a)) return true;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return true;
     // with the lock in hand, a socket of that name is left over from a program that ended abruptly
-    if (!m_server->listen(name)) {
-        QLocalServer::removeServer(name);
-        m_server->listen(name);
+    ::unlink(a.sun_path);
+    // only this user may connect
+    const mode_t vorher = ::umask(0077);
+    const bool gebunden = ::bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
+    ::umask(vorher);
+    if (!gebunden || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return true;
     }
-    connect(m_server, &QLocalServer::newConnection, this, &Einzelinstanz::verbindung);
+    m_server = fd;
+    auto* melder = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(melder, &QSocketNotifier::activated, this, &Einzelinstanz::verbindung);
     return true;
 }
 
 void Einzelinstanz::verbindung() {
-    while (QLocalSocket* s = m_server->nextPendingConnection()) {
-        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QLocalSocket::readyRead, this, [this, s] {
-            if (!s->canReadLine()) {
-                if (s->bytesAvailable() > anfrage.size()) s->disconnectFromServer();
-                return;
-            }
-            if (s->readLine(anfrage.size() + 1) == anfrage) {
-                emit nachVornGewuenscht();
-                s->write(antwort);
-                s->flush();
-            }
-            s->disconnectFromServer();
-        });
+    for (;;) {
+        const int fd = ::accept4(m_server, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) {
+            if (errno == EINTR) continue;
+            return;
+        }
+        new Verbindung(fd, this, [this] { emit nachVornGewuenscht(); });
     }
 }
 
 bool Einzelinstanz::ersteNachVorn(int wartezeitMs) {
-    const QString name = serverName(m_ordner);
+    sockaddr_un a;
+    if (!adresse(socketPfad(serverName(m_ordner)), a)) return false;
     QDeadlineTimer frist(wartezeitMs);
     // the first program may just have taken its lock and not listen yet: try again for a while
     while (!frist.hasExpired()) {
-        QLocalSocket s;
-        s.connectToServer(name);
-        if (s.waitForConnected(int(qMin<qint64>(1000, frist.remainingTime())))) {
-            s.write(anfrage);
-            if (!s.waitForBytesWritten(int(frist.remainingTime()))) return false;
-            QByteArray gelesen;
-            while (!gelesen.endsWith('\n') && s.waitForReadyRead(int(qMax<qint64>(1, frist.remainingTime()))))
-                gelesen += s.readAll();
-            return gelesen == antwort;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0) {
+            ::close(fd);
+            QThread::msleep(100);
+            continue;
         }
-        QThread::msleep(100);
+        bool geschrieben = ::send(fd, anfrage.constData(), size_t(anfrage.size()), MSG_NOSIGNAL) == anfrage.size();
+        QByteArray gelesen;
+        while (geschrieben && !gelesen.endsWith('\n') && gelesen.size() <= antwort.size()) {
+            pollfd p{fd, POLLIN, 0};
+            const int bereit = ::poll(&p, 1, int(qMax<qint64>(1, frist.remainingTime())));
+            if (bereit < 0 && errno == EINTR) continue;
+            if (bereit <= 0) break;
+            char block[16];
+            const ssize_t n = ::recv(fd, block, sizeof block, 0);
+            if (n <= 0) break;
+            gelesen.append(block, n);
+        }
+        ::close(fd);
+        return gelesen == antwort;
     }
     return false;
 }

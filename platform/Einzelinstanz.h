@@ -3,12 +3,13 @@
 // file (QLockFile) and listens on a local socket named after the folder; a second start for the same
 // folder finds the lock, asks the running program over the socket to bring its window to the front
 // and ends before it reads or writes anything. So two copies never overwrite each other's files.
+// The socket is a plain Unix domain socket in the temporary folder, where Qt's QLocalSocket finds a
+// server of that name too; the program does not load Qt Network for it at start.
 
 #include <QObject>
 #include <QString>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
 class QWidget;
 
@@ -47,7 +48,8 @@ private:
     QString m_ordner;
     QString m_sperrDatei;
     std::unique_ptr<QLockFile> m_sperre;
-    QLocalServer* m_server = nullptr;
+    QString m_socketPfad;
+    int m_server = -1;  // the listening socket
 };
 
 }  // namespace zelmo

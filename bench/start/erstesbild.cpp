@@ -2,8 +2,9 @@
 // painted and handed to the window system, it writes the time since ZELMO_START (bash's
 // $EPOCHREALTIME taken just before the program was started), the peak resident memory so far, the
 // processor time used so far and the number of shared libraries mapped (without this one) to the file
-// named by ZELMO_MESSUNG, and ends the program at once. The same library goes into the program
-// and into the empty window it is compared with, so both pay the same for it.
+// named by ZELMO_MESSUNG (with ZELMO_SPEICHERKARTE also a copy of /proc/self/smaps to that file), and
+// ends the program at once. The same library goes into the program and into the empty window it is
+// compared with, so both pay the same for it.
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -63,6 +64,17 @@ int bibliotheken() {
                          bibliotheken());
             std::fclose(f);
         }
+    }
+    // ZELMO_SPEICHERKARTE: a copy of /proc/self/smaps at this moment, to see where the memory goes
+    if (const char* karte = std::getenv("ZELMO_SPEICHERKARTE")) {
+        FILE* ein = std::fopen("/proc/self/smaps", "r");
+        FILE* aus = std::fopen(karte, "w");
+        if (ein && aus) {
+            char block[65536];
+            for (size_t n; (n = std::fread(block, 1, sizeof block, ein)) > 0;) std::fwrite(block, 1, n, aus);
+        }
+        if (ein) std::fclose(ein);
+        if (aus) std::fclose(aus);
     }
     std::fflush(nullptr);
     _exit(0);
