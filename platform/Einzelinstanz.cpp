@@ -1,13 +1,13 @@
 #include "platform/Einzelinstanz.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFileSystemWatcher>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QThread>
 #include <QWidget>
 
@@ -16,8 +16,7 @@
 namespace zelmo {
 
 namespace {
-const QByteArray anfrage("nach-vorn\n");
-const QByteArray antwort("ok\n");
+const QString anfrageMuster = QStringLiteral("ZelmosV121.*.nachvorn");
 }  // namespace
 
 Einzelinstanz::Einzelinstanz(const QString& datenOrdner, QObject* parent)
@@ -26,16 +25,9 @@ Einzelinstanz::Einzelinstanz(const QString& datenOrdner, QObject* parent)
       m_sperrDatei(m_ordner + QStringLiteral("/ZelmosV121.lock")) {}
 
 Einzelinstanz::~Einzelinstanz() {
-    if (m_server) m_server->close();
+    delete m_waechter;
+    m_waechter = nullptr;
     if (m_sperre) m_sperre->unlock();
-}
-
-QString Einzelinstanz::serverName(const QString& datenOrdner) {
-    QString pfad = QDir::cleanPath(QDir(datenOrdner).absolutePath());
-    const QString echt = QFileInfo(pfad).canonicalFilePath();
-    if (!echt.isEmpty()) pfad = echt;
-    const QByteArray h = QCryptographicHash::hash(pfad.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    return QStringLiteral("zelmotron-") + QString::fromLatin1(h);
 }
 
 bool Einzelinstanz::alsErsteStarten() {
@@ -56,54 +48,35 @@ bool Einzelinstanz::alsErsteStarten() {
         if (belegt) return false;
         return true;  // no lock file possible here
     }
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    const QString name = serverName(m_ordner);
-    // with the lock in hand, a socket of that name is left over from a program that ended abruptly
-    if (!m_server->listen(name)) {
-        QLocalServer::removeServer(name);
-        m_server->listen(name);
-    }
-    connect(m_server, &QLocalServer::newConnection, this, &Einzelinstanz::verbindung);
+    // a request file changes the folder; requests left over from earlier starts are answered at once
+    m_waechter = new QFileSystemWatcher(QStringList{m_ordner}, this);
+    connect(m_waechter, &QFileSystemWatcher::directoryChanged, this, &Einzelinstanz::anfragenBeantworten);
+    anfragenBeantworten();
     return true;
 }
 
-void Einzelinstanz::verbindung() {
-    while (QLocalSocket* s = m_server->nextPendingConnection()) {
-        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QLocalSocket::readyRead, this, [this, s] {
-            if (!s->canReadLine()) {
-                if (s->bytesAvailable() > anfrage.size()) s->disconnectFromServer();
-                return;
-            }
-            if (s->readLine(anfrage.size() + 1) == anfrage) {
-                emit nachVornGewuenscht();
-                s->write(antwort);
-                s->flush();
-            }
-            s->disconnectFromServer();
-        });
-    }
+void Einzelinstanz::anfragenBeantworten() {
+    const QStringList anfragen = QDir(m_ordner).entryList({anfrageMuster}, QDir::Files | QDir::Hidden);
+    if (anfragen.isEmpty()) return;
+    for (const QString& a : anfragen) QFile::remove(m_ordner + u'/' + a);
+    emit nachVornGewuenscht();
 }
 
 bool Einzelinstanz::ersteNachVorn(int wartezeitMs) {
-    const QString name = serverName(m_ordner);
-    QDeadlineTimer frist(wartezeitMs);
-    // the first program may just have taken its lock and not listen yet: try again for a while
-    while (!frist.hasExpired()) {
-        QLocalSocket s;
-        s.connectToServer(name);
-        if (s.waitForConnected(int(qMin<qint64>(1000, frist.remainingTime())))) {
-            s.write(anfrage);
-            if (!s.waitForBytesWritten(int(frist.remainingTime()))) return false;
-            QByteArray gelesen;
-            while (!gelesen.endsWith('\n') && s.waitForReadyRead(int(qMax<qint64>(1, frist.remainingTime()))))
-                gelesen += s.readAll();
-            return gelesen == antwort;
-        }
-        QThread::msleep(100);
+    const QString anfrage = m_ordner + QStringLiteral("/ZelmosV121.%1.nachvorn").arg(QCoreApplication::applicationPid());
+    {
+        // written whole under its final name (the temporary name does not match the requests)
+        QSaveFile f(anfrage);
+        if (!f.open(QIODevice::WriteOnly) || !f.commit()) return false;
     }
-    return false;
+    QDeadlineTimer frist(wartezeitMs);
+    // the first program may just have taken its lock and not watch yet: it answers once it does
+    while (!frist.hasExpired()) {
+        if (!QFileInfo::exists(anfrage)) return true;
+        QThread::msleep(50);
+    }
+    // not answered: the request goes again, unless the first one took it at the last moment
+    return !QFile::remove(anfrage) && !QFileInfo::exists(anfrage);
 }
 
 int Einzelinstanz::zweiterStart(int wartezeitMs) {
