@@ -1,15 +1,16 @@
 #pragma once
 // One program at a time per data folder. The first start takes a lock file next to the settings
-// file (QLockFile) and listens on a local socket named after the folder; a second start for the same
-// folder finds the lock, asks the running program over the socket to bring its window to the front
-// and ends before it reads or writes anything. So two copies never overwrite each other's files.
-// The socket is a plain Unix domain socket in the temporary folder, where Qt's QLocalSocket finds a
-// server of that name too; the program does not load Qt Network for it at start.
+// file (QLockFile) and watches the folder; a second start for the same folder finds the lock, leaves a
+// request file "ZelmosV121.<id>.nachvorn" beside it and ends before it reads or writes anything else.
+// The running program brings its window to the front and removes the request: that is its answer.
+// So two copies never overwrite each other's files. Only Qt Core is needed (a local socket would
+// bring Qt Network and its Kerberos and proxy libraries into every start).
 
 #include <QObject>
 #include <QString>
 #include <memory>
 
+class QFileSystemWatcher;
 class QLockFile;
 class QWidget;
 
@@ -21,7 +22,7 @@ public:
     explicit Einzelinstanz(const QString& datenOrdner, QObject* parent = nullptr);
     ~Einzelinstanz() override;
 
-    // Takes the folder's lock and starts listening. False when another program holds the lock; true
+    // Takes the folder's lock and starts watching for requests. False when another program holds the lock; true
     // otherwise, also when the folder can take no lock file (a read-only folder: nothing to protect).
     bool alsErsteStarten();
     // In a second program: asks the first one to show its window, waiting at most wartezeitMs for
@@ -34,8 +35,6 @@ public:
     void fensterZeigenBeiAnfrage(QWidget* fenster);
 
     QString sperrDatei() const { return m_sperrDatei; }
-    // The name of the local socket of a data folder (the same for every spelling of its path).
-    static QString serverName(const QString& datenOrdner);
     // Shows a window in front of the others, also when it was minimised.
     static void nachVorn(QWidget* fenster);
 
@@ -43,13 +42,12 @@ signals:
     void nachVornGewuenscht();
 
 private:
-    void verbindung();
+    void anfragenBeantworten();
 
     QString m_ordner;
     QString m_sperrDatei;
     std::unique_ptr<QLockFile> m_sperre;
-    QString m_socketPfad;
-    int m_server = -1;  // the listening socket
+    QFileSystemWatcher* m_waechter = nullptr;
 };
 
 }  // namespace zelmo

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -14,6 +13,7 @@
 
 #include "platform/Einzelinstanz.h"
 #include "support/GuiTestFixture.h"
+#include "support/Programmstart.h"
 
 using namespace zelmo;
 
@@ -39,6 +39,25 @@ private slots:
         QVERIFY(antwort.get());
         QVERIFY(fenster.isVisible());
         QVERIFY(!fenster.isMinimized());
+        // the answer took the request away; only the lock stays
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ZelmosV121.lock"});
+    }
+
+    void anfrageVorDemStartWirdBeantwortet() {
+        // a second start that came while the first one had its lock but did not watch yet
+        QTemporaryDir ordner;
+        QFile anfrage(ordner.filePath(QStringLiteral("ZelmosV121.4711.nachvorn")));
+        QVERIFY(anfrage.open(QIODevice::WriteOnly));
+        anfrage.close();
+        QFile fremd(ordner.filePath(QStringLiteral("ZelmosV121.nachvorn.txt")));  // not a request
+        QVERIFY(fremd.open(QIODevice::WriteOnly));
+        fremd.close();
+        Einzelinstanz erste(ordner.path());
+        QSignalSpy anfragen(&erste, &Einzelinstanz::nachVornGewuenscht);
+        QVERIFY(erste.alsErsteStarten());
+        QCOMPARE(anfragen.size(), 1);
+        QVERIFY(!anfrage.exists());
+        QVERIFY(fremd.exists());
     }
 
     void andererOrdnerOderNachDemEndeFrei() {
@@ -97,14 +116,8 @@ private slots:
         erste.setProcessChannelMode(QProcess::ForwardedChannels);
         erste.start(exe, {});
         QVERIFY(erste.waitForStarted(10000));
-        // up as soon as it answers on its socket
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                QLocalSocket s;
-                s.connectToServer(Einzelinstanz::serverName(ordner.path()));
-                return s.waitForConnected(200);
-            }(),
-            20000);
+        // up once it handles a session's end (it holds its lock and watches the folder before that)
+        QVERIFY(test::behandeltSigterm(erste, 60000));
         QProcess zweite;
         zweite.setProcessChannelMode(QProcess::ForwardedChannels);
         zweite.start(exe, {});
