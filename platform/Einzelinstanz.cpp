@@ -16,7 +16,13 @@
 namespace zelmo {
 
 namespace {
-const QString anfrageMuster = QStringLiteral("ZelmosV121.*.nachvorn");
+// a request file is named "ZelmosV121.<anything>.nachvorn" (any case); matched by hand, as a name
+// filter would start the regular expression engine in every program
+bool istAnfrage(const QString& name) {
+    const QLatin1StringView anfang("ZelmosV121."), ende(".nachvorn");
+    return name.size() >= anfang.size() + ende.size() && name.startsWith(anfang, Qt::CaseInsensitive) &&
+           name.endsWith(ende, Qt::CaseInsensitive);
+}
 }  // namespace
 
 Einzelinstanz::Einzelinstanz(const QString& datenOrdner, QObject* parent)
@@ -56,7 +62,8 @@ bool Einzelinstanz::alsErsteStarten() {
 }
 
 void Einzelinstanz::anfragenBeantworten() {
-    const QStringList anfragen = QDir(m_ordner).entryList({anfrageMuster}, QDir::Files | QDir::Hidden);
+    QStringList anfragen = QDir(m_ordner).entryList(QDir::Files | QDir::Hidden);
+    anfragen.removeIf([](const QString& name) { return !istAnfrage(name); });
     if (anfragen.isEmpty()) return;
     for (const QString& a : anfragen) QFile::remove(m_ordner + u'/' + a);
     emit nachVornGewuenscht();
