@@ -14,26 +14,23 @@ QByteArray datenfileText(const Datenwerte& werte, QChar dezimal) {
     return text.toLatin1();
 }
 
-namespace {
-bool istTrenner(const QString& z) { return z == QLatin1String(",") || z == QLatin1String("."); }
-}  // namespace
-
-std::optional<QString> fremderDatenfileTrenner(const QByteArray& inhalt) {
-    const GelesenerText gelesen = textLesen(inhalt);
-    if (!gelesen.fehler.isEmpty()) return std::nullopt;  // named as undecodable instead
-    const QString erste = gelesen.text.section(u'\n', 0, 0);
-    if (istTrenner(erste)) return std::nullopt;
+std::optional<QString> fremderDatenfileTrenner(const QString& text) {
+    const QString erste = text.section(u'\n', 0, 0);
+    if (istDezimaltrenner(erste)) return std::nullopt;
     return erste;
 }
 
 std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal,
                                                                  QString* fehler) {
-    std::array<std::optional<double>, DatenfileZahlen> werte{};
     const GelesenerText gelesen = textLesen(inhalt);
     if (fehler) *fehler = gelesen.fehler;
-    const QStringList zeilen = gelesen.text.split(u'\n');
-    // any other text would be replaced in every number ("1" would turn 110 into 0)
-    const QChar gespeichert = istTrenner(zeilen.value(0)) ? zeilen[0][0] : QChar(u',');
+    return leseDatenfileText(gelesen.text, dezimal);
+}
+
+std::array<std::optional<double>, DatenfileZahlen> leseDatenfileText(const QString& text, QChar dezimal) {
+    std::array<std::optional<double>, DatenfileZahlen> werte{};
+    const QStringList zeilen = text.split(u'\n');
+    const QChar gespeichert = istDezimaltrenner(zeilen.value(0)) ? zeilen[0][0] : QChar(u',');
     for (int i = 0; i < DatenfileZahlen && i + 1 < zeilen.size(); ++i) {
         QString z = zeilen[i + 1];
         z.replace(gespeichert, dezimal);

@@ -31,8 +31,7 @@ IniLeser::IniLeser(const IniDokument& dokument, QChar dezimal) : m_d(dokument), 
     const auto d = roh("Dezimalseparator", "Dezimals");
     m_gespeichert = QStringLiteral(",");
     if (!d) return;
-    // any other text would be replaced in every stored value ("1" would turn 10 into 0)
-    if (*d == QLatin1String(",") || *d == QLatin1String("."))
+    if (istDezimaltrenner(*d))
         m_gespeichert = *d;
     else
         vermerke("Dezimalseparator", "Dezimals", *d);
@@ -44,10 +43,10 @@ void IniLeser::vermerke(const char* a, const char* k, const QString& wert) {
     m_unlesbar << QStringLiteral("[%1] %2=%3").arg(name(a), name(k), wert);
 }
 
+QString IniLeser::mitDezimal(QString t) const { return t.replace(m_gespeichert, QString(m_dezimal)); }
+
 QString IniLeser::text(const char* a, const char* k, const QString& vorgabe) const {
-    QString t = roh(a, k).value_or(vorgabe);
-    t.replace(m_gespeichert, QString(m_dezimal));
-    return t;
+    return mitDezimal(roh(a, k).value_or(vorgabe));
 }
 
 QString IniLeser::rohtext(const char* a, const char* k, const QString& vorgabe) const {
@@ -57,14 +56,15 @@ QString IniLeser::rohtext(const char* a, const char* k, const QString& vorgabe) 
 QString IniLeser::mitTrenner(const char* t) const { return QString::fromLatin1(t).replace(u',', m_dezimal); }
 
 double IniLeser::zahl(const char* a, const char* k, const char* vorgabe, const Zulaessig& zulaessig) {
-    const double standard = *Gleitkommazahl(name(vorgabe).replace(u'.', m_dezimal), m_dezimal);
+    const auto standard = [&] { return *Gleitkommazahl(name(vorgabe).replace(u'.', m_dezimal), m_dezimal); };
     // a key that is not there is no fault of the file: it takes its default without a word
-    if (!roh(a, k)) return standard;
-    const QString t = text(a, k, name(vorgabe));
+    const auto r = roh(a, k);
+    if (!r) return standard();
+    const QString t = mitDezimal(*r);
     const auto w = Gleitkommazahl(t, m_dezimal);
     if (w && (!zulaessig || zulaessig(*w))) return *w;
     vermerke(a, k, t);
-    return standard;
+    return standard();
 }
 
 double IniLeser::schlichteZahl(const char* a, const char* k, double vorgabe, const Zulaessig& zulaessig) {

@@ -72,6 +72,8 @@ public:
 
 private:
     std::optional<QString> roh(const char* abschnitt, const char* schluessel) const;
+    // A stored text with the file's separator replaced by the current one.
+    QString mitDezimal(QString text) const;
     void vermerke(const char* abschnitt, const char* schluessel, const QString& wert);
 
     const IniDokument& m_d;

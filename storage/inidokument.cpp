@@ -14,9 +14,13 @@ bool gleich(const QString& a, const QString& b) { return a.compare(b, Qt::CaseIn
 IniDokument IniDokument::ausBytes(const QByteArray& bytes, QString* fehler) {
     const GelesenerText gelesen = textLesen(bytes);
     if (fehler) *fehler = gelesen.fehler;
+    return ausText(gelesen.text);
+}
+
+IniDokument IniDokument::ausText(const QString& text) {
     IniDokument d;
     d.m_abschnitte.push_back({});
-    QStringList zeilen = gelesen.text.split(u'\n');
+    QStringList zeilen = text.split(u'\n');
     if (!zeilen.isEmpty() && zeilen.back().isEmpty()) zeilen.removeLast();
     for (const QString& z : zeilen) {
         const QString t = z.trimmed();

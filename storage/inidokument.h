@@ -16,6 +16,8 @@ public:
     // The encoding as textLesen finds it (byte-order marks, else UTF-8, else Windows-1252; any line
     // end). Bytes that are no text give an empty document and, in fehler, the reason.
     static IniDokument ausBytes(const QByteArray& bytes, QString* fehler = nullptr);
+    // From text already decoded (lines ended by "\n", as textLesen gives them).
+    static IniDokument ausText(const QString& text);
 
     std::optional<QString> lies(const QString& abschnitt, const QString& schluessel) const;
     void schreibe(const QString& abschnitt, const QString& schluessel, const QString& wert);

@@ -18,7 +18,7 @@ namespace {
 // The bytes of a file, or why there are none: it cannot be read, or its bytes are no text.
 struct Inhalt {
     bool vorhanden = false;
-    std::optional<QByteArray> bytes;
+    std::optional<QString> text;  // decoded, lines ended by "\n"
     QString grund;
 };
 
@@ -36,11 +36,12 @@ Inhalt lesen(const QString& datei) {
         i.grund = f.errorString();
         return i;
     }
-    if (QString fehler = textLesen(b).fehler; !fehler.isEmpty()) {
-        i.grund = std::move(fehler);
+    GelesenerText gelesen = textLesen(b);
+    if (!gelesen.fehler.isEmpty()) {
+        i.grund = std::move(gelesen.fehler);
         return i;
     }
-    i.bytes = std::move(b);
+    i.text = std::move(gelesen.text);
     return i;
 }
 
@@ -76,17 +77,17 @@ Bericht datenLesen(const QString& datei, const std::vector<Speicherbar*>& seiten
     const Inhalt inhalt = lesen(datei);
     Bericht b{inhalt.vorhanden, false, {}};
     if (!inhalt.vorhanden) return b;
-    if (!inhalt.bytes) {
+    if (!inhalt.text) {
         b.meldung = unlesbarMeldung(datei, inhalt.grund);
         return b;
     }
     b.gelesen = true;
-    const auto werte = leseDatenfile(*inhalt.bytes, dezimal);
+    const auto werte = leseDatenfileText(*inhalt.text, dezimal);
     DatenLeser leser({werte.begin(), werte.end()});
     for (Speicherbar* s : seiten) s->datenLaden(leser);
 
     QStringList teile;
-    if (const auto t = fremderDatenfileTrenner(*inhalt.bytes))
+    if (const auto t = fremderDatenfileTrenner(*inhalt.text))
         teile << QStringLiteral(u"In Zeile 1 steht „%1“ statt eines Dezimaltrenners; gelesen wurde mit „,“.").arg(*t);
     if (!leser.unlesbar().isEmpty())
         teile << QStringLiteral(u"Nicht lesbare Zeilen (dort gelten die bisherigen Werte): %1")
@@ -103,12 +104,12 @@ Einstellungsdatei::Einstellungsdatei(const QString& datei, QChar dezimal) : m_da
     const Inhalt inhalt = lesen(datei);
     m_bericht.vorhanden = inhalt.vorhanden;
     if (!inhalt.vorhanden) return;
-    if (!inhalt.bytes) {
+    if (!inhalt.text) {
         m_bericht.meldung = unlesbarMeldung(datei, inhalt.grund);
         return;
     }
     m_bericht.gelesen = true;
-    m_dokument = IniDokument::ausBytes(*inhalt.bytes);
+    m_dokument = IniDokument::ausText(*inhalt.text);
     m_leser.emplace(m_dokument, dezimal);
 }
 
@@ -143,8 +144,8 @@ QString einstellungenSchreiben(const QString& datei, const std::vector<Speicherb
     IniDokument d;
     if (!behalten) {
         const Inhalt alt = lesen(datei);
-        if (alt.bytes)
-            d = IniDokument::ausBytes(*alt.bytes);
+        if (alt.text)
+            d = IniDokument::ausText(*alt.text);
         else if (alt.vorhanden)
             behalten = true;
     }

@@ -8,6 +8,10 @@
 
 namespace zelmo {
 
+// A stored decimal separator is "," or "." and nothing else: any other text would be replaced in
+// every stored number ("1" would turn 110 into 0).
+inline bool istDezimaltrenner(const QString& t) { return t == QLatin1String(",") || t == QLatin1String("."); }
+
 // The unit sign of resistance, U+2126 OHM SIGN (the star-delta fields alone append the Greek omega).
 inline const QString OhmZeichen = QStringLiteral(u"\u2126");
 

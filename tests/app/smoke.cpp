@@ -42,22 +42,16 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "run %d: program did not come up\n", lauf);
             return 9;
         }
-        // a second start is answered by the first one and ends at once; a slow machine or a sanitizer
-        // build takes its time for that (the second start only once the first holds the folder's lock,
-        // else the two could swap roles)
-        for (int i = 0; i < 300 && !QFile::exists(ordner.filePath(QStringLiteral("ZelmosV121.lock"))); ++i)
-            QThread::msleep(100);
-        bool bereit = false;
-        for (int versuch = 0; versuch < 20 && !bereit && p.state() == QProcess::Running; ++versuch) {
-            QProcess zweiter;
-            zweiter.setProcessChannelMode(QProcess::ForwardedChannels);
-            zweiter.start(exe, {});
-            if (!zweiter.waitForFinished(30000)) {
-                zweiter.kill();
-                zweiter.waitForFinished(5000);
-            }
-            bereit = zweiter.exitStatus() == QProcess::NormalExit && zweiter.exitCode() == 0;
+        // a second start is answered by the first one (it holds the folder's lock and watches the
+        // folder before it handles signals) and ends at once
+        QProcess zweiter;
+        zweiter.setProcessChannelMode(QProcess::ForwardedChannels);
+        zweiter.start(exe, {});
+        if (!zweiter.waitForFinished(60000)) {
+            zweiter.kill();
+            zweiter.waitForFinished(5000);
         }
+        const bool bereit = zweiter.exitStatus() == QProcess::NormalExit && zweiter.exitCode() == 0;
         if (p.waitForFinished(500)) {
             std::fprintf(stderr, "run %d: program ended by itself (exit %d)\n", lauf, p.exitCode());
             return 5;

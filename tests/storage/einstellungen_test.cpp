@@ -10,6 +10,7 @@
 #include "storage/datenfile.h"
 #include "storage/einstellungen.h"
 #include "storage/inidokument.h"
+#include "storage/textlesen.h"
 #include "storage/sicherung.h"
 #include "storage/speicherbar.h"
 #include "support/gtest_qt.h"
@@ -134,11 +135,11 @@ TEST(DatenLeser, KaputteZeilenBleibenAusserhalbNimmtDieVorgabe) {
 
 TEST(Datenfile, FremderTrennerInZeileEins) {
     const QByteArray inhalt("1\r\n10\r\n16\r\n");
-    EXPECT_EQ(fremderDatenfileTrenner(inhalt), QStringLiteral("1"));
+    EXPECT_EQ(fremderDatenfileTrenner(textLesen(inhalt).text), QStringLiteral("1"));
     const auto w = leseDatenfile(inhalt, u',');
     EXPECT_EQ(w[0], 10.0);  // not 0: the "1" is no separator
     EXPECT_EQ(w[1], 16.0);
-    EXPECT_EQ(fremderDatenfileTrenner(QByteArray(".\r\n1.5\r\n")), std::nullopt);
+    EXPECT_EQ(fremderDatenfileTrenner(QStringLiteral(".\n1.5\n")), std::nullopt);
 }
 
 class Sicherung : public ::testing::Test {
