@@ -1,6 +1,7 @@
 #include "app/Hauptfenster.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/Seitenplatz.h"
 #include "app/Seitenrahmen.h"
 #include "app/Seitenregister.h"
 #include "circuits/KonstantstromSeite.h"
@@ -35,19 +37,20 @@
 
 namespace zelmo {
 
-namespace {
-
-template <class Seite>
-Seite* einsetzen(QWidget* inhalt, const Umgebung& u, std::vector<Rechnerseite*>& alle) {
-    auto* s = new Seite(u, inhalt);
-    auto* lay = new QVBoxLayout(inhalt);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->addWidget(s);
-    alle.push_back(s);
-    return s;
+template <class S>
+Seitenplatz* Hauptfenster::platz(QWidget* huelle, const char* hilfeLabel, const char* hilfeBild, int kontext) {
+    auto* p = new Seitenplatz(huelle, m_umgebung.dezimal, Seitenplatz::fuer<S>(), [=, this]() -> Rechnerseite* {
+        QWidget* inhalt = rahmen(huelle, QString::fromLatin1(hilfeLabel), QString::fromLatin1(hilfeBild), kontext);
+        auto* s = new S(m_umgebung, inhalt);
+        auto* lay = new QVBoxLayout(inhalt);
+        lay->setContentsMargins(0, 0, 0, 0);
+        lay->addWidget(s);
+        return s;
+    });
+    p->nachDemBau = [this](Rechnerseite& s) { seiteGebaut(s); };
+    m_seiten.push_back(p);
+    return p;
 }
-
-}  // namespace
 
 Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     ressourcenLaden();
@@ -55,7 +58,8 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     const QString trenner = QLocale::system().decimalPoint();
     m_umgebung.dezimal = trenner.isEmpty() ? QChar(u',') : trenner[0];
     m_umgebung.anToleranzUebergeben = [this](double ohm) {
-        if (m_toleranz && m_toleranz->Uebergabe(ohm)) m_pc1->setCurrentIndex(1);
+        if (m_toleranz && static_cast<ToleranzSeite*>(m_toleranz->gebaut())->Uebergabe(ohm))
+            m_pc1->setCurrentIndex(1);
     };
     m_umgebung.sternDreieckBilderZeigen = [this](bool stern) {
         if (SternDreieckDialog* d = m_sternDreieck()) d->zeige(stern);
@@ -89,23 +93,19 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     QWidget* smd = m_pc2->neueSeite(QStringLiteral("TabSheet12"), QStringLiteral("SMD-Code"));
     m_pc2->setCurrentIndex(2);
 
-    // in the order of the settings and data files
-    einsetzen<WiderstandSeite>(rahmen(widerstaende, "LHilfe_R", "IHilfe_R", 90), m_umgebung, m_seiten);
-    einsetzen<DrosselSeite>(rahmen(drosseln, "LHilfe_L", "IHilfe_L", 100), m_umgebung, m_seiten);
-    einsetzen<KondensatorSeite>(rahmen(kondensatore, "LHilfe_C", "IHilfe_C", 110), m_umgebung, m_seiten);
-    m_toleranz = einsetzen<ToleranzSeite>(rahmen(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120), m_umgebung,
-                                          m_seiten);
-    einsetzen<SpannungsteilerSeite>(rahmen(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130), m_umgebung,
-                                    m_seiten);
-    einsetzen<LedSeite>(rahmen(led, "LHilfe_LED", "IHilfe_LED", 140), m_umgebung, m_seiten);
-    m_lm317 = einsetzen<LM317Seite>(rahmen(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150), m_umgebung, m_seiten);
-    einsetzen<NE555Seite>(rahmen(ne555, "LHilfe_NE555", "IHilfe_NE555", 160), m_umgebung, m_seiten);
-    einsetzen<KonstantstromSeite>(rahmen(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170), m_umgebung,
-                                  m_seiten);
-    einsetzen<SternDreieckSeite>(rahmen(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180), m_umgebung,
-                                 m_seiten);
+    // in the order of the settings and data files; each page is built when it is first shown
+    platz<WiderstandSeite>(widerstaende, "LHilfe_R", "IHilfe_R", 90);
+    platz<DrosselSeite>(drosseln, "LHilfe_L", "IHilfe_L", 100);
+    platz<KondensatorSeite>(kondensatore, "LHilfe_C", "IHilfe_C", 110);
+    m_toleranz = platz<ToleranzSeite>(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120);
+    platz<SpannungsteilerSeite>(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130);
+    platz<LedSeite>(led, "LHilfe_LED", "IHilfe_LED", 140);
+    m_lm317 = platz<LM317Seite>(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150);
+    platz<NE555Seite>(ne555, "LHilfe_NE555", "IHilfe_NE555", 160);
+    platz<KonstantstromSeite>(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170);
+    platz<SternDreieckSeite>(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180);
     // pages added later come last, so that the sections of the older ones keep their places
-    einsetzen<SmdSeite>(rahmen(smd, "LHilfe_SMD", "IHilfe_SMD", SmdSeite::Hilfekontext), m_umgebung, m_seiten);
+    platz<SmdSeite>(smd, "LHilfe_SMD", "IHilfe_SMD", SmdSeite::Hilfekontext);
 
     auto* optionen = knopf(this, QStringLiteral("Button1"), QStringLiteral("Optionen"), {8, 571, 75, 23});
     connect(optionen, &QPushButton::clicked, this, [this] {
@@ -115,6 +115,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     connect(info, &QPushButton::clicked, this, &Hauptfenster::infoZeigen);
     auto* ok = knopf(this, QStringLiteral("Button3"), QStringLiteral("OK"), {573, 576, 89, 33});
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    m_knoepfe = {optionen, info, ok};
 
     qApp->installEventFilter(this);
 }
@@ -130,7 +131,10 @@ void Hauptfenster::setzeDialoge(OptionenDialog* optionen, Dialogquelle<InfoDialo
     if (m_optionen) {
         m_optionen->beiKurzhinweisen = [this](bool an) { setzeKurzhinweise(an); };
         m_optionen->beiVordergrund = [this](bool an) { setzeVordergrund(an); };
-        m_optionen->beiTjmax = [this](double tj) { m_lm317->setTjmax(tj); };
+        m_optionen->beiTjmax = [this](double tj) {
+            m_tjmax = tj;
+            if (auto* s = static_cast<LM317Seite*>(m_lm317->seite())) s->setTjmax(tj);
+        };
     }
 }
 
@@ -212,22 +216,26 @@ void Hauptfenster::FormShow() {
     const sicherung::Bericht daten =
         sicherung::datenLesen(m_iniPath + u'/' + datDateiName, seiten, m_umgebung.dezimal);
     m_datBehalten = daten.vorhanden && !daten.gelesen;
-    if (!daten.meldung.isEmpty()) Meldungen::standardFehler(daten.meldung);
     // 5: every page starts from the settings file, or (without a readable one) from its first-start values;
-    // the run-time settings of steps 8 and 9 follow inside each page's start. (The first program showed
-    // each page while it read its keys; nothing a page shows here depends on which page is visible.)
-    sicherung::Einstellungsdatei ini(m_iniPath + u'/' + iniDateiName, m_umgebung.dezimal);
-    m_iniBehalten = ini.bericht().vorhanden && !ini.bericht().gelesen;
-    for (Rechnerseite* s : m_seiten) s->starten(ini.leser());
-    if (ini.leser()) {
+    // the run-time settings of steps 8 and 9 follow inside each page's start. A page not built yet checks
+    // its values now and starts from them when it is built. (The first program showed each page while it
+    // read its keys; nothing a page shows here depends on which page is visible.)
+    m_ini = std::make_unique<sicherung::Einstellungsdatei>(m_iniPath + u'/' + iniDateiName, m_umgebung.dezimal);
+    m_iniBehalten = m_ini->bericht().vorhanden && !m_ini->bericht().gelesen;
+    for (Seitenplatz* s : m_seiten) s->starten(m_ini->leser());
+    if (m_ini->leser()) {
         Fensterwerte w = fensterwerte();
-        ini.fensterLesen(w);
+        m_ini->fensterLesen(w);
         fensterwerteAnwenden(w);
     } else {
         m_pc1->setCurrentIndex(6);
         m_pc2->setCurrentIndex(0);
     }
-    if (const QString m = ini.meldung(); !m.isEmpty()) Meldungen::standardFehler(m);
+    // the pages in view are built before anything is painted or asked
+    for (Seitenplatz* s : m_seiten)
+        if (s->huelle()->isVisible()) s->gebaut();
+    if (!daten.meldung.isEmpty()) Meldungen::standardFehler(daten.meldung);
+    if (const QString m = m_ini->meldung(); !m.isEmpty()) Meldungen::standardFehler(m);
     // 6: help file (beside the program, or in the shared folder of an installation)
     if (!QFileInfo::exists(plattform::hilfeDatei())) {
         Meldungen::fehler(QStringLiteral(
@@ -260,7 +268,7 @@ void Hauptfenster::updateNachBild() {
 }
 
 void Hauptfenster::Eingabefelder_laden() {
-    for (Rechnerseite* s : m_seiten) s->ersterStart();
+    for (Seitenplatz* s : m_seiten) s->gebaut()->ersterStart();
     m_pc1->setCurrentIndex(6);
     m_pc2->setCurrentIndex(0);
 }
@@ -287,7 +295,33 @@ void Hauptfenster::fensterwerteAnwenden(const Fensterwerte& w) {
     m_optionen->tjmax()->setzeText(w.optionen->tjmax);
 }
 
+void Hauptfenster::seiteGebaut(Rechnerseite& seite) {
+    if (m_tjmax && m_lm317 && &seite == m_lm317->seite()) static_cast<LM317Seite&>(seite).setTjmax(*m_tjmax);
+    QWidget* letzter = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && std::find(m_knoepfe.begin(), m_knoepfe.end(), w) == m_knoepfe.end())
+            letzter = w;
+    for (QWidget* k : m_knoepfe) {
+        if (letzter && k) QWidget::setTabOrder(letzter, k);
+        letzter = k;
+    }
+}
+
+void Hauptfenster::alleSeitenBauen() {
+    for (Seitenplatz* s : m_seiten) s->gebaut();
+}
+
+int Hauptfenster::gebauteSeiten() const {
+    return int(std::count_if(m_seiten.begin(), m_seiten.end(), [](const Seitenplatz* s) { return s->seite(); }));
+}
+
 void Hauptfenster::FormClose() {
+    // every page writes what it holds: one never shown is built now, hidden, from what start-up read;
+    // what its calculation would say about a stored value is said when the user looks at the page
+    {
+        const Meldungen::Stille still;
+        alleSeitenBauen();
+    }
     // settings first, then the data file; both are written even when one fails, and the window closes
     const std::vector<Speicherbar*> seiten(m_seiten.begin(), m_seiten.end());
     QStringList fehler;

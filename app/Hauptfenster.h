@@ -5,13 +5,19 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "fields/Rechnerseite.h"
 
 namespace zelmo {
 
+namespace sicherung {
+class Einstellungsdatei;
+}
 class Seitenregister;
 class Seitenrahmen;
+class Seitenplatz;
 class OptionenDialog;
 class InfoDialog;
 class SternDreieckDialog;
@@ -67,6 +73,12 @@ public:
     void Eingabefelder_laden();
     void FormClose();
 
+    // The pages are built the first time they are shown (and the ones never shown before the window
+    // saves). Tools and tests that look at every page build them all with this.
+    void alleSeitenBauen();
+    // How many pages are built.
+    int gebauteSeiten() const;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -74,6 +86,12 @@ protected:
 
 private:
     QWidget* rahmen(QWidget* seite, const QString& hilfeLabel, const QString& hilfeBild, int kontext);
+    // After a page was built: the options' changes since start-up, the frame buttons last in the
+    // keyboard order (a new widget comes last, behind them).
+    void seiteGebaut(Rechnerseite& seite);
+    // A page of type S on the page huelle, built when it is first shown.
+    template <class S>
+    Seitenplatz* platz(QWidget* huelle, const char* hilfeLabel, const char* hilfeBild, int kontext);
     void hilfeLink(int kontext);
     void aufUpdatePruefen();
     void updateNachBild();
@@ -95,12 +113,16 @@ private:
     bool m_iniBehalten = false;
     bool m_datBehalten = false;
 
+    std::array<QWidget*, 3> m_knoepfe{};  // Optionen, Info, OK
     Seitenregister* m_pc1;
     Seitenregister* m_pc2;
     // every page in the order of the settings and data files
-    std::vector<Rechnerseite*> m_seiten;
-    ToleranzSeite* m_toleranz = nullptr;  // takes transfers from other pages
-    LM317Seite* m_lm317 = nullptr;        // follows the options' maximum junction temperature
+    std::vector<Seitenplatz*> m_seiten;
+    Seitenplatz* m_toleranz = nullptr;  // takes transfers from other pages
+    Seitenplatz* m_lm317 = nullptr;     // follows the options' maximum junction temperature
+    std::optional<double> m_tjmax;      // the options' maximum junction temperature, once changed
+    // the settings file read at start-up: pages built later start from it
+    std::unique_ptr<sicherung::Einstellungsdatei> m_ini;
 
     OptionenDialog* m_optionen = nullptr;
     Dialogquelle<InfoDialog> m_info;

@@ -165,13 +165,25 @@ void KonstantstromSeite::speichern(IniSchreiber& s) const {
     s.ganz("kStrom", "npn_pnp", m_npnpnp->itemIndex());
 }
 
+KonstantstromSeite::Gespeichert KonstantstromSeite::lesen(IniLeser& l) {
+    Gespeichert g;
+    g.u = l.text("kStrom", "Eingabe_U", l.mitTrenner("12,00"));
+    g.i = l.text("kStrom", "Eingabe_I", l.mitTrenner("0,01"));
+    g.iq = l.text("kStrom", "Eingabe_Iq", l.mitTrenner("0,01"));
+    g.uf = l.text("kStrom", "Eingabe_Uf", l.mitTrenner("2,50"));
+    g.polaritaet = l.index("kStrom", "npn_pnp", 0, 0, int(kstrom::polaritaetsNamen().size()));
+    g.schaltung = l.index("kStrom", "Schaltung", 0, 0, int(kstrom::schaltungsNamen().size()));
+    return g;
+}
+
 void KonstantstromSeite::laden(IniLeser& l) {
-    m_u->setzeText(l.text("kStrom", "Eingabe_U", l.mitTrenner("12,00")));
-    m_i->setzeText(l.text("kStrom", "Eingabe_I", l.mitTrenner("0,01")));
-    m_iq->setzeText(l.text("kStrom", "Eingabe_Iq", l.mitTrenner("0,01")));
-    m_uf->setzeText(l.text("kStrom", "Eingabe_Uf", l.mitTrenner("2,50")));
-    m_npnpnp->waehle(l.index("kStrom", "npn_pnp", 0, 0, m_npnpnp->anzahl()));
-    m_schaltung->waehle(l.index("kStrom", "Schaltung", 0, 0, m_schaltung->anzahl()));
+    const Gespeichert g = lesen(l);
+    m_u->setzeText(g.u);
+    m_i->setzeText(g.i);
+    m_iq->setzeText(g.iq);
+    m_uf->setzeText(g.uf);
+    m_npnpnp->waehle(g.polaritaet);
+    m_schaltung->waehle(g.schaltung);
     kStrom_Berechnung();
 }
 
@@ -179,15 +191,23 @@ void KonstantstromSeite::datenSpeichern(DatenSchreiber& s) const {
     for (double v : {m_daten.Trans, m_daten.Dioden, m_daten.JFET, m_daten.ZDiode}) s.zahl(v);
 }
 
-void KonstantstromSeite::datenLaden(DatenLeser& l) {
+void KonstantstromSeite::datenLaden(DatenLeser& l) { datenLesen(l, m_daten); }
+
+void KonstantstromSeite::datenLesen(DatenLeser& l, KStrom& d) {
     // within the limits of the reference field, or the first start's value (two of which lie above
     // what the field takes)
     const KStrom vorgabe;
-    const auto zulaessig = [this](double erst) { return [this, erst](double v) { return v == erst || m_uf->zulaessig(v); }; };
-    l.zahl(m_daten.Trans, vorgabe.Trans, zulaessig(vorgabe.Trans));
-    l.zahl(m_daten.Dioden, vorgabe.Dioden, zulaessig(vorgabe.Dioden));
-    l.zahl(m_daten.JFET, vorgabe.JFET, zulaessig(vorgabe.JFET));
-    l.zahl(m_daten.ZDiode, vorgabe.ZDiode, zulaessig(vorgabe.ZDiode));
+    const Zulaessig feld = zwischen(grenzen::kStrom_E_Uf.min, grenzen::kStrom_E_Uf.max);
+    const auto zulaessig = [&feld](double erst) { return [&feld, erst](double v) { return v == erst || feld(v); }; };
+    l.zahl(d.Trans, vorgabe.Trans, zulaessig(vorgabe.Trans));
+    l.zahl(d.Dioden, vorgabe.Dioden, zulaessig(vorgabe.Dioden));
+    l.zahl(d.JFET, vorgabe.JFET, zulaessig(vorgabe.JFET));
+    l.zahl(d.ZDiode, vorgabe.ZDiode, zulaessig(vorgabe.ZDiode));
+}
+
+void KonstantstromSeite::datenPruefen(DatenLeser& l, QChar) {
+    KStrom d;
+    datenLesen(l, d);
 }
 
 void KonstantstromSeite::RG_kStrom_SchaltungClick() {

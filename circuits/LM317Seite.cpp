@@ -201,23 +201,40 @@ void LM317Seite::speichern(IniSchreiber& s) const {
     s.ganz("LM317-Berechnung", "Gehaeuse", m_gehaeuse->currentIndex());
 }
 
-void LM317Seite::laden(IniLeser& l) {
-    const auto text = [&](Eingabefeld* f, const char* schluessel, const char* vorgabe) {
-        f->setzeText(l.text("LM317-Berechnung", schluessel, l.mitTrenner(vorgabe)));
+LM317Seite::Gespeichert LM317Seite::lesen(IniLeser& l) {
+    const auto text = [&](const char* schluessel, const char* vorgabe) {
+        return l.text("LM317-Berechnung", schluessel, l.mitTrenner(vorgabe));
     };
-    text(m_u1, "Eingabe_U1", "12,00");
-    text(m_u2, "Eingabe_U2", "5,00");
-    text(m_i, "Eingabe_I", "150,00");
-    text(m_r1, "Eingabe_R1", "240,00");
-    text(m_tu, "Eingabe_Tu", "50,00");
-    m_iso->setCurrentIndex(l.index("LM317-Berechnung", "Isoliersch", 0, std::nullopt, m_iso->count()));
-    text(m_rthjcFeld, "Eingabe_Rthjc", "3,00");
-    text(m_rthjaFeld, "Eingabe_Rthja", "50,00");
-    m_reglerart->waehle(l.index("LM317-Berechnung", "Reglerart", 0, 0, m_reglerart->anzahl()));
-    m_gehaeuse->setCurrentIndex(l.index("LM317-Berechnung", "Gehaeuse", 0, 0, m_gehaeuse->count()));
+    Gespeichert g;
+    g.u1 = text("Eingabe_U1", "12,00");
+    g.u2 = text("Eingabe_U2", "5,00");
+    g.i = text("Eingabe_I", "150,00");
+    g.r1 = text("Eingabe_R1", "240,00");
+    g.tu = text("Eingabe_Tu", "50,00");
+    g.iso = l.index("LM317-Berechnung", "Isoliersch", 0, std::nullopt, int(lm317::isoNamen().size()));
+    g.rthjc = text("Eingabe_Rthjc", "3,00");
+    g.rthja = text("Eingabe_Rthja", "50,00");
+    g.reglerart = l.index("LM317-Berechnung", "Reglerart", 0, 0, int(lm317::reglerartNamen().size()));
+    g.gehaeuse = l.index("LM317-Berechnung", "Gehaeuse", 0, 0, int(lm317::gehaeuseNamen().size()));
     // the page's copy of the option; the options dialog reads its own text of it
-    m_berechnungen.Tjmax =
+    g.tjmax =
         l.zahl("Optionen", "LM317Berechnung_Tjmax", "125", zwischen(Rechengrenzen120::Tjmax_min, Rechengrenzen120::Tjmax_max));
+    return g;
+}
+
+void LM317Seite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    m_u1->setzeText(g.u1);
+    m_u2->setzeText(g.u2);
+    m_i->setzeText(g.i);
+    m_r1->setzeText(g.r1);
+    m_tu->setzeText(g.tu);
+    m_iso->setCurrentIndex(g.iso);
+    m_rthjcFeld->setzeText(g.rthjc);
+    m_rthjaFeld->setzeText(g.rthja);
+    m_reglerart->waehle(g.reglerart);
+    m_gehaeuse->setCurrentIndex(g.gehaeuse);
+    m_berechnungen.Tjmax = g.tjmax;
     LM317_CB_GehaeuseChange();
 }
 
@@ -226,16 +243,23 @@ void LM317Seite::datenSpeichern(DatenSchreiber& s) const {
         for (int i = 0; i < lm317::anzahlGehaeuse; ++i) s.zahl(*lm317::gehaeuseWert(*w, i));
 }
 
-void LM317Seite::datenLaden(DatenLeser& l) {
+void LM317Seite::datenLaden(DatenLeser& l) { datenLesen(l, m_rthjc, m_rthja); }
+
+void LM317Seite::datenLesen(DatenLeser& l, LM317_Gehaeusewerte& jc, LM317_Gehaeusewerte& ja) {
     // each within the limits of its entry field; a first start's value else
+    LM317_Gehaeusewerte jcErst, jaErst;
+    lm317::ersterStartWerte(jcErst, jaErst);
+    const Zulaessig jcZulaessig = zwischen(grenzen::LM317ner_E_Rthjc.min, grenzen::LM317ner_E_Rthjc.max);
+    const Zulaessig jaZulaessig = zwischen(grenzen::LM317ner_E_Rthja.min, grenzen::LM317ner_E_Rthja.max);
+    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
+        l.zahl(*lm317::gehaeuseWert(jc, i), *lm317::gehaeuseWert(jcErst, i), jcZulaessig);
+    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
+        l.zahl(*lm317::gehaeuseWert(ja, i), *lm317::gehaeuseWert(jaErst, i), jaZulaessig);
+}
+
+void LM317Seite::datenPruefen(DatenLeser& l, QChar) {
     LM317_Gehaeusewerte jc, ja;
-    lm317::ersterStartWerte(jc, ja);
-    const auto jcZulaessig = [this](double v) { return m_rthjcFeld->zulaessig(v); };
-    const auto jaZulaessig = [this](double v) { return m_rthjaFeld->zulaessig(v); };
-    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
-        l.zahl(*lm317::gehaeuseWert(m_rthjc, i), *lm317::gehaeuseWert(jc, i), jcZulaessig);
-    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
-        l.zahl(*lm317::gehaeuseWert(m_rthja, i), *lm317::gehaeuseWert(ja, i), jaZulaessig);
+    datenLesen(l, jc, ja);
 }
 
 void LM317Seite::ersterStart() {

@@ -182,15 +182,27 @@ void LedSeite::speichern(IniSchreiber& s) const {
     s.ganz("LED-Vorwiderstand", "LED-Farbe", m_farbe->itemIndex());
 }
 
-void LedSeite::laden(IniLeser& l) {
-    m_u->setzeText(l.text("LED-Vorwiderstand", "Eingabe_U", l.mitTrenner("12,00")));
-    m_i->setzeText(l.text("LED-Vorwiderstand", "Eingabe_I", l.mitTrenner("10,00")));
-    m_uf->setzeText(l.text("LED-Vorwiderstand", "Eingabe_Uf", l.mitTrenner("2,00")));
+LedSeite::Gespeichert LedSeite::lesen(IniLeser& l) {
+    Gespeichert g;
+    g.u = l.text("LED-Vorwiderstand", "Eingabe_U", l.mitTrenner("12,00"));
+    g.i = l.text("LED-Vorwiderstand", "Eingabe_I", l.mitTrenner("10,00"));
+    g.uf = l.text("LED-Vorwiderstand", "Eingabe_Uf", l.mitTrenner("2,00"));
     // a whole number: no separator in it to replace
-    setzeUserText(l.rohtext("LED-Vorwiderstand", "User", QStringLiteral("6")));
+    g.user = l.rohtext("LED-Vorwiderstand", "User", QStringLiteral("6"));
+    g.farbe = l.index("LED-Vorwiderstand", "LED-Farbe", 0, 0, int(led::farbNamen().size()));
+    g.anzahl = l.index("LED-Vorwiderstand", "LED-Anzahl", 0, 0, int(led::anzahlNamen().size()));
+    return g;
+}
+
+void LedSeite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    m_u->setzeText(g.u);
+    m_i->setzeText(g.i);
+    m_uf->setzeText(g.uf);
+    setzeUserText(g.user);
     // the colour first: its check may change the count, which is then set as stored
-    m_farbe->waehle(l.index("LED-Vorwiderstand", "LED-Farbe", 0, 0, m_farbe->anzahl()));
-    m_anzahl->waehle(l.index("LED-Vorwiderstand", "LED-Anzahl", 0, 0, m_anzahl->anzahl()));
+    m_farbe->waehle(g.farbe);
+    m_anzahl->waehle(g.anzahl);
     LED_Vorwiderstand_berechnen();
 }
 
@@ -199,16 +211,23 @@ void LedSeite::datenSpeichern(DatenSchreiber& s) const {
     for (double v : {d.LED_Rot, d.LED_Gruen, d.LED_Gelb, d.LED_Weiss, d.LED_Blau, d.LED_User}) s.zahl(v);
 }
 
-void LedSeite::datenLaden(DatenLeser& l) {
+void LedSeite::datenLaden(DatenLeser& l) { datenLesen(l, m_daten, dezimal()); }
+
+void LedSeite::datenLesen(DatenLeser& l, LED_Vorwiderstand& d, QChar dezimal) {
     // in the file's order, each within the forward voltages its colour admits; a first start's value else
     const LED_Vorwiderstand vorgabe;
-    const auto farbe = [this](int f) { return [this, f](double uf) { return !led::pruefeUf(f, uf, {}, dezimal()); }; };
-    l.zahl(m_daten.LED_Rot, vorgabe.LED_Rot, farbe(led::Rot));
-    l.zahl(m_daten.LED_Gruen, vorgabe.LED_Gruen, farbe(led::Gruen));
-    l.zahl(m_daten.LED_Gelb, vorgabe.LED_Gelb, farbe(led::Gelb));
-    l.zahl(m_daten.LED_Weiss, vorgabe.LED_Weiss, farbe(led::Weiss));
-    l.zahl(m_daten.LED_Blau, vorgabe.LED_Blau, farbe(led::Blau));
-    l.zahl(m_daten.LED_User, vorgabe.LED_User, farbe(led::User));
+    const auto farbe = [dezimal](int f) { return [dezimal, f](double uf) { return !led::pruefeUf(f, uf, {}, dezimal); }; };
+    l.zahl(d.LED_Rot, vorgabe.LED_Rot, farbe(led::Rot));
+    l.zahl(d.LED_Gruen, vorgabe.LED_Gruen, farbe(led::Gruen));
+    l.zahl(d.LED_Gelb, vorgabe.LED_Gelb, farbe(led::Gelb));
+    l.zahl(d.LED_Weiss, vorgabe.LED_Weiss, farbe(led::Weiss));
+    l.zahl(d.LED_Blau, vorgabe.LED_Blau, farbe(led::Blau));
+    l.zahl(d.LED_User, vorgabe.LED_User, farbe(led::User));
+}
+
+void LedSeite::datenPruefen(DatenLeser& l, QChar dezimal) {
+    LED_Vorwiderstand d;
+    datenLesen(l, d, dezimal);
 }
 
 std::optional<double> LedSeite::lies(const QLineEdit* feld) const {

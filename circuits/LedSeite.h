@@ -28,9 +28,18 @@ public:
     // [LED-Vorwiderstand]: the fields, the user count, colour and count.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets.
+    struct Gespeichert {
+        QString u, i, uf, user;
+        int farbe = 0, anzahl = 0;
+    };
+    static Gespeichert lesen(IniLeser& l);
     // Data file: the forward voltage of each colour.
     void datenSpeichern(DatenSchreiber& s) const override;
     void datenLaden(DatenLeser& l) override;
+    // The forward voltages of the data file into d, each checked against its colour.
+    static void datenLesen(DatenLeser& l, LED_Vorwiderstand& d, QChar dezimal);
+    static void datenPruefen(DatenLeser& l, QChar dezimal);
 
     // The page's record (forward voltages per colour, the count in effect); settings and data file
     // read and restore it.

@@ -152,18 +152,33 @@ void NE555Seite::speichern(IniSchreiber& s) const {
     s.ganz("NE555", "Tastverh", m_tast->itemIndex());
 }
 
-void NE555Seite::laden(IniLeser& l) {
-    const auto r = [this](double v) { return m_R1->zulaessig(v); };
-    const auto c = [this](double v) { return m_C->zulaessig(v); };
-    m_daten.asta_R1 = l.zahl("NE555", "astabil_R1", "120000", r);
-    m_daten.mono_R1 = l.zahl("NE555", "monostabil_R1", "10000", r);
-    m_daten.asta_C = l.zahl("NE555", "astabil_C", "82e-10", c);
-    m_daten.mono_C = l.zahl("NE555", "monostabil_C", "15e-9", c);
-    m_R2->setzeText(l.text("NE555", "Eingabe_R2", l.mitTrenner("47000,00")));
+NE555Seite::Gespeichert NE555Seite::lesen(IniLeser& l) {
+    // what the entry fields take
+    const auto r = zwischen(grenzen::NE555_E_R1.min, grenzen::NE555_E_R1.max);
+    const auto c = zwischen(grenzen::NE555_E_C.min, grenzen::NE555_E_C.max);
+    Gespeichert g;
+    g.astaR1 = l.zahl("NE555", "astabil_R1", "120000", r);
+    g.monoR1 = l.zahl("NE555", "monostabil_R1", "10000", r);
+    g.astaC = l.zahl("NE555", "astabil_C", "82e-10", c);
+    g.monoC = l.zahl("NE555", "monostabil_C", "15e-9", c);
+    g.r2 = l.text("NE555", "Eingabe_R2", l.mitTrenner("47000,00"));
     // a negative duty-cycle index gives item 0, though a missing one gives item 1
-    m_tast->waehle(l.index("NE555", "Tastverh", 1, 0, m_tast->anzahl()));
-    m_multiart->waehle(l.index("NE555", "asta_mono", 1, 1, m_multiart->anzahl()));
-    m_tast->knopf(0)->setText(l.text("NE555", "Tast", l.mitTrenner("30,00")));
+    g.tastverh = l.index("NE555", "Tastverh", 1, 0, int(ne555::tastNamen().size()));
+    g.art = l.index("NE555", "asta_mono", 1, 1, int(ne555::artNamen().size()));
+    g.tast = l.text("NE555", "Tast", l.mitTrenner("30,00"));
+    return g;
+}
+
+void NE555Seite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    m_daten.asta_R1 = g.astaR1;
+    m_daten.mono_R1 = g.monoR1;
+    m_daten.asta_C = g.astaC;
+    m_daten.mono_C = g.monoC;
+    m_R2->setzeText(g.r2);
+    m_tast->waehle(g.tastverh);
+    m_multiart->waehle(g.art);
+    m_tast->knopf(0)->setText(g.tast);
 }
 
 double& NE555Seite::r1() {

@@ -24,6 +24,13 @@ public:
     // [NE555]: the record, the fields, the caption of the duty-cycle item, both groups.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets.
+    struct Gespeichert {
+        double astaR1 = 0, monoR1 = 0, astaC = 0, monoC = 0;
+        QString r2, tast;
+        int tastverh = 1, art = 1;
+    };
+    static Gespeichert lesen(IniLeser& l);
     void laufzeitEinstellungen() override;
 
     // The page's record; the settings file reads and restores it.

@@ -25,6 +25,9 @@ namespace {
 
 using namespace teiler;
 
+QStringList spannungStromNamen() { return {QStringLiteral("Spannungst."), QStringLiteral("Stromt.")}; }
+QStringList lastNamen() { return {QStringLiteral("ohne Last-R"), QStringLiteral("mit Last-R ")}; }
+
 // Rows of the input groups: label, then the field at feldX.
 constexpr int feldX = 132;
 constexpr int feldB = 118;
@@ -80,11 +83,11 @@ void SpannungsteilerSeite::aufbauen() {
 
     // --- left column: mode, ratio, picture ---
     m_rgSpannungStrom = new Radiogruppe(QStringLiteral("SpT_RG_SpannungStrom"), QStringLiteral(" Spannungs- / Stromteiler "),
-                                        {QStringLiteral("Spannungst."), QStringLiteral("Stromt.")}, 2, this);
+                                        spannungStromNamen(), 2, this);
     m_rgSpannungStrom->setGeometry(8, 4, 250, 44);
     m_rgSpannungStrom->klick = [this] { SpT_RG_SpannungStromClick(); };
     m_rgLast = new Radiogruppe(QStringLiteral("SpT_RG_unbel_bel"), QStringLiteral(" Lastwiderstand "),
-                               {QStringLiteral("ohne Last-R"), QStringLiteral("mit Last-R ")}, 2, this);
+                               lastNamen(), 2, this);
     m_rgLast->setGeometry(8, 52, 250, 44);
     m_rgLast->klick = [this] { SpT_RG_unbel_belClick(); };
 
@@ -374,27 +377,41 @@ void SpannungsteilerSeite::speichern(IniSchreiber& s) const {
     s.zahl("Stromteiler", "Ratio2", m_spannungsteiler.Ratio2);
 }
 
-void SpannungsteilerSeite::laden(IniLeser& l) {
-    const auto text = [&](Eingabefeld* f, const char* abschnitt, const char* schluessel, const char* vorgabe) {
-        f->setzeText(l.text(abschnitt, schluessel, l.mitTrenner(vorgabe)));
+SpannungsteilerSeite::Gespeichert SpannungsteilerSeite::lesen(IniLeser& l) {
+    struct Schluessel {
+        const char* abschnitt;
+        const char* name;
+        const char* vorgabe;
     };
-    text(m_U, "Spannungsteiler", "Eingabe_U", "12,00");
-    text(m_U2, "Spannungsteiler", "Eingabe_U2", "5,00");
-    text(m_IR1, "Spannungsteiler", "Eingabe_IR1", "15,00");
-    text(m_QF, "Spannungsteiler", "Eingabe_QF", "5,00");
-    text(m_IL, "Spannungsteiler", "Eingabe_IL", "5,00");
-    text(m_RL, "Spannungsteiler", "Eingabe_RL", "10000,00");
-    text(m_stromI, "Stromteiler", "Eingabe_I", "12,00");
-    text(m_stromI2, "Stromteiler", "Eingabe_I2", "15,00");
-    text(m_stromU, "Stromteiler", "Eingabe_U", "5,00");
-    text(m_stromUL, "Stromteiler", "Eingabe_UL", "1,00");
-    text(m_stromRL, "Stromteiler", "Eingabe_RL", "5,00");
+    static constexpr Schluessel schluessel[] = {
+        {"Spannungsteiler", "Eingabe_U", "12,00"},  {"Spannungsteiler", "Eingabe_U2", "5,00"},
+        {"Spannungsteiler", "Eingabe_IR1", "15,00"}, {"Spannungsteiler", "Eingabe_QF", "5,00"},
+        {"Spannungsteiler", "Eingabe_IL", "5,00"},  {"Spannungsteiler", "Eingabe_RL", "10000,00"},
+        {"Stromteiler", "Eingabe_I", "12,00"},      {"Stromteiler", "Eingabe_I2", "15,00"},
+        {"Stromteiler", "Eingabe_U", "5,00"},       {"Stromteiler", "Eingabe_UL", "1,00"},
+        {"Stromteiler", "Eingabe_RL", "5,00"}};
+    static_assert(std::size(schluessel) == std::tuple_size_v<decltype(Gespeichert::texte)>);
+    Gespeichert g;
+    for (size_t i = 0; i < g.texte.size(); ++i)
+        g.texte[i] = l.text(schluessel[i].abschnitt, schluessel[i].name, l.mitTrenner(schluessel[i].vorgabe));
     // the ratios feed no field: any finite number
     const auto endlich = [](double r) { return std::isfinite(r); };
-    m_spannungsteiler.Ratio1 = l.zahl("Stromteiler", "Ratio1", "1", endlich);
-    m_spannungsteiler.Ratio2 = l.zahl("Stromteiler", "Ratio2", "1", endlich);
-    m_rgSpannungStrom->waehle(l.index("Spannungsteiler", "SpannungStrom", 0, 0, m_rgSpannungStrom->anzahl()));
-    m_rgLast->waehle(l.index("Spannungsteiler", "unbelbel", 0, 0, m_rgLast->anzahl()));
+    g.ratio1 = l.zahl("Stromteiler", "Ratio1", "1", endlich);
+    g.ratio2 = l.zahl("Stromteiler", "Ratio2", "1", endlich);
+    g.spannungStrom = l.index("Spannungsteiler", "SpannungStrom", 0, 0, int(spannungStromNamen().size()));
+    g.last = l.index("Spannungsteiler", "unbelbel", 0, 0, int(lastNamen().size()));
+    return g;
+}
+
+void SpannungsteilerSeite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    const std::array<Eingabefeld*, 11> felder = {m_U,      m_U2,      m_IR1,     m_QF,      m_IL,     m_RL,
+                                                 m_stromI, m_stromI2, m_stromU, m_stromUL, m_stromRL};
+    for (size_t i = 0; i < felder.size(); ++i) felder[i]->setzeText(g.texte[i]);
+    m_spannungsteiler.Ratio1 = g.ratio1;
+    m_spannungsteiler.Ratio2 = g.ratio2;
+    m_rgSpannungStrom->waehle(g.spannungStrom);
+    m_rgLast->waehle(g.last);
     if (strom())
         Stromteiler_Berechnung();
     else

@@ -31,6 +31,14 @@ public:
     // [Spannungsteiler] and [Stromteiler]: the fields as they stand, the ratios, the modes.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets: the fields' texts in the order of felder(), the
+    // ratios, the two selections.
+    struct Gespeichert {
+        std::array<QString, 11> texte;
+        double ratio1 = 1, ratio2 = 1;
+        int spannungStrom = 0, last = 0;
+    };
+    static Gespeichert lesen(IniLeser& l);
     void laufzeitEinstellungen() override;
 
     // The page's record, kept with the settings.

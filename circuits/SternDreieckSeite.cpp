@@ -120,7 +120,7 @@ void SternDreieckSeite::speichern(IniSchreiber& s) const {
     for (int i = 0; i < 3; ++i) s.text("Stern-Dreieck", schluessel[1][i], m_dreieck[size_t(i)]->text());
 }
 
-void SternDreieckSeite::laden(IniLeser& l) {
+SternDreieckSeite::Gespeichert SternDreieckSeite::lesen(IniLeser& l) {
     const char* const vorgaben[2][3] = {{"6,80", "9,10", "4,70"}, {"20,09", "15,01", "29,07"}};
     // the fields show their values with one blank in front (the file holds them trimmed) and the
     // resistance unit as the Greek omega, also where an older file stored the ohm sign
@@ -128,8 +128,16 @@ void SternDreieckSeite::laden(IniLeser& l) {
         return u' ' + sterndreieck::geladenerText(
                           l.text("Stern-Dreieck", schluessel[seite][i], l.mitTrenner(vorgaben[seite][i])));
     };
-    for (int i = 0; i < 3; ++i) m_stern[size_t(i)]->setzeText(gelesen(0, i));
-    for (int i = 0; i < 3; ++i) m_dreieck[size_t(i)]->setzeText(gelesen(1, i));
+    Gespeichert g;
+    for (int i = 0; i < 3; ++i) g.stern[size_t(i)] = gelesen(0, i);
+    for (int i = 0; i < 3; ++i) g.dreieck[size_t(i)] = gelesen(1, i);
+    return g;
+}
+
+void SternDreieckSeite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    for (size_t i = 0; i < 3; ++i) m_stern[i]->setzeText(g.stern[i]);
+    for (size_t i = 0; i < 3; ++i) m_dreieck[i]->setzeText(g.dreieck[i]);
 }
 
 void SternDreieckSeite::Dreieck_Berechnung() { umrechnen(true); }

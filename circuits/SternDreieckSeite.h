@@ -23,6 +23,11 @@ public:
     // [Stern-Dreieck]: the six fields as they stand.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets: the star's three fields, then the delta's.
+    struct Gespeichert {
+        std::array<QString, 3> stern, dreieck;
+    };
+    static Gespeichert lesen(IniLeser& l);
 
     // Star to delta and delta to star, from the texts of the fields of one side.
     void Dreieck_Berechnung();

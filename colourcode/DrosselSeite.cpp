@@ -18,6 +18,10 @@ namespace {
 
 using namespace drosselcode;
 
+QStringList kennzeichnungsNamen() {
+    return {QStringLiteral("IEC"), QStringLiteral("Jahre Dezi"), QStringLiteral("Jahre Multi")};
+}
+
 // Page layout (content area about 629 x 440).
 constexpr int RingeOben = 100;  // top of Panel22 with the legend and the ring groups
 constexpr int ZiffernBreite = 42;
@@ -178,8 +182,7 @@ void DrosselSeite::aufbauen() {
 
     // coding and E-series
     m_rgDrossel = new Radiogruppe(QStringLiteral("RG_Drossel"), QStringLiteral(" Auswahl "),
-                                  {QStringLiteral("IEC"), QStringLiteral("Jahre Dezi"), QStringLiteral("Jahre Multi")},
-                                  1, this);
+                                  kennzeichnungsNamen(), 1, this);
     m_rgDrossel->setGeometry(RechtsLinks, RingeOben, RechtsBreite, 88);
     m_rgDrossel->setToolTip(QStringLiteral("Auswahl der Kennzeichnungsart"));
     m_rgDrossel->klick = [this] { RG_DrosselClick(); };
@@ -236,18 +239,26 @@ void DrosselSeite::speichern(IniSchreiber& s) const {
     s.ganz("Drossel", "Typ", m_rgDrossel->itemIndex());
 }
 
-void DrosselSeite::laden(IniLeser& l) {
-    const auto wert = [this](double v) { return m_eWert->zulaessig(v); };
+DrosselSeite::Gespeichert DrosselSeite::lesen(IniLeser& l) {
+    const auto wert = zwischen(grenzen::L_E_Wert.min, grenzen::L_E_Wert.max);
     // each coding has its own tolerance rings
     const auto tol = [](System s) { return [s](double t) { return toleranzZeile(s, t).has_value(); }; };
-    Drossel& d = m_drossel;
+    Gespeichert g;
+    Drossel& d = g.drossel;
     d.Wert_IEC = l.zahl("Drossel", "IEC", "1e-5", wert);
     d.Wert_Dezi = l.zahl("Drossel", "J-Dezi", "1e-5", wert);
     d.Wert_Multi = l.zahl("Drossel", "J-Multi", "1e-5", wert);
     d.Toleranz_IEC = l.zahl("Drossel", "Tol-IEC", "10", tol(System::IEC));
     d.Toleranz_Dezi = l.zahl("Drossel", "Tol-Dezi", "10", tol(System::JahreDezi));
     d.Toleranz_Multi = l.zahl("Drossel", "Tol-Multi", "10", tol(System::JahreMulti));
-    m_rgDrossel->waehle(l.index("Drossel", "Typ", 0, 0, m_rgDrossel->anzahl()));
+    g.kennzeichnung = l.index("Drossel", "Typ", 0, 0, int(kennzeichnungsNamen().size()));
+    return g;
+}
+
+void DrosselSeite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    m_drossel = g.drossel;
+    m_rgDrossel->waehle(g.kennzeichnung);
 }
 
 const Farbring& DrosselSeite::multiplikatorRing() const {

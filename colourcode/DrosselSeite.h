@@ -25,6 +25,12 @@ public:
     // [Drossel]: the record and the coding.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets.
+    struct Gespeichert {
+        Drossel drossel;
+        int kennzeichnung = 0;
+    };
+    static Gespeichert lesen(IniLeser& l);
 
     // The page's record; whoever changes it from outside runs RG_DrosselClick afterwards.
     Drossel& drossel() { return m_drossel; }

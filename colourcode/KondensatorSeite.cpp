@@ -16,6 +16,8 @@ namespace {
 
 using namespace kondensatorcode;
 
+QStringList artNamen() { return {QStringLiteral("Kerko "), QStringLiteral("Tan - Elko")}; }
+
 // Page layout (content area about 629 x 440).
 constexpr int RingeOben = 100;  // top of the legend and the ring groups
 constexpr int ZiffernBreite = 42;
@@ -145,7 +147,7 @@ void KondensatorSeite::aufbauen() {
 
     // kind and E-series
     m_rgKondensatore = new Radiogruppe(QStringLiteral("RG_Kondensatore"), QStringLiteral(" Auswahl "),
-                                       {QStringLiteral("Kerko "), QStringLiteral("Tan - Elko")}, 1, this);
+                                       artNamen(), 1, this);
     m_rgKondensatore->setGeometry(RechtsLinks, RingeOben, RechtsBreite, 66);
     m_rgKondensatore->setToolTip(QStringLiteral("Auswahl Keramikkondensator (Kerko) oder Tantalelko (Tan)"));
     m_rgKondensatore->klick = [this] { RG_KondensatoreClick(); };
@@ -210,12 +212,13 @@ void KondensatorSeite::speichern(IniSchreiber& s) const {
     s.ganz("Kondensator", "Typ", m_rgKondensatore->itemIndex());
 }
 
-void KondensatorSeite::laden(IniLeser& l) {
-    const auto wert = [this](double v) { return m_eWert->zulaessig(v); };
+KondensatorSeite::Gespeichert KondensatorSeite::lesen(IniLeser& l) {
+    const auto wert = zwischen(grenzen::C_E_Wert.min, grenzen::C_E_Wert.max);
     // the tolerance rings of the two ceramic classes and the voltage rings of each kind
     const auto tol = [](bool klein) { return [klein](double t) { return toleranzZeile(klein, t).has_value(); }; };
     const auto spannung = [](Art a) { return [a](double u) { return !spannungPruefung(a, u, {}); }; };
-    Kondensator& k = m_kondensator;
+    Gespeichert g;
+    Kondensator& k = g.kondensator;
     k.Wert_Ker = l.zahl("Kondensator", "Ker", "1e-8", wert);
     k.Wert_Tan = l.zahl("Kondensator", "Tan", "1e-5", wert);
     k.Toleranz_U10 = l.zahl("Kondensator", "Tol-U10", "10", tol(true));
@@ -223,7 +226,14 @@ void KondensatorSeite::laden(IniLeser& l) {
     k.Spannung_U10 = l.zahl("Kondensator", "U-U10", "10", spannung(Art::Kerko));
     k.Spannung_O10 = l.zahl("Kondensator", "U-O10", "10", spannung(Art::Kerko));
     k.Spannung_Tan = l.zahl("Kondensator", "U-Tan", "10", spannung(Art::Tantal));
-    m_rgKondensatore->waehle(l.index("Kondensator", "Typ", 0, 0, m_rgKondensatore->anzahl()));
+    g.art = l.index("Kondensator", "Typ", 0, 0, int(artNamen().size()));
+    return g;
+}
+
+void KondensatorSeite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    m_kondensator = g.kondensator;
+    m_rgKondensatore->waehle(g.art);
 }
 
 bool KondensatorSeite::angezeigtHoechstens10p() const {

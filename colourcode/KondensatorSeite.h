@@ -23,6 +23,12 @@ public:
     // [Kondensator]: the record and the kind.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets.
+    struct Gespeichert {
+        Kondensator kondensator;
+        int art = 0;
+    };
+    static Gespeichert lesen(IniLeser& l);
 
     // The page's record; whoever changes it from outside runs RG_KondensatoreClick afterwards.
     Kondensator& kondensator() { return m_kondensator; }

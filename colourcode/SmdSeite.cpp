@@ -178,7 +178,7 @@ void SmdSeite::aufbauen() {
 
     // Enter in the code: read it in the selected system; the code keeps the form it was typed in
     codeFeld(m_eCode, [this](double, const QString& eingabe) {
-        Leseergebnis e = lesen(system(), eingabe);
+        Leseergebnis e = smdcode::lesen(system(), eingabe);
         if (!e.lesung) return Eingabefeld::Urteil::abgelehnt(e.fehler);
         return Eingabefeld::Urteil::angenommen([this, l = *e.lesung] {
             if (kondensator()) {
@@ -351,7 +351,7 @@ void SmdSeite::speichern(IniSchreiber& s) const {
     s.text(Abschnitt, "Code", z.code);
 }
 
-void SmdSeite::laden(IniLeser& l) {
+SmdZustand SmdSeite::lesen(IniLeser& l) {
     SmdZustand z;
     z.system = l.index(Abschnitt, "Auswahl", 0, 0, int(alleSysteme.size()));
     z.wertR = l.zahl(Abschnitt, "Widerstand", StartRText, zwischen(grenzeR.min, grenzeR.max));
@@ -359,8 +359,10 @@ void SmdSeite::laden(IniLeser& l) {
     z.toleranz = l.rohtext(Abschnitt, "Toleranz", QString(QChar(StartToleranz)));
     z.spannung = l.rohtext(Abschnitt, "Spannung", QString::fromUtf16(StartSpannung));
     z.code = l.rohtext(Abschnitt, "Code", QString());
-    setzeZustand(z);
+    return z;
 }
+
+void SmdSeite::laden(IniLeser& l) { setzeZustand(lesen(l)); }
 
 SmdZustand SmdSeite::zustand() const {
     SmdZustand z;
@@ -383,7 +385,7 @@ void SmdSeite::setzeZustand(const SmdZustand& z) {
     const int i = z.system >= 0 && z.system < int(alleSysteme.size()) ? z.system : 0;
     m_rgSmd->waehle(i);
     // a code in another form of the same value ("47R" for "470", "479" for "4R7") stays as it was read
-    const Leseergebnis e = lesen(system(), z.code);
+    const Leseergebnis e = smdcode::lesen(system(), z.code);
     if (e.lesung && e.lesung->wert == wert() && e.lesung->toleranz == (kondensator() ? m_toleranz : nullptr) &&
         e.lesung->spannung == (kondensator() ? m_spannung : nullptr))
         alles_anzeigen(e.lesung->code);

@@ -41,6 +41,8 @@ public:
     // Its own section [SMD-Code] of the settings file.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets.
+    static SmdZustand lesen(IniLeser& l);
 
     smdcode::System system() const;
     Radiogruppe* auswahl() const { return m_rgSmd; }

@@ -17,6 +17,8 @@ namespace {
 
 using namespace widerstandcode;
 
+QStringList ringzahlNamen() { return {QStringLiteral("4 Ringe"), QStringLiteral("5 Ringe")}; }
+
 // Page layout (content area about 629 x 440).
 constexpr int RingeOben = 100;  // top of the legend and the ring groups
 constexpr int ZiffernBreite = 42;
@@ -143,7 +145,7 @@ void WiderstandSeite::aufbauen() {
 
     // ring count and E-series
     m_rgWiderstand = new Radiogruppe(QStringLiteral("RG_Widerstand"), QStringLiteral(" Ringzahl "),
-                                     {QStringLiteral("4 Ringe"), QStringLiteral("5 Ringe")}, 1, this);
+                                     ringzahlNamen(), 1, this);
     m_rgWiderstand->setGeometry(RechtsLinks, RingeOben, RechtsBreite, 66);
     m_rgWiderstand->setToolTip(QStringLiteral("Auswahl 4 oder 5 Ringcode"));
     m_rgWiderstand->klick = [this] { RG_WiderstandClick(); };
@@ -203,11 +205,13 @@ void WiderstandSeite::speichern(IniSchreiber& s) const {
     s.ganz("Widerstand", "Ringzahl", m_rgWiderstand->itemIndex());
 }
 
-void WiderstandSeite::laden(IniLeser& l) {
-    const auto wert = [this](double r) { return m_eWert->zulaessig(r); };
-    const auto tol = [this](double t) { return m_eT->zulaessig(t); };
-    const auto spannung = [this](double u) { return m_eU->zulaessig(u); };
-    Widerstand& w = m_widerstand;
+WiderstandSeite::Gespeichert WiderstandSeite::lesen(IniLeser& l) {
+    // what the entry fields take
+    const auto wert = zwischen(grenzen::R_E_Wert.min, grenzen::R_E_Wert.max);
+    const auto tol = [](double t) { return !toleranzPruefung(t, {}); };
+    const auto spannung = [](double u) { return !spannungPruefung(u, {}); };
+    Gespeichert g;
+    Widerstand& w = g.widerstand;
     w.Wert_4R = l.zahl("Widerstand", "4_Ringe", "36500", wert);
     w.Wert_5R = l.zahl("Widerstand", "5_Ringe", "36500", wert);
     w.Toleranz_4R = l.zahl("Widerstand", "4_Toleranz", "10", tol);
@@ -216,7 +220,14 @@ void WiderstandSeite::laden(IniLeser& l) {
     // (they are whole volts, so the separator never matters); unreadable ones silently give 100
     w.Spannung_4R = l.schlichteZahl("Widerstand", "4_Spannung", 100, spannung);
     w.Spannung_5R = l.schlichteZahl("Widerstand", "5_Spannung", 100, spannung);
-    m_rgWiderstand->waehle(l.index("Widerstand", "Ringzahl", 0, 0, m_rgWiderstand->anzahl()));
+    g.ringzahl = l.index("Widerstand", "Ringzahl", 0, 0, int(ringzahlNamen().size()));
+    return g;
+}
+
+void WiderstandSeite::laden(IniLeser& l) {
+    const Gespeichert g = lesen(l);
+    m_widerstand = g.widerstand;
+    m_rgWiderstand->waehle(g.ringzahl);
 }
 
 void WiderstandSeite::RG_WiderstandClick() {

@@ -22,6 +22,12 @@ public:
     // [Widerstand]: the record and the ring count.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets.
+    struct Gespeichert {
+        Widerstand widerstand;
+        int ringzahl = 0;
+    };
+    static Gespeichert lesen(IniLeser& l);
 
     // The page's record; whoever changes it from outside runs RG_WiderstandClick afterwards.
     Widerstand& widerstand() { return m_widerstand; }

@@ -28,6 +28,12 @@ namespace {
 const QColor clGreen(0x00, 0x80, 0x00);   // $008000
 const QColor clMaroon(0x80, 0x00, 0x00);  // $000080
 
+QStringList reihenNamen() {
+    return {QStringLiteral("E 3"),  QStringLiteral("E 6"),  QStringLiteral("E 12"),
+            QStringLiteral("E 24"), QStringLiteral("E 48"), QStringLiteral("E 96")};
+}
+QStringList auswahlNamen() { return {QStringLiteral("R"), QStringLiteral("L"), QStringLiteral("C")}; }
+
 // The lists and their column headers line up by tab stops made for the narrow sans serif; where it
 // is missing, a font of the same widths (Arial and its free twin) keeps the columns under their heads.
 QFont listenSchrift(int pixel) {
@@ -174,16 +180,14 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
 
     // series and kind
     m_reihen = new Radiogruppe(QStringLiteral("RG_Toleranzen_EReihen"), QStringLiteral(" E-Reihen "),
-                               {QStringLiteral("E 3"), QStringLiteral("E 6"), QStringLiteral("E 12"),
-                                QStringLiteral("E 24"), QStringLiteral("E 48"), QStringLiteral("E 96")},
-                               6, this);
+                               reihenNamen(), 6, this);
     m_reihen->setToolTip(
         QStringLiteral("E-Reihe auswählen - fett gedruckt = Bauteilwert in dieser E-Reihe enthalten"));
     m_reihen->setGeometry(38, 53, 400, 44);
     m_reihen->klick = [this] { RG_Toleranzen_EReihenClick(); };
 
     m_auswahl = new Radiogruppe(QStringLiteral("RG_Toleranzen_Auswahl"), QStringLiteral(" Auswahl "),
-                                {QStringLiteral("R"), QStringLiteral("L"), QStringLiteral("C")}, 3, this);
+                                auswahlNamen(), 3, this);
     m_auswahl->setToolTip(QStringLiteral(u"Widerstand, Spule oder Kondensator auswählen"));
     m_auswahl->setGeometry(448, 53, 151, 44);
     m_auswahl->klick = [this] { RG_Toleranzen_AuswahlClick(); };
@@ -300,13 +304,22 @@ void ToleranzSeite::speichern(IniSchreiber& s) const {
     s.ganz("Toleranz", "E-Reihe", m_reihen->itemIndex());
 }
 
+ToleranzSeite::Gespeichert ToleranzSeite::lesen(IniLeser& l) {
+    const auto wert = zwischen(grenzen::Toleranz_E_Wert.min, grenzen::Toleranz_E_Wert.max);
+    Gespeichert g;
+    g.toleranz.Toleranz_R = l.zahl("Toleranz", "Eingabe_R", "130", wert);
+    g.toleranz.Toleranz_L = l.zahl("Toleranz", "Eingabe_L", "8e-8", wert);
+    g.toleranz.Toleranz_C = l.zahl("Toleranz", "Eingabe_C", "3e-11", wert);
+    g.auswahl = l.index("Toleranz", "Auswahl", 0, 0, int(auswahlNamen().size()));
+    g.reihe = l.index("Toleranz", "E-Reihe", 2, 2, int(reihenNamen().size()));
+    return g;
+}
+
 void ToleranzSeite::laden(IniLeser& l) {
-    const auto wert = [this](double v) { return m_eingabe->zulaessig(v); };
-    m_toleranz.Toleranz_R = l.zahl("Toleranz", "Eingabe_R", "130", wert);
-    m_toleranz.Toleranz_L = l.zahl("Toleranz", "Eingabe_L", "8e-8", wert);
-    m_toleranz.Toleranz_C = l.zahl("Toleranz", "Eingabe_C", "3e-11", wert);
-    m_auswahl->waehle(l.index("Toleranz", "Auswahl", 0, 0, m_auswahl->anzahl()));
-    m_reihen->waehle(l.index("Toleranz", "E-Reihe", 2, 2, m_reihen->anzahl()));
+    const Gespeichert g = lesen(l);
+    m_toleranz = g.toleranz;
+    m_auswahl->waehle(g.auswahl);
+    m_reihen->waehle(g.reihe);
 }
 
 void ToleranzSeite::RG_Toleranzen_AuswahlClick() {

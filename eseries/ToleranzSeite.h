@@ -31,6 +31,13 @@ public:
     // [Toleranz]: the wanted value of each kind, the kind and the series.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
+    // What laden() shows, read without widgets.
+    struct Gespeichert {
+        Toleranz toleranz;
+        int auswahl = 0;
+        int reihe = 2;
+    };
+    static Gespeichert lesen(IniLeser& l);
     void laufzeitEinstellungen() override;
 
     // The last accepted value per kind (read and written by the settings file).

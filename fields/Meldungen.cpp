@@ -20,6 +20,10 @@ Meldungen& Meldungen::dienst() {
 
 void Meldungen::setzeDienst(Meldungen* d) { installiert = d; }
 
+Meldungen::Stille::Stille() : m_vorher(installiert) { installiert = this; }
+
+Meldungen::Stille::~Stille() { installiert = m_vorher; }
+
 void MeldungsBoxen::zeige(Art art, const QString& text) {
     QMessageBox box;
     box.setWindowTitle(art == Art::Fehler ? QStringLiteral("Fehler") : anwendungsTitel());

@@ -20,9 +20,25 @@ public:
     // Installs another service (nullptr restores the real boxes); the caller keeps ownership.
     static void setzeDienst(Meldungen* d);
 
+    // While it lives no box is shown (for work the user did not ask for and does not see, such as
+    // pages built only to save what they hold); the service before it returns afterwards.
+    class Stille;
+
     static void fehler(const QString& text) { dienst().zeige(Art::Fehler, text); }
     static void hinweis(const QString& text) { dienst().zeige(Art::Hinweis, text); }
     static void standardFehler(const QString& text) { dienst().zeige(Art::Standardfehler, text); }
+};
+
+class Meldungen::Stille : public Meldungen {
+public:
+    Stille();
+    ~Stille() override;
+    Stille(const Stille&) = delete;
+    Stille& operator=(const Stille&) = delete;
+    void zeige(Art, const QString&) override {}
+
+private:
+    Meldungen* m_vorher;
 };
 
 // Real boxes. In the texts a "\r" breaks the line.

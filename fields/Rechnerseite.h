@@ -11,6 +11,7 @@
 namespace zelmo {
 
 class IniLeser;
+class DatenLeser;
 
 // Given by the main window to every page when it is created.
 struct Umgebung {
@@ -41,6 +42,11 @@ public:
     virtual void ersterStart() {}
     // Hints and positions of single radio buttons that are set at start-up.
     virtual void laufzeitEinstellungen() {}
+
+    // Every page type also reads its keys without widgets: a static lesen(IniLeser&) returns what
+    // laden() shows, so that the window can check the values of a page it has not built yet. A page
+    // with numbers in the data file checks them the same way; this one has none.
+    static void datenPruefen(DatenLeser&, QChar) {}
 
 protected:
     QChar dezimal() const { return m_umgebung.dezimal; }

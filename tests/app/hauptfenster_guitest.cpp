@@ -112,6 +112,7 @@ private slots:
 
     void jedeSeiteHatIhrenRahmen() {
         Fenster w;
+        w.f.alleSeitenBauen();
         const char* labels[] = {"LHilfe_R",          "LHilfe_L",     "LHilfe_C",     "LHilfe_Toleranz",
                                 "LHilfe_SpannTeiler", "LHilfe_LED",   "LHilfe_LM317", "LHilfe_NE555",
                                 "LHilfe_konstStrom",  "LHilfe_SternDreieck", "LHilfe_SMD"};

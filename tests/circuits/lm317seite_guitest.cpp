@@ -481,6 +481,7 @@ private slots:
         test::MeldungsRecorder rec;
         Hauptfenster f;
         f.show();
+        f.pageControl1()->setCurrentIndex(4);  // the page is built when it is first shown
         LM317Seite* s = f.findChild<LM317Seite*>();
         QVERIFY(s);
         QCOMPARE(f.pageControl1()->tabText(4), QStringLiteral("LM317 Berechnung"));

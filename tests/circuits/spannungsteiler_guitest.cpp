@@ -452,6 +452,7 @@ private slots:
     void imHauptfenster() {
         Hauptfenster f;
         f.show();  // start-up: first-start values, then the run-time settings
+        f.pageControl1()->setCurrentIndex(2);  // the page is built when it is first shown
         auto* seite = f.findChild<SpannungsteilerSeite*>();
         QVERIFY(seite);
         QCOMPARE(f.pageControl1()->tabText(2), QStringLiteral("Spannungs-/ Stromteiler"));

@@ -69,9 +69,9 @@ private slots:
         f.setzeDialoge(&d, nullptr, nullptr, nullptr);
         f.show();
         (void)QTest::qWaitForWindowExposed(&f);
+        f.pageControl1()->setCurrentIndex(3);
         auto* g = f.findChild<Radiogruppe*>(QStringLiteral("RG_LED_Anzahl"));
         QVERIFY(g);
-        f.pageControl1()->setCurrentIndex(3);
         QCOMPARE(g->knopf(5)->toolTip(), QStringLiteral("beliebig viele LEDs"));
         QCOMPARE(tipVon(g->knopf(5)), QString());  // hints are off at first
         d.kurzhinweise()->setChecked(true);         // set by the program: acts as a click

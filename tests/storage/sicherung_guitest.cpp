@@ -84,17 +84,17 @@ private slots:
         {
             Lauf b;
             QCOMPARE(b.f.pageControl1()->currentIndex(), 4);
-            QCOMPARE(b.f.findChild<WiderstandSeite*>()->widerstand().Wert_4R, 4700.0);
+            QCOMPARE(b.rechner<WiderstandSeite>()->widerstand().Wert_4R, 4700.0);
             QCOMPARE(b.text("R_E_Wert"), (QStringLiteral(u"4,70 k") + ohm));
             QCOMPARE(b.index("RG_Toleranzen_EReihen"), 5);
             QCOMPARE(b.text("SpT_E_U"), QStringLiteral("15,00 V"));
             QCOMPARE(b.text("SpT_E_U2"), QStringLiteral("7,5"));  // saved as it stood
             QCOMPARE(b.index("RG_LED_Farbe"), 5);
-            QCOMPARE(b.f.findChild<LedSeite*>()->ledVorwiderstand().LED_User, 3.1);  // from the data file
+            QCOMPARE(b.rechner<LedSeite>()->ledVorwiderstand().LED_User, 3.1);  // from the data file
             QVERIFY(b.optionen.kurzhinweise()->isChecked());
             QVERIFY(b.f.kurzhinweise());
             QCOMPARE(b.text("Optionen_E_Tjmax"), QStringLiteral(" 150,00"));
-            QCOMPARE(b.f.findChild<LM317Seite*>()->tjmax(), 150.0);
+            QCOMPARE(b.rechner<LM317Seite>()->tjmax(), 150.0);
             QCOMPARE(b.text("SD_E_Rs1"), (QStringLiteral(u" 5,00 k\u03A9")));  // one blank in front, not two
             b.schliessen();
         }
@@ -145,8 +145,8 @@ private slots:
                                    "[NE555]\r\nasta_mono=-5\r\nTastverh=-1\r\n"
                                    "[Dezimalseparator]\r\nDezimals=.\r\n"));
         Lauf a;
-        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Wert_4R, 39000.0);
-        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Wert_5R, 4700.0);
+        QCOMPARE(a.rechner<WiderstandSeite>()->widerstand().Wert_4R, 39000.0);
+        QCOMPARE(a.rechner<WiderstandSeite>()->widerstand().Wert_5R, 4700.0);
         QCOMPARE(a.text("SpT_E_U"), QStringLiteral("12,00 V"));
         QCOMPARE(a.index("RG_Toleranzen_EReihen"), 2);
         QCOMPARE(a.index("RG_NE555_Multiart"), 1);
@@ -160,8 +160,8 @@ private slots:
         schreibe(ini(), QByteArray("\xEF\xBB\xBF[Widerstand]\r\n4_Ringe=abc\r\n4_Spannung=kaputt\r\n"
                                    "[Register]\r\nKarte=5\r\n[Dezimalseparator]\r\nDezimals=,\r\n"));
         Lauf a;
-        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Wert_4R, 36500.0);
-        QCOMPARE(a.f.findChild<WiderstandSeite*>()->widerstand().Spannung_4R, 100.0);
+        QCOMPARE(a.rechner<WiderstandSeite>()->widerstand().Wert_4R, 36500.0);
+        QCOMPARE(a.rechner<WiderstandSeite>()->widerstand().Spannung_4R, 100.0);
         QCOMPARE(a.f.pageControl1()->currentIndex(), 5);  // the keys after it were read
         bool gemeldet = false;
         for (const auto& e : rec.eintraege)
@@ -213,8 +213,8 @@ private slots:
         for (int i = 0; i < 29; ++i) d += "7\r\n";
         schreibe(dat(), d);
         Lauf a;  // no settings file: the first-start values win
-        QCOMPARE(a.f.findChild<LedSeite*>()->ledVorwiderstand().LED_Rot, 1.6);
-        QCOMPARE(a.f.findChild<LM317Seite*>()->lm317Rthjc().SOT252, 23.5);
+        QCOMPARE(a.rechner<LedSeite>()->ledVorwiderstand().LED_Rot, 1.6);
+        QCOMPARE(a.rechner<LM317Seite>()->lm317Rthjc().SOT252, 23.5);
     }
 
     void schreibfehlerWirdGemeldetUndDasFensterSchliesst() {
@@ -287,15 +287,15 @@ private slots:
         for (int i = 0; i < 29; ++i) d += "3\r\n";
         schreibe(dat(), d);
         Lauf a;
-        const auto* w = a.f.findChild<WiderstandSeite*>();
+        const auto* w = a.rechner<WiderstandSeite>();
         QCOMPARE(w->widerstand().Wert_4R, 36500.0);
         QCOMPARE(w->widerstand().Wert_5R, 10.0);  // not 0: the "1" was not taken as a separator
         QCOMPARE(a.index("RG_Widerstand"), 0);
         QCOMPARE(a.index("RG_Toleranzen_EReihen"), 2);
-        QCOMPARE(a.f.findChild<LM317Seite*>()->tjmax(), 125.0);
-        QCOMPARE(a.f.findChild<LedSeite*>()->ledVorwiderstand().LED_Rot, 1.6);
-        QCOMPARE(a.f.findChild<LedSeite*>()->ledVorwiderstand().LED_Gruen, 2.2);  // 3 V is no green LED either
-        QCOMPARE(a.f.findChild<LM317Seite*>()->lm317Rthjc().TO220, 3.0);          // inside: taken
+        QCOMPARE(a.rechner<LM317Seite>()->tjmax(), 125.0);
+        QCOMPARE(a.rechner<LedSeite>()->ledVorwiderstand().LED_Rot, 1.6);
+        QCOMPARE(a.rechner<LedSeite>()->ledVorwiderstand().LED_Gruen, 2.2);  // 3 V is no green LED either
+        QCOMPARE(a.rechner<LM317Seite>()->lm317Rthjc().TO220, 3.0);          // inside: taken
         QStringList texte;
         for (const auto& e : rec.eintraege) texte << e.text;
         const QString alle = texte.join(QStringLiteral("\n"));

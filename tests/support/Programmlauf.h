@@ -24,8 +24,19 @@ struct Programmlauf {
     W* el(const char* name) {
         W* w = f.findChild<W*>(QString::fromLatin1(name));
         if (!w) w = optionen.findChild<W*>(QString::fromLatin1(name));
+        if (!w) {
+            // on a page not looked at yet
+            f.alleSeitenBauen();
+            w = f.findChild<W*>(QString::fromLatin1(name));
+        }
         if (!w) qFatal("no widget %s", name);
         return w;
+    }
+    // A calculator page of the window (every page built).
+    template <class S>
+    S* rechner() {
+        f.alleSeitenBauen();
+        return f.findChild<S*>();
     }
     void seite(int i) { el<Seitenregister>("PageControl1")->setCurrentIndex(i); }
     QString text(const char* name) { return el<QLineEdit>(name)->text(); }

@@ -1,0 +1,68 @@
+#include "app/Seitenplatz.h"
+
+#include <QEvent>
+#include <QLayout>
+#include <QWidget>
+
+#include "fields/Rechnerseite.h"
+
+namespace zelmo {
+
+Seitenplatz::Seitenplatz(QWidget* huelle, QChar dezimal, Pruefung pruefung, std::function<Rechnerseite*()> bauen)
+    : QObject(huelle), m_huelle(huelle), m_dezimal(dezimal), m_pruefung(pruefung), m_bauen(std::move(bauen)) {
+    huelle->installEventFilter(this);
+}
+
+bool Seitenplatz::eventFilter(QObject* o, QEvent* e) {
+    // shown before start-up has read the files, the page waits for it (the window builds it then)
+    if (o == m_huelle && e->type() == QEvent::Show && !m_seite && m_gestartet) gebaut();
+    return false;
+}
+
+Rechnerseite* Seitenplatz::gebaut() {
+    if (m_seite) return m_seite;
+    m_seite = m_bauen();
+    m_huelle->removeEventFilter(this);
+    if (m_gestartet) {
+        if (m_daten) m_seite->datenLaden(*m_daten);
+        m_daten.reset();
+        m_seite->starten(m_einstellungen);
+    }
+    if (nachDemBau) nachDemBau(*m_seite);
+    const QList<QWidget*> neu = m_huelle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // widgets added to a visible page must be shown themselves, laid out before anything is painted
+    if (m_huelle->isVisible()) {
+        for (QWidget* w : neu) w->show();
+        if (QLayout* l = m_huelle->layout()) l->activate();
+    }
+    return m_seite;
+}
+
+void Seitenplatz::starten(IniLeser* einstellungen) {
+    if (m_seite) {
+        m_seite->starten(einstellungen);
+        return;
+    }
+    if (einstellungen) m_pruefung.einstellungen(*einstellungen);
+    m_einstellungen = einstellungen;
+    m_gestartet = true;
+}
+
+void Seitenplatz::datenLaden(DatenLeser& l) {
+    if (m_seite) {
+        m_seite->datenLaden(l);
+        return;
+    }
+    m_daten = l;
+    m_pruefung.daten(l, m_dezimal);
+}
+
+void Seitenplatz::speichern(IniSchreiber& s) const {
+    if (m_seite) m_seite->speichern(s);
+}
+
+void Seitenplatz::datenSpeichern(DatenSchreiber& s) const {
+    if (m_seite) m_seite->datenSpeichern(s);
+}
+
+}  // namespace zelmo

@@ -1,0 +1,74 @@
+#pragma once
+// A page of the window that is built the first time it is shown, not at start-up.
+//
+// Until it is built, the place answers for its page to the settings and data files: at start-up it
+// reads the page's keys and numbers without widgets (so that the one message of the start-up names
+// every unreadable value, as if the page were there) and keeps where they are; when the page is
+// built it starts from them exactly as it would have at start-up. The window builds every place that
+// is still empty before it saves, so what a page writes never depends on whether it was looked at.
+
+#include <QChar>
+#include <QObject>
+#include <functional>
+#include <optional>
+
+#include "storage/einstellungen.h"
+#include "storage/speicherbar.h"
+
+class QWidget;
+
+namespace zelmo {
+
+class Rechnerseite;
+
+class Seitenplatz : public QObject, public Speicherbar {
+public:
+    // What a page type brings along: its widget-free reading of its settings keys and of its numbers
+    // of the data file (both only check what they read; the page reads again when it is built).
+    struct Pruefung {
+        void (*einstellungen)(IniLeser&);
+        void (*daten)(DatenLeser&, QChar dezimal);
+    };
+    template <class S>
+    static Pruefung fuer() {
+        return {[](IniLeser& l) { (void)S::lesen(l); }, &S::datenPruefen};
+    }
+
+    // huelle: the page of the page control the page lies on; bauen: builds its frame and content
+    // there (not started yet).
+    Seitenplatz(QWidget* huelle, QChar dezimal, Pruefung pruefung, std::function<Rechnerseite*()> bauen);
+
+    QWidget* huelle() const { return m_huelle; }
+    // The page, or nullptr while it is not built.
+    Rechnerseite* seite() const { return m_seite; }
+    // Builds the page if need be and starts it from what start-up read; called when it is first shown.
+    Rechnerseite* gebaut();
+    // Runs after a page was built (and started, when start-up has read the files).
+    std::function<void(Rechnerseite&)> nachDemBau;
+
+    // Start-up: the page starts from the settings file (nothing: its first-start values); a page
+    // not built yet only checks its keys and starts when it is built. The reader must live as long
+    // as this place.
+    void starten(IniLeser* einstellungen);
+
+    // Speicherbar: a built page answers itself. Before it is built, its numbers of the data file are
+    // checked and kept; its keys come through starten(). Saving needs the page built.
+    void speichern(IniSchreiber& s) const override;
+    void datenSpeichern(DatenSchreiber& s) const override;
+    void datenLaden(DatenLeser& l) override;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QWidget* m_huelle;
+    QChar m_dezimal;
+    Pruefung m_pruefung;
+    std::function<Rechnerseite*()> m_bauen;
+    Rechnerseite* m_seite = nullptr;
+    bool m_gestartet = false;
+    IniLeser* m_einstellungen = nullptr;
+    std::optional<DatenLeser> m_daten;  // the data file's reader where this page's numbers begin
+};
+
+}  // namespace zelmo
