@@ -276,6 +276,46 @@ private slots:
 
     // A separator that is neither "," nor "." and numbers outside what their field or list takes:
     // defaults, all named in one message; nothing else is changed by them.
+    // A page is built the first time it is shown. Until then start-up only checks its stored values (and
+    // names those it cannot take); one never shown is saved as it was read, without a word at closing.
+    void seitenWerdenBeimErstenZeigenGebaut() {
+        test::MeldungsRecorder rec;
+        schreibe(ini(), QByteArray("\xEF\xBB\xBF[LED-Vorwiderstand]\r\nEingabe_U=abc\r\nLED-Farbe=9\r\n"
+                                   "[Register]\r\nKarte=6\r\n[Dezimalseparator]\r\nDezimals=,\r\n"));
+        {
+            Lauf a;
+            QCOMPARE(a.f.gebauteSeiten(), 1);  // the constant-current page in view
+            QVERIFY(!a.f.findChild<LedSeite*>());
+            // the settings message (beside the one of the missing help file) names the colour index
+            const size_t beimStart = rec.eintraege.size();
+            QStringList texte;
+            for (const auto& e : rec.eintraege) texte << e.text;
+            QCOMPARE(texte.filter(QStringLiteral("[LED-Vorwiderstand] LED-Farbe=9")).size(), 1);
+            QCOMPARE(texte.filter(QStringLiteral("abc")).size(), 0);
+            // a maximum junction temperature set before the LM317 page exists reaches it when it is built
+            a.eingabe("Optionen_E_Tjmax", QStringLiteral("150"));
+            a.seite(4);
+            QCOMPARE(a.f.gebauteSeiten(), 2);
+            QCOMPARE(a.f.findChild<LM317Seite*>()->tjmax(), 150.0);
+            a.schliessen();
+            QCOMPARE(a.f.gebauteSeiten(), 11);
+            QCOMPARE(rec.eintraege.size(), beimStart);  // the LED page, built to be saved, said nothing
+        }
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray geschrieben = f.readAll();
+        QVERIFY(geschrieben.contains("\r\nEingabe_U=abc\r\n"));  // as it stood
+        QVERIFY(geschrieben.contains("\r\nLED-Farbe=0\r\n"));    // the default it took
+        {
+            Lauf b;
+            const size_t beimStart = rec.eintraege.size();
+            b.seite(3);  // now the page calculates with the text and says what is wrong with it
+            QVERIFY(rec.eintraege.size() > beimStart);
+            for (size_t i = beimStart; i < rec.eintraege.size(); ++i)
+                QCOMPARE(rec.eintraege[i].text, QStringLiteral("'abc' ist kein gültiger Gleitkommawert."));
+        }
+    }
+
     void fremderTrennerUndWerteAusserhalb() {
         test::MeldungsRecorder rec;
         schreibe(ini(), QByteArray("\xEF\xBB\xBF[Widerstand]\r\n4_Ringe=1E308\r\n5_Ringe=10\r\nRingzahl=7\r\n"
