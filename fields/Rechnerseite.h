@@ -28,6 +28,8 @@ struct Umgebung {
 // The life of a page: built by its constructor (every control, with its limits and handlers), then
 // started once by starten(), then driven by the user; when the window closes it saves itself
 // (speichern, datenSpeichern). Its share of the data file is read before it starts (datenLaden).
+// The window builds a page the first time it is shown (app/Seitenplatz.h); the values it starts from
+// are those start-up read, whenever that is.
 class Rechnerseite : public QWidget, public Speicherbar {
     Q_OBJECT
 public:
