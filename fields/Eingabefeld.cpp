@@ -26,12 +26,6 @@ void Eingabefeld::setUebernahme(std::function<void(double)> f) {
     };
 }
 
-bool Eingabefeld::zulaessig(double wert) const {
-    if (m_wertepruefung) return !m_wertepruefung(wert, QString());
-    if (m_grenze) return !pruefeBereich(*m_grenze, wert, QString(), m_dezimal);
-    return true;
-}
-
 void Eingabefeld::setzeText(const QString& text) {
     m_programmText = text;
     setText(text);

@@ -48,8 +48,6 @@ public:
     void setWertepruefung(Pruefung p) { m_wertepruefung = std::move(p); }
     // Runs before the range test.
     void setVorpruefung(Pruefung p) { m_vorpruefung = std::move(p); }
-    // Whether a value lies inside the field's limits or value set (for values read from a file).
-    bool zulaessig(double wert) const;
 
     // The page's accept stage: cross-field checks, then what an accepted value does.
     void setAnnahme(Annahme a) { m_annahme = std::move(a); }
