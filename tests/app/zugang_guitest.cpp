@@ -159,12 +159,12 @@ private slots:
     // On every page Tab reaches each stop once, stays inside the page and ends at the help link.
     void jedeSeiteMitTabErreichbar() {
         Fenster w;
-        const QStringList hilfe{"LHilfe_R",    "LHilfe_L",     "LHilfe_C",          "LHilfe_Toleranz",
+        const QStringList hilfe{"LHilfe_R",    "LHilfe_L",     "LHilfe_C",   "LHilfe_SMD",    "LHilfe_Toleranz",
                                 "LHilfe_SpannTeiler", "LHilfe_LED", "LHilfe_LM317", "LHilfe_NE555",
                                 "LHilfe_konstStrom",  "LHilfe_SternDreieck"};
         int n = 0;
         for (int s = 0; s < 8; ++s)
-            for (int u = 0; u < (s == 0 ? 3 : 1); ++u, ++n) {
+            for (int u = 0; u < (s == 0 ? 4 : 1); ++u, ++n) {
                 w.pc1->setCurrentIndex(s);
                 w.pc2->setCurrentIndex(u);
                 QStringList weg = w.tabWeg();
@@ -200,6 +200,17 @@ private slots:
         QCOMPARE(Fenster::fokus()->objectName(), QStringLiteral("LED_E_U"));
         w.taste(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(Fenster::fokus(), farbe->knopf(5));
+
+        // the same in a page built later (the code systems of the SMD page)
+        w.pc1->setCurrentIndex(0);
+        w.pc2->setCurrentIndex(3);
+        auto* system = w.kind<Radiogruppe>("RG_SMD");
+        QVERIFY(system);
+        system->setItemIndex(0);
+        system->knopf(0)->setFocus(Qt::TabFocusReason);
+        w.taste(Qt::Key_Down);
+        QCOMPARE(system->itemIndex(), 1);
+        QCOMPARE(Fenster::fokus(), system->knopf(1));
     }
 
     // "andere Darstellungen" opens the dialog with further drawings from the keyboard too
