@@ -110,43 +110,76 @@ Bildquelle gezeichnet(QSizeF groesse, std::function<void(QPainter&)> z) {
     return [groesse, z](const std::map<QString, QJsonObject>&) { return zeichnung(groesse, z); };
 }
 
+// A picture a topic may name, and what it shows (its alternative text, for screen readers and for
+// viewers that show no pictures).
+struct Bildeintrag {
+    const char16_t* beschreibung;
+    Bildquelle quelle;
+};
+
 // Every picture a topic may name with {{bild:NAME}}.
-const std::map<QString, Bildquelle>& bildquellen() {
-    static const std::map<QString, Bildquelle> q = {
-        {"widerstand", aufSeite("widerstand_4", "Panel26")},
-        {"widerstand5", aufSeite("widerstand_5", "Panel26")},
-        {"drossel", aufSeite("drossel_iec", "Panel30")},
-        {"drossel_multi", aufSeite("drossel_multi", "Panel30")},
-        {"kondensator", aufSeite("kondensator_ker", "Panel28")},
-        {"kondensator_tantal", aufSeite("kondensator_tan", "Panel28")},
-        {"smd", aufSeite("smd_3", "SMD_I_Bauteil")},
-        {"smd_kondensator", aufSeite("smd_kondensator", "SMD_I_Bauteil")},
-        {"toleranz_parallel", aufSeite("toleranz", "I_Toleranz_par_R")},
-        {"toleranz_reihe", aufSeite("toleranz", "I_Toleranz_ser_R")},
-        {"teiler_spannung", gezeichnet(teilerbild::groesse, teilerbild::spannungOhneLast)},
-        {"teiler_spannung_last", gezeichnet(teilerbild::groesse, teilerbild::spannungMitLast)},
-        {"teiler_strom", gezeichnet(teilerbild::groesse, teilerbild::stromOhneLast)},
-        {"teiler_strom_last", gezeichnet(teilerbild::groesse, teilerbild::stromMitLast)},
-        {"led_eine", gezeichnet(ledbild::schaltungGroesse, ledbild::eineLed)},
-        {"led_viele", gezeichnet(ledbild::schaltungGroesse, ledbild::vieleLeds)},
+const std::map<QString, Bildeintrag>& bildquellen() {
+    static const std::map<QString, Bildeintrag> q = {
+        {"widerstand", {u"Widerstand mit vier Farbringen", aufSeite("widerstand_4", "Panel26")}},
+        {"widerstand5", {u"Widerstand mit fünf Farbringen", aufSeite("widerstand_5", "Panel26")}},
+        {"drossel", {u"Drossel mit Farbringen nach IEC", aufSeite("drossel_iec", "Panel30")}},
+        {"drossel_multi", {u"Drossel mit Farbringen nach Jahre Multi", aufSeite("drossel_multi", "Panel30")}},
+        {"kondensator", {u"Keramikkondensator mit Farbringen", aufSeite("kondensator_ker", "Panel28")}},
+        {"kondensator_tantal", {u"Tantalelko mit Farbringen", aufSeite("kondensator_tan", "Panel28")}},
+        {"smd", {u"SMD-Widerstand mit aufgedrucktem Code", aufSeite("smd_3", "SMD_I_Bauteil")}},
+        {"smd_kondensator", {u"SMD-Kondensator mit aufgedrucktem Code", aufSeite("smd_kondensator", "SMD_I_Bauteil")}},
+        {"toleranz_parallel", {u"Parallelschaltung zweier Widerstände", aufSeite("toleranz", "I_Toleranz_par_R")}},
+        {"toleranz_reihe", {u"Reihenschaltung zweier Widerstände", aufSeite("toleranz", "I_Toleranz_ser_R")}},
+        {"teiler_spannung",
+         {u"Spannungsteiler ohne Lastwiderstand", gezeichnet(teilerbild::groesse, teilerbild::spannungOhneLast)}},
+        {"teiler_spannung_last",
+         {u"Spannungsteiler mit Lastwiderstand", gezeichnet(teilerbild::groesse, teilerbild::spannungMitLast)}},
+        {"teiler_strom",
+         {u"Stromteiler ohne Lastwiderstand", gezeichnet(teilerbild::groesse, teilerbild::stromOhneLast)}},
+        {"teiler_strom_last",
+         {u"Stromteiler mit Lastwiderstand", gezeichnet(teilerbild::groesse, teilerbild::stromMitLast)}},
+        {"led_eine", {u"Eine LED mit Vorwiderstand", gezeichnet(ledbild::schaltungGroesse, ledbild::eineLed)}},
+        {"led_viele",
+         {u"Mehrere LEDs in Reihe mit Vorwiderstand", gezeichnet(ledbild::schaltungGroesse, ledbild::vieleLeds)}},
         {"led_anschluss",
-         gezeichnet(ledbild::anschlussGroesse, [](QPainter& p) { ledbild::anschlussbild(p, ledbild::koerperFarbe(0)); })},
-        {"lm317_spannung", gezeichnet(lm317bild::schaltungGroesse, lm317bild::spannungsregler)},
-        {"lm317_strom", gezeichnet(lm317bild::schaltungGroesse, lm317bild::stromregler)},
-        {"lm317_to220", gezeichnet(lm317bild::anschlussGroesse, [](QPainter& p) { lm317bild::anschlussbild(p, 0); })},
-        {"ne555_astabil", gezeichnet(ne555bild::schaltungGroesse, ne555bild::astabil)},
-        {"ne555_diode", gezeichnet(ne555bild::schaltungGroesse, ne555bild::astabilMitDiode)},
-        {"ne555_monostabil", gezeichnet(ne555bild::schaltungGroesse, ne555bild::monostabil)},
-        {"ne555_gehaeuse", gezeichnet(ne555bild::gehaeuseGroesse, ne555bild::gehaeuse)},
-        {"kstrom_transistoren", gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 0); })},
-        {"kstrom_dioden", gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 10); })},
-        {"kstrom_jfet", gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 20); })},
-        {"kstrom_zdiode", gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 30); })},
-        {"kstrom_pnp", gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 1); })},
-        {"stern", gezeichnet(sdbild::schaltungGroesse, sdbild::stern)},
-        {"dreieck", gezeichnet(sdbild::schaltungGroesse, sdbild::dreieck)},
-        {"stern_formen", gezeichnet(sdbild::dialogGroesse, sdbild::sternFormen)},
-        {"dreieck_formen", gezeichnet(sdbild::dialogGroesse, sdbild::dreieckFormen)},
+         {u"Anschlussbild der LED, von unten und von der Seite gesehen",
+          gezeichnet(ledbild::anschlussGroesse,
+                     [](QPainter& p) { ledbild::anschlussbild(p, ledbild::koerperFarbe(0)); })}},
+        {"lm317_spannung",
+         {u"LM317 als Spannungsregler", gezeichnet(lm317bild::schaltungGroesse, lm317bild::spannungsregler)}},
+        {"lm317_strom", {u"LM317 als Stromregler", gezeichnet(lm317bild::schaltungGroesse, lm317bild::stromregler)}},
+        {"lm317_to220",
+         {u"Anschlussbild des LM317 im Gehäuse TO 220",
+          gezeichnet(lm317bild::anschlussGroesse, [](QPainter& p) { lm317bild::anschlussbild(p, 0); })}},
+        {"ne555_astabil",
+         {u"NE555 als astabiler Multivibrator", gezeichnet(ne555bild::schaltungGroesse, ne555bild::astabil)}},
+        {"ne555_diode",
+         {u"NE555 als astabiler Multivibrator mit Diode über R2",
+          gezeichnet(ne555bild::schaltungGroesse, ne555bild::astabilMitDiode)}},
+        {"ne555_monostabil",
+         {u"NE555 als monostabiler Multivibrator", gezeichnet(ne555bild::schaltungGroesse, ne555bild::monostabil)}},
+        {"ne555_gehaeuse", {u"Anschlussbild des NE555", gezeichnet(ne555bild::gehaeuseGroesse, ne555bild::gehaeuse)}},
+        {"kstrom_transistoren",
+         {u"Konstantstromquelle mit zwei npn-Transistoren",
+          gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 0); })}},
+        {"kstrom_dioden",
+         {u"Konstantstromquelle mit zwei Si-Dioden und npn-Transistor",
+          gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 10); })}},
+        {"kstrom_jfet",
+         {u"Konstantstromquelle mit n-Kanal-J-FET",
+          gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 20); })}},
+        {"kstrom_zdiode",
+         {u"Konstantstromquelle mit Z-Diode und npn-Transistor",
+          gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 30); })}},
+        {"kstrom_pnp",
+         {u"Konstantstromquelle mit zwei pnp-Transistoren",
+          gezeichnet(kstrombild::groesse, [](QPainter& p) { kstrombild::zeichne(p, 1); })}},
+        {"stern", {u"Sternschaltung", gezeichnet(sdbild::schaltungGroesse, sdbild::stern)}},
+        {"dreieck", {u"Dreieckschaltung", gezeichnet(sdbild::schaltungGroesse, sdbild::dreieck)}},
+        {"stern_formen",
+         {u"Weitere Darstellungen der Sternschaltung", gezeichnet(sdbild::dialogGroesse, sdbild::sternFormen)}},
+        {"dreieck_formen",
+         {u"Weitere Darstellungen der Dreieckschaltung", gezeichnet(sdbild::dialogGroesse, sdbild::dreieckFormen)}},
     };
     return q;
 }
@@ -301,7 +334,7 @@ int main(int argc, char* argv[]) {
     }
     std::map<QString, QSizeF> groessen;
     for (const QString& name : bilder) {
-        const Bild b = bildquellen().at(name)(beispiele);
+        const Bild b = bildquellen().at(name).quelle(beispiele);
         if (!b.bild.save(ziel.filePath(QStringLiteral("bilder/%1.png").arg(name)), "PNG"))
             abbruch(QStringLiteral("Bild %1 kann nicht gespeichert werden").arg(name));
         groessen[name] = b.groesse;
@@ -309,10 +342,11 @@ int main(int argc, char* argv[]) {
     for (auto& [datei, text] : seiten) {
         for (const auto& [name, g] : groessen)
             text.replace(QStringLiteral("@@bild:%1@@").arg(name),
-                         QStringLiteral("<img src=\"bilder/%1.png\" width=\"%2\" height=\"%3\" alt=\"Schaltbild\">")
+                         QStringLiteral("<img src=\"bilder/%1.png\" width=\"%2\" height=\"%3\" alt=\"%4\">")
                              .arg(name)
                              .arg(qRound(g.width()))
-                             .arg(qRound(g.height())));
+                             .arg(qRound(g.height()))
+                             .arg(QString::fromUtf16(bildquellen().at(name).beschreibung).toHtmlEscaped()));
         schreibe(ziel.filePath(datei), text.toUtf8());
     }
 
