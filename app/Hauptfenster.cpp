@@ -231,9 +231,9 @@ void Hauptfenster::FormShow() {
         m_pc1->setCurrentIndex(6);
         m_pc2->setCurrentIndex(0);
     }
-    // the pages in view are built before anything is painted or asked
-    for (Seitenplatz* s : m_seiten)
-        if (s->huelle()->isVisible()) s->gebaut();
+    // from now on a page is built when it is shown; the ones in view are built now, before anything
+    // is painted or asked
+    for (Seitenplatz* s : m_seiten) s->freigeben();
     if (!daten.meldung.isEmpty()) Meldungen::standardFehler(daten.meldung);
     if (const QString m = m_ini->meldung(); !m.isEmpty()) Meldungen::standardFehler(m);
     // 6: help file (beside the program, or in the shared folder of an installation)

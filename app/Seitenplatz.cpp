@@ -14,8 +14,8 @@ Seitenplatz::Seitenplatz(QWidget* huelle, QChar dezimal, Pruefung pruefung, std:
 }
 
 bool Seitenplatz::eventFilter(QObject* o, QEvent* e) {
-    // shown before start-up has read the files, the page waits for it (the window builds it then)
-    if (o == m_huelle && e->type() == QEvent::Show && !m_seite && m_gestartet) gebaut();
+    // shown while start-up is still reading the files and choosing the pages in view, the page waits
+    if (o == m_huelle && e->type() == QEvent::Show && !m_seite && m_freigegeben) gebaut();
     return false;
 }
 
@@ -46,6 +46,11 @@ void Seitenplatz::starten(IniLeser* einstellungen) {
     if (einstellungen) m_pruefung.einstellungen(*einstellungen);
     m_einstellungen = einstellungen;
     m_gestartet = true;
+}
+
+void Seitenplatz::freigeben() {
+    m_freigegeben = true;
+    if (!m_seite && m_huelle->isVisible()) gebaut();
 }
 
 void Seitenplatz::datenLaden(DatenLeser& l) {

@@ -51,6 +51,10 @@ public:
     // as this place.
     void starten(IniLeser* einstellungen);
 
+    // After start-up has read the files and chosen the pages in view: from now on the page is built
+    // when it is shown, and now if it is in view.
+    void freigeben();
+
     // Speicherbar: a built page answers itself. Before it is built, its numbers of the data file are
     // checked and kept; its keys come through starten(). Saving needs the page built.
     void speichern(IniSchreiber& s) const override;
@@ -67,6 +71,7 @@ private:
     std::function<Rechnerseite*()> m_bauen;
     Rechnerseite* m_seite = nullptr;
     bool m_gestartet = false;
+    bool m_freigegeben = false;
     IniLeser* m_einstellungen = nullptr;
     std::optional<DatenLeser> m_daten;  // the data file's reader where this page's numbers begin
 };

@@ -14,6 +14,7 @@
 #include "app/Seitenregister.h"
 #include "circuits/LM317Seite.h"
 #include "circuits/LedSeite.h"
+#include "colourcode/SmdSeite.h"
 #include "colourcode/WiderstandSeite.h"
 #include "dialogs/OptionenDialog.h"
 #include "fields/Eingabefeld.h"
@@ -314,6 +315,16 @@ private slots:
             for (size_t i = beimStart; i < rec.eintraege.size(); ++i)
                 QCOMPARE(rec.eintraege[i].text, QStringLiteral("'abc' ist kein gültiger Gleitkommawert."));
         }
+    }
+
+    // Stored on a sub-page of the colour codes: that sub-page alone is built at start-up.
+    void nurDieGezeigteUnterseiteWirdGebaut() {
+        test::MeldungsRecorder rec;
+        schreibe(ini(), QByteArray("\xEF\xBB\xBF[Register]\r\nKarte=0\r\n[Register2]\r\nKarte=3\r\n"));
+        Lauf a;
+        QCOMPARE(a.f.gebauteSeiten(), 1);
+        QVERIFY(a.f.findChild<SmdSeite*>());
+        QVERIFY(a.f.findChild<SmdSeite*>()->isVisible());
     }
 
     void fremderTrennerUndWerteAusserhalb() {
