@@ -24,6 +24,16 @@ Meldungen::Stille::Stille() : m_vorher(installiert) { installiert = this; }
 
 Meldungen::Stille::~Stille() { installiert = m_vorher; }
 
+Meldungen::OhneWiederholung::OhneWiederholung() : m_vorher(installiert), m_weiter(dienst()) { installiert = this; }
+
+Meldungen::OhneWiederholung::~OhneWiederholung() { installiert = m_vorher; }
+
+void Meldungen::OhneWiederholung::zeige(Art art, const QString& text) {
+    if (m_gezeigt.contains(std::pair(art, text))) return;
+    m_gezeigt.append({art, text});
+    m_weiter.zeige(art, text);
+}
+
 void MeldungsBoxen::zeige(Art art, const QString& text) {
     QMessageBox box;
     box.setWindowTitle(art == Art::Fehler ? QStringLiteral("Fehler") : anwendungsTitel());

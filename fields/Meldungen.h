@@ -1,7 +1,9 @@
 #pragma once
 // The program's message boxes behind one replaceable service (tests install a recorder).
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace zelmo {
 
@@ -23,6 +25,10 @@ public:
     // While it lives no box is shown (for work the user did not ask for and does not see, such as
     // pages built only to save what they hold); the service before it returns afterwards.
     class Stille;
+    // While it lives a box whose text was shown already in its time is not shown again (a page that
+    // starts runs its calculation once for each value it sets up; a stored value that cannot be used is
+    // then named once).
+    class OhneWiederholung;
 
     static void fehler(const QString& text) { dienst().zeige(Art::Fehler, text); }
     static void hinweis(const QString& text) { dienst().zeige(Art::Hinweis, text); }
@@ -39,6 +45,20 @@ public:
 
 private:
     Meldungen* m_vorher;
+};
+
+class Meldungen::OhneWiederholung : public Meldungen {
+public:
+    OhneWiederholung();
+    ~OhneWiederholung() override;
+    OhneWiederholung(const OhneWiederholung&) = delete;
+    OhneWiederholung& operator=(const OhneWiederholung&) = delete;
+    void zeige(Art art, const QString& text) override;
+
+private:
+    Meldungen* m_vorher;        // the service installed before (nullptr: the real boxes)
+    Meldungen& m_weiter;        // where the boxes go
+    QList<std::pair<Art, QString>> m_gezeigt;
 };
 
 // Real boxes. In the texts a "\r" breaks the line.

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "fields/Meldungen.h"
 #include "storage/speicherbar.h"
 
 namespace zelmo {
@@ -61,6 +62,7 @@ private:
 };
 
 inline void Rechnerseite::starten(IniLeser* einstellungen) {
+    const Meldungen::OhneWiederholung einmal;
     if (einstellungen)
         laden(*einstellungen);
     else
