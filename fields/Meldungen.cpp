@@ -20,18 +20,14 @@ Meldungen& Meldungen::dienst() {
 
 void Meldungen::setzeDienst(Meldungen* d) { installiert = d; }
 
-Meldungen::Stille::Stille() : m_vorher(installiert) { installiert = this; }
+Meldungen::Vertretung::Vertretung() : m_installiert(installiert), m_weiter(dienst()) { installiert = this; }
 
-Meldungen::Stille::~Stille() { installiert = m_vorher; }
-
-Meldungen::OhneWiederholung::OhneWiederholung() : m_vorher(installiert), m_weiter(dienst()) { installiert = this; }
-
-Meldungen::OhneWiederholung::~OhneWiederholung() { installiert = m_vorher; }
+Meldungen::Vertretung::~Vertretung() { installiert = m_installiert; }
 
 void Meldungen::OhneWiederholung::zeige(Art art, const QString& text) {
     if (m_gezeigt.contains(std::pair(art, text))) return;
     m_gezeigt.append({art, text});
-    m_weiter.zeige(art, text);
+    vorher().zeige(art, text);
 }
 
 void MeldungsBoxen::zeige(Art art, const QString& text) {

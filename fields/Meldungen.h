@@ -22,6 +22,8 @@ public:
     // Installs another service (nullptr restores the real boxes); the caller keeps ownership.
     static void setzeDienst(Meldungen* d);
 
+    // A service installed for as long as it lives; the one in use before returns afterwards.
+    class Vertretung;
     // While it lives no box is shown (for work the user did not ask for and does not see, such as
     // pages built only to save what they hold); the service before it returns afterwards.
     class Stille;
@@ -35,29 +37,34 @@ public:
     static void standardFehler(const QString& text) { dienst().zeige(Art::Standardfehler, text); }
 };
 
-class Meldungen::Stille : public Meldungen {
+class Meldungen::Vertretung : public Meldungen {
 public:
-    Stille();
-    ~Stille() override;
-    Stille(const Stille&) = delete;
-    Stille& operator=(const Stille&) = delete;
-    void zeige(Art, const QString&) override {}
+    Vertretung(const Vertretung&) = delete;
+    Vertretung& operator=(const Vertretung&) = delete;
+
+protected:
+    Vertretung();
+    ~Vertretung() override;
+    // The service in use before this one.
+    Meldungen& vorher() { return m_weiter; }
 
 private:
-    Meldungen* m_vorher;
+    Meldungen* m_installiert;  // installed before (nullptr: the real boxes)
+    Meldungen& m_weiter;
 };
 
-class Meldungen::OhneWiederholung : public Meldungen {
+class Meldungen::Stille : public Meldungen::Vertretung {
 public:
-    OhneWiederholung();
-    ~OhneWiederholung() override;
-    OhneWiederholung(const OhneWiederholung&) = delete;
-    OhneWiederholung& operator=(const OhneWiederholung&) = delete;
+    Stille() = default;
+    void zeige(Art, const QString&) override {}
+};
+
+class Meldungen::OhneWiederholung : public Meldungen::Vertretung {
+public:
+    OhneWiederholung() = default;
     void zeige(Art art, const QString& text) override;
 
 private:
-    Meldungen* m_vorher;        // the service installed before (nullptr: the real boxes)
-    Meldungen& m_weiter;        // where the boxes go
     QList<std::pair<Art, QString>> m_gezeigt;
 };
 
