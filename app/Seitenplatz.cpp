@@ -23,18 +23,18 @@ Rechnerseite* Seitenplatz::gebaut() {
     if (m_seite) return m_seite;
     m_seite = m_bauen();
     m_huelle->removeEventFilter(this);
+    // widgets added to a visible page must be shown themselves, laid out before anything is painted;
+    // shown before the page starts, as at start-up, so that a box of its start stands over the page
+    if (m_huelle->isVisible()) {
+        for (QWidget* w : m_huelle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->show();
+        if (QLayout* l = m_huelle->layout()) l->activate();
+    }
     if (m_gestartet) {
         if (m_daten) m_seite->datenLaden(*m_daten);
         m_daten.reset();
         m_seite->starten(m_einstellungen);
     }
     if (nachDemBau) nachDemBau(*m_seite);
-    const QList<QWidget*> neu = m_huelle->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    // widgets added to a visible page must be shown themselves, laid out before anything is painted
-    if (m_huelle->isVisible()) {
-        for (QWidget* w : neu) w->show();
-        if (QLayout* l = m_huelle->layout()) l->activate();
-    }
     return m_seite;
 }
 
