@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -135,6 +136,11 @@ std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal) {
     if (!m || !ok) return std::nullopt;
     const double w = *m * std::pow(10.0, n);
     if (!std::isfinite(w)) return std::nullopt;
+    // below the normal range the power of ten has lost digits (10^-324 is no double at all): there the
+    // number is read exactly from its text, so that what was written reads back as itself
+    if (*m != 0 && std::fabs(w) < std::numeric_limits<double>::min())
+        if (const auto mantisse = dezimalText(t.left(e), dezimal))
+            if (const auto genau = leseAscii(*mantisse + 'e' + std::to_string(n))) return *genau;
     return w;
 }
 
@@ -294,8 +300,23 @@ QString allgemein(double wert, QChar dezimal) {
     if (!std::isfinite(wert)) return QStringLiteral("---");
     if (wert == 0.0) return QStringLiteral("0");
     const double betrag = std::fabs(wert);
-    const Stellen st = fuenfzehnStellen(betrag);
-    std::string z(st.ziffern.data(), st.ziffern.size());
+    std::string z;
+    int exponent = 0;
+    if (betrag < std::numeric_limits<double>::min()) {
+        // below the normal range a number holds fewer than fifteen significant digits, so its
+        // fifteen-digit form may read back as a neighbour and drift with every save: the shortest
+        // digits that read back as the number itself ("7,5E-310")
+        char puffer[40];
+        const char* ende = std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific).ptr;
+        const char* e = std::find(static_cast<const char*>(puffer), ende, 'e');
+        for (const char* c = puffer; c < e; ++c)
+            if (*c != '.') z += *c;
+        std::from_chars(e + 1, ende, exponent);
+    } else {
+        const Stellen st = fuenfzehnStellen(betrag);
+        z.assign(st.ziffern.data(), st.ziffern.size());
+        exponent = st.exponent;
+    }
     while (z.size() > 1 && z.back() == '0') z.pop_back();
     const auto latin = [](const std::string& t, size_t von, size_t n) {
         return QString::fromLatin1(t.data() + von, qsizetype(n));
@@ -305,16 +326,16 @@ QString allgemein(double wert, QChar dezimal) {
         // exponent notation: "1,5E-7", "1E21"
         t = latin(z, 0, 1);
         if (z.size() > 1) t += dezimal + latin(z, 1, z.size() - 1);
-        t += u'E' + QString::number(st.exponent);
-    } else if (st.exponent >= 0) {
-        const size_t ganz = size_t(st.exponent) + 1;
+        t += u'E' + QString::number(exponent);
+    } else if (exponent >= 0) {
+        const size_t ganz = size_t(exponent) + 1;
         if (z.size() <= ganz) {
             t = latin(z, 0, z.size()) + QString(qsizetype(ganz - z.size()), u'0');
         } else {
             t = latin(z, 0, ganz) + dezimal + latin(z, ganz, z.size() - ganz);
         }
     } else {
-        t = QStringLiteral("0") + dezimal + QString(-st.exponent - 1, u'0') + latin(z, 0, z.size());
+        t = QStringLiteral("0") + dezimal + QString(-exponent - 1, u'0') + latin(z, 0, z.size());
     }
     if (wert < 0) t.prepend(u'-');
     return t;

@@ -77,6 +77,8 @@ void festkommaAnhaengen(QString& ziel, double wert, int nachkomma, QChar dezimal
 
 // General format: 15 significant digits without trailing zeros, fixed notation from 1e-5 to below
 // 1e15 ("1,3", "0,00001", "12000"), exponent notation outside ("1E-6", "1,5E21"). Non-finite gives "---".
+// Below the normal range of doubles (under about 2,2E-308) the shortest digits that read back as the
+// same number, so that a value written and read again is written the same.
 QString allgemein(double wert, QChar dezimal);
 
 }  // namespace zelmo
