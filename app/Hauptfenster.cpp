@@ -302,7 +302,7 @@ void Hauptfenster::seiteGebaut(Rechnerseite& seite) {
         if (w->focusPolicy() != Qt::NoFocus && std::find(m_knoepfe.begin(), m_knoepfe.end(), w) == m_knoepfe.end())
             letzter = w;
     for (QWidget* k : m_knoepfe) {
-        if (letzter && k) QWidget::setTabOrder(letzter, k);
+        if (letzter) QWidget::setTabOrder(letzter, k);
         letzter = k;
     }
 }

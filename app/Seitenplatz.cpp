@@ -62,11 +62,14 @@ void Seitenplatz::datenLaden(DatenLeser& l) {
     m_pruefung.daten(l, m_dezimal);
 }
 
+// the window builds every place before it saves; a place left empty would shift the data file
 void Seitenplatz::speichern(IniSchreiber& s) const {
+    Q_ASSERT(m_seite);
     if (m_seite) m_seite->speichern(s);
 }
 
 void Seitenplatz::datenSpeichern(DatenSchreiber& s) const {
+    Q_ASSERT(m_seite);
     if (m_seite) m_seite->datenSpeichern(s);
 }
 

@@ -38,7 +38,6 @@ public:
     // there (not started yet).
     Seitenplatz(QWidget* huelle, QChar dezimal, Pruefung pruefung, std::function<Rechnerseite*()> bauen);
 
-    QWidget* huelle() const { return m_huelle; }
     // The page, or nullptr while it is not built.
     Rechnerseite* seite() const { return m_seite; }
     // Builds the page if need be and starts it from what start-up read; called when it is first shown.

@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <functional>
 
-#include "fields/Meldungen.h"
 #include "storage/speicherbar.h"
 
 namespace zelmo {
@@ -60,14 +59,5 @@ protected:
 private:
     const Umgebung& m_umgebung;
 };
-
-inline void Rechnerseite::starten(IniLeser* einstellungen) {
-    const Meldungen::OhneWiederholung einmal;
-    if (einstellungen)
-        laden(*einstellungen);
-    else
-        ersterStart();
-    laufzeitEinstellungen();
-}
 
 }  // namespace zelmo
