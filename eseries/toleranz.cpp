@@ -7,6 +7,7 @@
 #include <string>
 
 #include "values/zahlen.h"
+#include "values/zahltext.h"
 
 namespace zelmo {
 
@@ -333,7 +334,7 @@ std::optional<double> markenMantisse(const QString& text, QChar dezimal) {
         }
     }
     if (!ziffer || trenner > 1) return std::nullopt;
-    double zahl = std::strtod(ascii.c_str(), nullptr);
+    double zahl = leseCZahl(ascii).value_or(0.0);
     if (!(zahl > 0) || !std::isfinite(zahl)) return std::nullopt;
     while (zahl > 100) zahl = zahl / 10;
     while (zahl < 0.1) zahl = zahl * 10;

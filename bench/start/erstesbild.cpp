@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -60,8 +61,16 @@ int bibliotheken() {
         if (FILE* f = std::fopen(datei, "w")) {
             const double cpu = double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
                                double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
-            std::fprintf(f, "%.3f %ld %.3f %d\n", (ende - std::strtod(s.c_str(), nullptr)) * 1000.0, r.ru_maxrss, cpu,
-                         bibliotheken());
+            // the figures in C notation whatever the program's locale (its numbers follow the desktop)
+            double beginn = 0.0;
+            std::from_chars(s.data(), s.data() + s.size(), beginn);
+            const auto zahl = [](double w) {
+                char t[64];
+                return std::string(t, std::to_chars(t, t + sizeof t, w, std::chars_format::fixed, 3).ptr);
+            };
+            const std::string zeile = zahl((ende - beginn) * 1000.0) + ' ' + std::to_string(r.ru_maxrss) + ' ' +
+                                      zahl(cpu) + ' ' + std::to_string(bibliotheken()) + '\n';
+            std::fputs(zeile.c_str(), f);
             std::fclose(f);
         }
     }
