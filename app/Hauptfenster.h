@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: every calculator on the pages of a two-level page control, the frame buttons,
 // start-up (data folder, files, help check, hints, update check) and shutdown (files written).

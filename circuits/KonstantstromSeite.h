@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "konst. Stromquelle": dimensions a simple constant-current source in one of four circuits, each
 // for both polarities: the current-setting resistor R1, the bias resistor R2 and the largest load RL.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "LM317 Berechnung": the programming resistor R2 of an LM317 as voltage or current regulator, the
 // power in the IC and whether (and how good) a heat sink is needed for the chosen housing. The thermal

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "LED-Vorwiderstand": series resistor and its power for one or more LEDs of one colour in series
 // on a supply U at a current I. The page keeps the inputs possible: a supply below the LEDs' forward

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "NE555 Berechnung": timing of the 555 timer as astable multivibrator (pulse t1, pause t2,
 // frequency F and duty cycle, with free times or 50 % : 50 %) and as monostable multivibrator (pulse

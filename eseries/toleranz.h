@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pair search of the tolerance page: which two values of one E-series, in parallel or in series,
 // come within the series' window of a wanted value. Pure code: the page only shows the lines.

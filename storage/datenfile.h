@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The data file: the separator it was written with, then the pages' numbers, one per line, each page's
 // share after the one before (storage/speicherbar.h); how many follows from the pages. The pages of

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build and run / test in one command.
 #   tools/zelmo.sh run    install missing packages, build Release, start the program
 #   tools/zelmo.sh test   install missing packages, build with tests, run every test offscreen

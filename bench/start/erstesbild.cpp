@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into a Qt Widgets program by bench/start.sh (LD_PRELOAD): when the first window has been
 // painted and handed to the window system, it writes the time since ZELMO_START (bash's
 // $EPOCHREALTIME taken just before the program was started), the peak resident memory so far, the

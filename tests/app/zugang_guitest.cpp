@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a keyboard user and a screen reader get from the main window: the page-switching keys, the
 // Tab order of the pages, radio groups as one stop, the help link, and the accessible tree.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every list of the tolerance page, pinned byte for byte: the whole result of many calculations (all
 // series, all kinds, both separators, everyday and edge values) against a stored record. The record
 // was written by the calculation as it stood before it worked on numbers first; any change of a

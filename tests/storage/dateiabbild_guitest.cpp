@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings and data files the program writes, compared byte for byte with files kept in
 // tests/storage/dateien. Those files were written by the program before its pages learned to save
 // themselves; whatever moves inside, what lands on the disk must stay the same.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reader and writer the pages save themselves with, and the file handling around them, with a
 // stand-in page instead of widgets.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The worked examples of the help (help/beispiele.json) run on the program's real pages: a page is
 // built as at a first start, the example's steps are done as a user does them (choose an item, type a
