@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Number conversions that follow the process locale have no place in the program: on a German desktop
 # strtod reads "1.5" as 1 and printf writes "1,5", so the same text would mean one thing on the build
 # machine and another on the user's. Every conversion of a floating-point number between text and value

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Numbers to and from their text in C notation ("1.5e-3": a point, no grouping), the same on every
 // desktop. The C library's strtod and printf follow the process locale, which Qt sets from the desktop
