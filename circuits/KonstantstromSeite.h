@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "circuits/konstantstrom.h"
+#include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
 
 class QLabel;
@@ -19,9 +20,12 @@ class Radiogruppe;
 class Schaltbild;
 class Uebergabeknopf;
 
-class KonstantstromSeite : public Rechnerseite {
+class KonstantstromSeite : public Rechnerseite, public normwerte::Normwertquelle {
     Q_OBJECT
 public:
+    // The parts as the last calculation left them, for the window "Normwerte".
+    std::optional<normwerte::Aufgabe> normAufgabe() const override { return m_norm; }
+
     KonstantstromSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
@@ -97,6 +101,7 @@ private:
     QLabel* m_cRL;
     Uebergabeknopf* m_bitBtn5;
     Uebergabeknopf* m_bitBtn6;
+    std::optional<normwerte::Aufgabe> m_norm;
 };
 
 }  // namespace zelmo

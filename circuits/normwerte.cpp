@@ -198,6 +198,9 @@ QString auswahlHinweis(Auswahl a) {
 
 namespace {
 
+// A fixed text with numbers written with "," in the user's separator (the text holds no other comma).
+QString mitTrenner(const char16_t* text, QChar dezimal) { return QString::fromUtf16(text).replace(u',', dezimal); }
+
 QString wert(double w, const QString& einheit, QChar dezimal) {
     const Anzeige a = AnzeigeMitVorsatz(w, dezimal);
     return a.zahl + u' ' + a.vorsatz.trimmed() + einheit;
@@ -301,7 +304,7 @@ Ergebnis teiler(const Teiler& t, const Wahl& w, QChar dz) {
     const auto i1 = r.widerstand(QStringLiteral("R1"), t.R1, Auswahl::naechster);
     const auto i2 = r.widerstand(QStringLiteral("R2"), t.R2, Auswahl::naechster);
     if (!i1 || !i2) {
-        r.hinweis(QStringLiteral(u"R1 und R2 müssen größer als 0 Ω sein, sonst gibt es nichts nachzurechnen."));
+        r.hinweis(QStringLiteral(u"R1 und R2 müssen größer als 0 Ω sein, sonst gibt es nichts nachzurechnen."));
         return r.fertig();
     }
     const size_t a = *i1, b = *i2;
@@ -346,7 +349,7 @@ Ergebnis led(const Led& l, const Wahl& w, QChar dz) {
     const double uR = l.U - l.n * l.Uf;
     const auto i = r.widerstand(QStringLiteral("R"), l.R, Auswahl::nichtKleiner);
     if (!i || uR <= 0) {
-        r.hinweis(QStringLiteral(u"Vorwiderstand 0 Ω: nichts begrenzt den Strom, so arbeitet die Schaltung nicht."));
+        r.hinweis(QStringLiteral(u"Vorwiderstand 0 Ω: nichts begrenzt den Strom, so arbeitet die Schaltung nicht."));
         return r.fertig();
     }
     const size_t a = *i;
@@ -358,12 +361,12 @@ Ergebnis led(const Led& l, const Wahl& w, QChar dz) {
 
 Ergebnis lm317(const LM317& l, const Wahl& w, QChar dz) {
     Rechnung r(w, dz);
-    const QString annahme = QStringLiteral(u" (angenommen: 1,5 V bis 0,5 A, steigend auf 2,5 V bei 1,5 A)");
+    const QString annahme = mitTrenner(u" (angenommen: 1,5 V bis 0,5 A und steigend bis 2,5 V bei 1,5 A)", dz);
     if (!l.stromregler) {
         const auto i1 = r.widerstand(QStringLiteral("R1"), l.R1, Auswahl::eingegeben);
         const auto i2 = r.widerstand(QStringLiteral("R2"), l.R2, Auswahl::naechster);
         if (!i1 || !i2) {
-            r.hinweis(QStringLiteral(u"R2 = 0 Ω: die Ausgangsspannung ist die Referenzspannung, es ist nichts zu wählen."));
+            r.hinweis(QStringLiteral(u"R2 = 0 Ω: die Ausgangsspannung ist die Referenzspannung, es ist nichts zu wählen."));
             return r.fertig();
         }
         const size_t a = *i1, b = *i2;
@@ -392,12 +395,12 @@ Ergebnis lm317(const LM317& l, const Wahl& w, QChar dz) {
         // the programming resistor drops the reference voltage in series with the IC
         const double kopf = l.U1 - l.U2 - urefNenn;
         if (kopf < lm317Dropout(l.I))
-            r.hinweis(QStringLiteral(u"Zu wenig Spannung am Regler: U1 − U2 − 1,25 V = ") + r.text(kopf, QStringLiteral("V")) +
+            r.hinweis(mitTrenner(u"Zu wenig Spannung am Regler: U1 − U2 − 1,25 V = ", dz) + r.text(kopf, QStringLiteral("V")) +
                       QStringLiteral(u", bei ") + r.text(l.I, QStringLiteral("A")) + QStringLiteral(u" braucht er ") +
                       r.text(lm317Dropout(l.I), QStringLiteral("V")) + annahme + u'.');
     }
-    r.hinweis(QStringLiteral(u"Referenzspannung 1,20 V bis 1,30 V und Strom aus ADJ 0 bis 100 µA sind im "
-                             u"schlechtesten Fall enthalten."));
+    r.hinweis(mitTrenner(u"Referenzspannung 1,20 V bis 1,30 V und Strom aus ADJ 0 bis 100 µA sind im "
+                         u"schlechtesten Fall enthalten.", dz));
     return r.fertig();
 }
 
@@ -441,10 +444,10 @@ Ergebnis konstantstrom(const Konstantstrom& k, const Wahl& w, QChar dz) {
     if (k.schaltung != 2) {
         uR2 = kstromSpannungR2(k.schaltung, k.U, k.V);
         i2 = r.widerstand(QStringLiteral("R2"), k.R2, Auswahl::naechster);
-        if (!i2) r.hinweis(QStringLiteral(u"R2 ist nicht größer als 0 Ω: die Spannung U reicht für diese Schaltung nicht."));
+        if (!i2) r.hinweis(QStringLiteral(u"R2 ist nicht größer als 0 Ω: die Spannung U reicht für diese Schaltung nicht."));
     }
     if (!i1 || uR1 <= 0) {
-        r.hinweis(QStringLiteral(u"R1 ist nicht größer als 0 Ω: die Referenzspannung reicht für diese Schaltung nicht."));
+        r.hinweis(QStringLiteral(u"R1 ist nicht größer als 0 Ω: die Referenzspannung reicht für diese Schaltung nicht."));
         return r.fertig();
     }
     const size_t a = *i1;

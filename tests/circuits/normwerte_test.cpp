@@ -122,7 +122,7 @@ TEST(Normwerte, LM317DropoutAnnahme) {
     EXPECT_EQ(lm317Dropout(3), 2.5);
 }
 
-// The data sheets' worked example: R1 240 Ω, R2 720 Ω give 5,00 V; with 1 % parts, the reference
+// The data sheets' worked example: R1 240 Ω, R2 720 Ω give 5,00 V; with 1 % parts, the reference
 // from 1,20 V to 1,30 V and 0 to 100 µA out of ADJ the output lies between these corners.
 TEST(Normwerte, LM317DatenblattBeispiel) {
     EXPECT_DOUBLE_EQ(lm317Spannung(urefNenn, 0, 240, 720), 5.0);
@@ -132,11 +132,11 @@ TEST(Normwerte, LM317DatenblattBeispiel) {
     EXPECT_NEAR(s.max, 1.30 * (1 + 720 * 1.01 / (240 * 0.99)) + 100e-6 * 720 * 1.01, 1e-12);
     EXPECT_NEAR(s.min, 4.7287, 1e-4);
     EXPECT_NEAR(s.max, 5.3515, 1e-4);
-    // as current regulator 1,25 V over 8,33 Ω give 150 mA
+    // as current regulator 1,25 V over 8,33 Ω give 150 mA
     EXPECT_NEAR(lm317Strom(urefNenn, 0, 1.25 / 0.15), 0.15, 1e-15);
 }
 
-// One red LED with Uf 2,0 V at 5 V and 20 mA, E 24 and 5 %: 150 Ω, 60 mW nominal, 63,2 mW at the lower
+// One red LED with Uf 2,0 V at 5 V and 20 mA, E 24 and 5 %: 150 Ω, 60 mW nominal, 63,2 mW at the lower
 // resistor limit, so 0,25 W at 50 % load, since 0,125 W would carry only 62,5 mW.
 TEST(Normwerte, LedDatenblattBeispiel) {
     const Led l{5, 0.02, 2.0, 1, (5 - 2.0) / 0.02};
@@ -157,20 +157,20 @@ TEST(Normwerte, LedDatenblattBeispiel) {
     EXPECT_NEAR(e.groessen[0].min, 3 / 157.5, 1e-15);
     EXPECT_NEAR(e.groessen[0].max, 3 / 142.5, 1e-15);
     EXPECT_TRUE(e.hinweise.join(u'|').contains(u"Flußspannung"));
-    // the next value keeps the current below the wanted one: 340 Ω becomes 360 Ω in E 24, not 330 Ω
+    // the next value keeps the current below the wanted one: 340 Ω becomes 360 Ω in E 24, not 330 Ω
     const Ergebnis f = auswerten(Led{5, 0.01, 1.6, 1, 340}, Wahl{EReihe::E24, 5, 10, 50}, u',');
     EXPECT_EQ(f.bauteile[0].gewaehlt, 360.0);
     EXPECT_LT(f.groessen[0].nenn, 0.01);
     EXPECT_TRUE(f.hinweise.join(u'|').contains(u"nächsthöherer Normwert"));
-    // 0 Ω: no part, one line saying why
+    // 0 Ω: no part, one line saying why
     const Ergebnis g = auswerten(Led{4, 0.01, 4.0, 1, 0}, Wahl{}, u',');
     EXPECT_FALSE(g.bauteile[0].gewaehlt);
     EXPECT_TRUE(g.groessen.empty());
-    EXPECT_TRUE(g.hinweise.join(u'|').contains(u"0 Ω"));
+    EXPECT_TRUE(g.hinweise.join(u'|').contains(u"0 Ω"));
 }
 
 TEST(Normwerte, LM317AufDerSeite) {
-    // voltage regulator: R1 as typed, R2 720 Ω nearest in E 96 is 715 Ω
+    // voltage regulator: R1 as typed, R2 720 Ω nearest in E 96 is 715 Ω
     const LM317 s{false, 12, 5, 0.15, 240, 720};
     const Ergebnis e = auswerten(s, Wahl{EReihe::E96, 1, 10, 50}, u',');
     ASSERT_EQ(e.bauteile.size(), 2u);
@@ -180,7 +180,7 @@ TEST(Normwerte, LM317AufDerSeite) {
     EXPECT_NEAR(e.groessen[0].nenn, 1.25 * (1 + 715.0 / 240), 1e-12);
     EXPECT_NEAR(e.groessen[0].min, 1.20 * (1 + 715 * 0.99 / (240 * 1.01)), 1e-12);
     EXPECT_NEAR(e.groessen[0].max, 1.30 * (1 + 715 * 1.01 / (240 * 0.99)) + 1e-4 * 715 * 1.01, 1e-12);
-    // R1 carries Uref / R1 at most 1,30 V over 237,6 Ω
+    // R1 carries Uref / R1 at most 1,30 V over 237,6 Ω
     EXPECT_NEAR(*e.bauteile[0].pMax, 1.3 * 1.3 / (240 * 0.99), 1e-12);
     EXPECT_NEAR(*e.bauteile[1].pMax, std::pow(1.3 / (240 * 0.99) + 1e-4, 2) * 715 * 1.01, 1e-12);
     EXPECT_FALSE(e.hinweise.join(u'|').contains(u"Zu wenig Spannung"));
@@ -214,7 +214,7 @@ TEST(Normwerte, LM317AufDerSeite) {
 }
 
 TEST(Normwerte, TeilerNE555UndStromquelle) {
-    // voltage divider of the first start: 583,33 Ω and 416,67 Ω become 560 Ω and 430 Ω
+    // voltage divider of the first start: 583,33 Ω and 416,67 Ω become 560 Ω and 430 Ω
     const Ergebnis t = auswerten(Teiler{false, false, 12, 5, 0, 0, 0, 0, 583.333333, 416.666667}, Wahl{}, u',');
     EXPECT_EQ(t.bauteile[0].gewaehlt, 560.0);
     EXPECT_EQ(t.bauteile[1].gewaehlt, 430.0);
@@ -245,7 +245,7 @@ TEST(Normwerte, TeilerNE555UndStromquelle) {
     EXPECT_EQ(m.groessen.size(), 1u);
     EXPECT_NEAR(m.groessen[0].max, 1.1 * 10e3 * 1.05 * 8.2e-9 * 1.1, 1e-18);
 
-    // constant-current source with two transistors: R1 = 1,2 V / 10 mA = 120 Ω (E 24), R2 9,6 kΩ -> 10 kΩ
+    // constant-current source with two transistors: R1 = 1,2 V / 10 mA = 120 Ω (E 24), R2 9,6 kΩ -> 10 kΩ
     const Ergebnis k = auswerten(Konstantstrom{0, 12, 0.01, 1e-3, 1.2, 120, 9600}, Wahl{}, u',');
     EXPECT_EQ(k.bauteile[0].gewaehlt, 120.0);
     EXPECT_EQ(k.bauteile[0].auswahl, Auswahl::nichtKleiner);
