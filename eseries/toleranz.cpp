@@ -1,6 +1,7 @@
 #include "eseries/toleranz.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -296,6 +297,7 @@ double fensterProzent(EReihe r) {
         case EReihe::E24: return 5;
         case EReihe::E48: return 2;
         case EReihe::E96: return 1;
+        case EReihe::E192: return 0.5;
     }
     return 10;
 }
@@ -333,7 +335,8 @@ std::optional<double> markenMantisse(const QString& text, QChar dezimal) {
         }
     }
     if (!ziffer || trenner > 1) return std::nullopt;
-    double zahl = std::strtod(ascii.c_str(), nullptr);
+    double zahl = 0;
+    std::from_chars(ascii.data(), ascii.data() + ascii.size(), zahl);  // the point, whatever the locale
     if (!(zahl > 0) || !std::isfinite(zahl)) return std::nullopt;
     while (zahl > 100) zahl = zahl / 10;
     while (zahl < 0.1) zahl = zahl * 10;
@@ -404,7 +407,7 @@ std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::sp
 
     // bold marks: every series whose table holds the mantissa exactly
     if (const auto zahl = markenMantisse(text, dezimal)) {
-        for (EReihe r : alleEReihen)
+        for (EReihe r : toleranzEReihen)
             for (double e : reihe(r))
                 if (e == *zahl) {
                     erg.fett[size_t(r)] = true;
