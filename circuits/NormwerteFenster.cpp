@@ -265,8 +265,11 @@ void NormwerteFenster::speichern(IniSchreiber& s) const {
     s.zahl("Normwerte", "C_Toleranz", w.cToleranz);
     s.zahl("Normwerte", "Last", w.last);
     s.schalter("Normwerte", "Offen", isVisible());
-    s.ganz("Normwerte", "Links", pos().x());
-    s.ganz("Normwerte", "Oben", pos().y());
+    // a window never placed keeps no place: it first opens beside the main window
+    if (m_ortGesetzt) {
+        s.ganz("Normwerte", "Links", pos().x());
+        s.ganz("Normwerte", "Oben", pos().y());
+    }
 }
 
 NormwerteFenster::Gespeichert NormwerteFenster::lesen(IniLeser& l) {

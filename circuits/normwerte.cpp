@@ -12,13 +12,14 @@ namespace zelmo::normwerte {
 
 namespace {
 
-constexpr std::array<Normreihe, 6> reihen{{
+constexpr std::array<Normreihe, 7> reihen{{
     {EReihe::E3, u"E 3", 20},
     {EReihe::E6, u"E 6", 20},
     {EReihe::E12, u"E 12", 10},
     {EReihe::E24, u"E 24", 5},
     {EReihe::E48, u"E 48", 2},
     {EReihe::E96, u"E 96", 1},
+    {EReihe::E192, u"E 192", 0.5},
 }};
 
 // m x 10^e as the double nearest to that decimal value (one exact integer, one exact power of ten,

@@ -42,6 +42,10 @@ const NormwertFall normwertFaelle[] = {
     {2.15e11, EReihe::E48, 2.15e11, 2.15e11},
     {0.0101, EReihe::E24, 0.01, 0.011},
     {99.9e6, EReihe::E12, 100e6, 100e6},
+    {720, EReihe::E192, 723, 723},
+    {9.19, EReihe::E192, 9.2, 9.2},  // the published exception (9,20, not 9,19)
+    {0.9195, EReihe::E192, 0.92, 0.92},
+    {9.9, EReihe::E192, 9.88, 10},
 };
 
 }  // namespace
@@ -76,13 +80,14 @@ TEST(Normwerte, JederNormwertIstSeinEigenerNormwert) {
 }
 
 TEST(Normwerte, ReihenDesFensters) {
-    ASSERT_EQ(normreihen().size(), 6u);
-    const double toleranz[] = {20, 20, 10, 5, 2, 1};
-    const char16_t* namen[] = {u"E 3", u"E 6", u"E 12", u"E 24", u"E 48", u"E 96"};
-    for (size_t i = 0; i < 6; ++i) {
+    ASSERT_EQ(normreihen().size(), 7u);
+    const double toleranz[] = {20, 20, 10, 5, 2, 1, 0.5};
+    const char16_t* namen[] = {u"E 3", u"E 6", u"E 12", u"E 24", u"E 48", u"E 96", u"E 192"};
+    for (size_t i = 0; i < 7; ++i) {
         EXPECT_EQ(normreihen()[i].toleranz, toleranz[i]);
         EXPECT_EQ(QString::fromUtf16(normreihen()[i].name), QString::fromUtf16(namen[i]));
-        EXPECT_EQ(normreihen()[i].reihe, alleEReihen[i]);
+        // the item index is the tolerance page's series item, which the hand-on chooses
+        EXPECT_EQ(normreihen()[i].reihe, toleranzEReihen[i]);
     }
     EXPECT_EQ(QString::fromUtf16(normreihen()[size_t(ersteReihe())].name), QStringLiteral("E 24"));
 }
