@@ -356,6 +356,8 @@ void Hauptfenster::seiteGebaut(Rechnerseite& seite) {
     connect(&seite, &Rechnerseite::gerechnet, this, [this, s = &seite] {
         if (s == seiteInSicht()) normwerteFolgen();
     });
+    // a page built while it comes into view has calculated before the line above
+    if (&seite == seiteInSicht()) normwerteFolgen();
     if (m_tjmax && m_lm317 && &seite == m_lm317->seite()) static_cast<LM317Seite&>(seite).setTjmax(*m_tjmax);
     QWidget* letzter = nullptr;
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())

@@ -78,6 +78,7 @@ NormwerteFenster::NormwerteFenster(QChar dezimal, QWidget* parent)
             return Zahleneingabe(z, dez);
         });
         f->setToolTip(hinweis);
+        f->setAccessibleDescription(hinweis);
         f->setUebernahme([this, &wert](double w) {
             wert = w;
             rechnen();
@@ -85,13 +86,17 @@ NormwerteFenster::NormwerteFenster(QChar dezimal, QWidget* parent)
         return f;
     };
     beschriftung(wahl, QStringLiteral("Toleranz R"), {136, 24, 72, 22});
+    m_reihe->setAccessibleName(QStringLiteral("Reihe"));
     m_toleranz = prozentfeld(grenzen::Norm_E_Toleranz, 208, QStringLiteral(u"Toleranz der Widerstände in %"), m_tol);
     m_cToleranzText = beschriftung(wahl, QStringLiteral("Toleranz C"), {292, 24, 72, 22});
     m_cToleranz = prozentfeld(grenzen::Norm_E_C_Toleranz, 364, QStringLiteral(u"Toleranz des Kondensators in %"), m_cTol);
+    m_toleranz->setAccessibleName(QStringLiteral("Toleranz R"));
+    m_cToleranz->setAccessibleName(QStringLiteral("Toleranz C"));
     beschriftung(wahl, QStringLiteral("Belastung max."), {448, 24, 100, 22});
     m_last = prozentfeld(grenzen::Norm_E_Last, 552, QStringLiteral(u"größte zulässige Belastung eines Widerstands in % "
                                                                     u"seiner Nennleistung"),
                          m_lastWert);
+    m_last->setAccessibleName(QStringLiteral("Belastung max."));
     connect(m_reihe, &QComboBox::activated, this, &NormwerteFenster::reiheGewaehlt);
     connect(m_reihe, &QComboBox::currentIndexChanged, this, [this] { rechnen(); });
 
@@ -103,8 +108,9 @@ NormwerteFenster::NormwerteFenster(QChar dezimal, QWidget* parent)
     m_bauteile->setObjectName(QStringLiteral("Norm_L_Bauteile"));
     m_bauteile->setGeometry(8, 72, 644, 150);
     m_bauteile->setRootIsDecorated(false);
-    m_bauteile->setSelectionMode(QAbstractItemView::NoSelection);
-    m_bauteile->setFocusPolicy(Qt::NoFocus);
+    // reachable with Tab, its lines with the arrow keys (and read by a screen reader)
+    m_bauteile->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_bauteile->setAccessibleName(QStringLiteral("Bauteile"));
     m_bauteile->setHeaderLabels({QStringLiteral("Bauteil"), QStringLiteral("berechnet"), QStringLiteral("Normwert"),
                                  QStringLiteral("P nominal"), QStringLiteral("P höchstens"),
                                  QStringLiteral("Belastbarkeit"), QString()});
@@ -123,6 +129,8 @@ NormwerteFenster::NormwerteFenster(QChar dezimal, QWidget* parent)
         QLineEdit* e = anzeigefeld(m_schaltung, QString::fromLatin1(name), {100, y, 534, 22});
         e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         e->setToolTip(hinweis);
+        e->setAccessibleName(text);
+        e->setAccessibleDescription(hinweis);
         return e;
     };
     m_nenn = zeile(QStringLiteral("nominal"), "Norm_E_Nenn", 22,

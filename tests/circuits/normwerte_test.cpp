@@ -124,7 +124,7 @@ TEST(Normwerte, LM317DropoutAnnahme) {
     EXPECT_EQ(lm317Dropout(0.5), 1.5);
     EXPECT_DOUBLE_EQ(lm317Dropout(0.75), 1.75);
     EXPECT_DOUBLE_EQ(lm317Dropout(1.0), 2.0);
-    EXPECT_DOUBLE_EQ(lm317Dropout(1.45), 1.95);
+    EXPECT_DOUBLE_EQ(lm317Dropout(1.45), 2.45);
     EXPECT_EQ(lm317Dropout(1.5), 2.5);
     EXPECT_EQ(lm317Dropout(3), 2.5);
 }
