@@ -96,7 +96,11 @@ private slots:
     void jedeSeiteOeffnetDasFenster() {
         Fenster w;
         QVERIFY(!w.n->isVisible());
-        QCOMPARE(w.n->findChild<QComboBox*>(QStringLiteral("Norm_CB_Reihe"))->currentText(), QStringLiteral("E 24"));
+        auto* reihen = w.n->findChild<QComboBox*>(QStringLiteral("Norm_CB_Reihe"));
+        QCOMPARE(reihen->currentText(), QStringLiteral("E 24"));
+        QCOMPARE(reihen->count(), 7);
+        QCOMPARE(reihen->itemText(0), QStringLiteral("E 3"));
+        QCOMPARE(reihen->itemText(6), QStringLiteral("E 192"));
         QCOMPARE(w.text("Norm_E_Toleranz"), d(QStringLiteral("5,00 %")));
         QCOMPARE(w.text("Norm_E_C_Toleranz"), d(QStringLiteral("10,00 %")));
         QCOMPARE(w.text("Norm_E_Last"), d(QStringLiteral("50,00 %")));
@@ -198,6 +202,10 @@ private slots:
         w.reihe(0);  // E 3: >20 % taken as 20 %
         QCOMPARE(w.text("Norm_E_Toleranz"), d(QStringLiteral("20,00 %")));
         QVERIFY(w.zeilen()[0].startsWith(d(QStringLiteral(u"R | 340,00 Ω | 470,00 Ω | "))));
+        w.reihe(6);  // E 192 at 0,5 %: 340 Ω is one of its values
+        QCOMPARE(w.text("Norm_E_Toleranz"), d(QStringLiteral("0,50 %")));
+        QVERIFY(w.zeilen()[0].startsWith(d(QStringLiteral(u"R | 340,00 Ω | 340,00 Ω | "))));
+        w.reihe(0);
 
         auto* tol = w.n->findChild<Eingabefeld*>(QStringLiteral("Norm_E_Toleranz"));
         test::tippeUndEnter(tol, QStringLiteral("60"));
