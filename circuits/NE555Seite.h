@@ -7,6 +7,9 @@
 // t1). Each circuit keeps its own R1 and C in the page's record.
 
 #include "circuits/ne555.h"
+#include <optional>
+
+#include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
 
 class QLabel;
@@ -18,9 +21,12 @@ class Eingabefeld;
 class Radiogruppe;
 class Schaltbild;
 
-class NE555Seite : public Rechnerseite {
+class NE555Seite : public Rechnerseite, public normwerte::Normwertquelle {
     Q_OBJECT
 public:
+    // The parts as the last calculation left them, for the window "Normwerte".
+    std::optional<normwerte::Aufgabe> normAufgabe() const override { return m_norm; }
+
     NE555Seite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
@@ -80,6 +86,7 @@ private:
     QLabel* m_cT2;
     QLineEdit* m_F;
     QLabel* m_cF;
+    std::optional<normwerte::Aufgabe> m_norm;
 };
 
 }  // namespace zelmo

@@ -300,6 +300,7 @@ double fensterProzent(EReihe r) {
         case EReihe::E24: return 5;
         case EReihe::E48: return 2;
         case EReihe::E96: return 1;
+        case EReihe::E192: return 0.5;
     }
     return 10;
 }
@@ -408,7 +409,7 @@ std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::sp
 
     // bold marks: every series whose table holds the mantissa exactly
     if (const auto zahl = markenMantisse(text, dezimal)) {
-        for (EReihe r : alleEReihen)
+        for (EReihe r : toleranzEReihen)
             for (double e : reihe(r))
                 if (e == *zahl) {
                     erg.fett[size_t(r)] = true;

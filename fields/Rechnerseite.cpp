@@ -3,6 +3,9 @@
 
 #include "fields/Rechnerseite.h"
 
+#include <QPushButton>
+
+#include "fields/Bausteine.h"
 #include "fields/Meldungen.h"
 
 namespace zelmo {
@@ -14,6 +17,15 @@ void Rechnerseite::starten(IniLeser* einstellungen) {
     else
         ersterStart();
     laufzeitEinstellungen();
+}
+
+QPushButton* Rechnerseite::normwerteKnopf(QWidget* eltern, const QString& name, QRect platz) {
+    QPushButton* k = knopf(eltern, name, QStringLiteral("Normwerte"), platz);
+    k->setToolTip(QStringLiteral("mit Normwerten, Toleranzen und Belastbarkeit nachrechnen"));
+    connect(k, &QPushButton::clicked, this, [this] {
+        if (m_umgebung.normwerteZeigen) m_umgebung.normwerteZeigen();
+    });
+    return k;
 }
 
 }  // namespace zelmo

@@ -66,7 +66,7 @@ void schreibeFall(QStringList& aus, EReihe r, int art, QChar dezimal, const QStr
         return;
     }
     QString fett;
-    for (bool b : e->fett) fett += b ? u'1' : u'0';
+    for (EReihe k : alleEReihen) fett += e->fett[size_t(k)] ? u'1' : u'0';
     aus << QStringLiteral("wert %1 temp1 %2").arg(e->wert, 0, 'g', 17).arg(e->temp1, 0, 'g', 17);
     aus << QStringLiteral("unten [%1] oben [%2] fett %3").arg(e->unten, e->oben, fett);
     aus << QStringLiteral("kandidaten %1 %2 gezeigt %3 %4")
