@@ -1,6 +1,7 @@
 #include "eseries/toleranz.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -333,7 +334,8 @@ std::optional<double> markenMantisse(const QString& text, QChar dezimal) {
         }
     }
     if (!ziffer || trenner > 1) return std::nullopt;
-    double zahl = std::strtod(ascii.c_str(), nullptr);
+    double zahl = 0;  // read in C notation whatever the process locale
+    std::from_chars(ascii.data(), ascii.data() + ascii.size(), zahl);
     if (!(zahl > 0) || !std::isfinite(zahl)) return std::nullopt;
     while (zahl > 100) zahl = zahl / 10;
     while (zahl < 0.1) zahl = zahl * 10;

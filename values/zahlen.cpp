@@ -73,12 +73,16 @@ std::optional<std::string> dezimalText(const QString& t, QChar dezimal) {
     return ascii;
 }
 
-// The number of a text strtod reads whole; nothing beyond the double range (overflow, or a value
-// that is not zero but would read as zero).
+// The number of a text read whole, in C notation whatever the process locale; nothing beyond the
+// double range (overflow, or a value that is not zero but would read as zero).
 std::optional<double> leseAscii(const std::string& ascii) {
-    char* ende = nullptr;
-    const double w = std::strtod(ascii.c_str(), &ende);
-    if (ende != ascii.c_str() + ascii.size() || !std::isfinite(w)) return std::nullopt;
+    const char* anfang = ascii.data();
+    const char* ende = anfang + ascii.size();
+    if (anfang != ende && *anfang == '+') ++anfang;  // from_chars takes no plus sign
+    double w = 0;
+    const auto [rest, fehler] = std::from_chars(anfang, ende, w);
+    if (rest != ende || (fehler != std::errc() && fehler != std::errc::result_out_of_range) || !std::isfinite(w))
+        return std::nullopt;
     if (w == 0.0 && ascii.find_first_of("123456789") < ascii.find_first_of("eE")) return std::nullopt;
     return w;
 }
