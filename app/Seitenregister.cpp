@@ -29,14 +29,20 @@ public:
         const auto* k = static_cast<QKeyEvent*>(e);
         const int schritt = tastatur::blaetterSchritt(k->key(), k->modifiers());
         if (schritt == 0) return false;
+        std::vector<Seitenregister*> register_;
+        std::vector<tastatur::Register> stand;
         for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
             if (w->isWindow()) break;
             if (auto* r = qobject_cast<Seitenregister*>(w); r && r->count() > 1) {
-                r->blaettern(schritt);
-                return true;
+                register_.push_back(r);
+                stand.push_back({r->currentIndex(), r->count()});
             }
         }
-        return false;
+        const bool tab = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
+        const int ebene = tastatur::blaetterEbene(stand, schritt, tab);
+        if (ebene < 0) return false;
+        register_[size_t(ebene)]->blaettern(schritt);
+        return true;
     }
     int nutzer = 0;
 };

@@ -5,9 +5,10 @@
 // A page control whose tabs wrap onto several rows; the row of the selected tab lies next to the page.
 //
 // Keyboard: the tab rows take the focus with Tab; the arrow keys (and Home, End) then choose the page.
-// Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp switch the pages of the page control that holds
-// the focus (the innermost one around the focused widget); a switch from inside a page moves the focus
-// to the first stop of the new page. Assistive technology sees a page tab list with one page tab per
+// Ctrl+PgDown / Ctrl+PgUp switch the pages of the page control that holds the focus (the innermost one
+// around the focused widget), round the end. Ctrl+Tab / Ctrl+Shift+Tab do the same, except that past the
+// last (before the first) page of an inner page control they switch the page control outside it. A
+// switch from inside a page moves the focus to the first stop of the new page. Assistive technology sees a page tab list with one page tab per
 // page (name, selected state, focus and selection events).
 
 #include <QWidget>

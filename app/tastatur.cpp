@@ -25,6 +25,16 @@ int blaetterSchritt(int taste, Qt::KeyboardModifiers umschalter) {
     }
 }
 
+int blaetterEbene(const std::vector<Register>& r, int schritt, bool tab) {
+    if (r.empty()) return -1;
+    if (!tab || schritt == 0) return 0;
+    for (size_t i = 0; i + 1 < r.size(); ++i) {
+        const bool amRand = schritt > 0 ? r[i].aktuell >= r[i].anzahl - 1 : r[i].aktuell <= 0;
+        if (!amRand) return int(i);
+    }
+    return int(r.size()) - 1;
+}
+
 namespace {
 constexpr int ueberlappung = 2;  // rectangles that merely touch stand in different rows
 }

@@ -14,6 +14,17 @@ namespace zelmo::tastatur {
 // Ctrl+Tab and Ctrl+PgDown: 1 (next page); Ctrl+Shift+Tab and Ctrl+PgUp: -1; anything else: 0.
 int blaetterSchritt(int taste, Qt::KeyboardModifiers umschalter);
 
+// A page control around the focus: its current page and its number of pages.
+struct Register {
+    int aktuell;
+    int anzahl;
+};
+// Which of the page controls around the focus (innermost first) a page key switches. Ctrl+PgDown and
+// Ctrl+PgUp (tab false) cycle the innermost. Ctrl+Tab goes on past a page control that stands at its
+// last page (Ctrl+Shift+Tab: at its first) to the next one outside, so that the keys lead out of inner
+// pages; the outermost cycles. -1 when there is none.
+int blaetterEbene(const std::vector<Register>& register_, int schritt, bool tab);
+
 // The order in which to visit the rectangles: left to right, top to bottom. A rectangle that starts
 // before the first (topmost) one of a row ends belongs to that row, so that shifted neighbours and
 // small controls beside a tall group read as one row (from left to right, each column top down).

@@ -74,15 +74,17 @@ void spannungsregler(QPainter& p) {
 }
 
 void stromregler(QPainter& p) {
-    const double knoten = 252, last = 278;
+    const double knoten = 236, last = 262;
     eingang(p, last);
     const QPointF adj = icZeichnen(p, true);
     // R2 between OUT and the load; ADJ takes the voltage after it
-    widerstand(p, QPointF(ic.right() + lead, oben), QPointF(knoten, oben), 32, 14);
+    widerstand(p, QPointF(ic.right() + lead, oben), QPointF(knoten, oben), 26, 14);
     text(p, QPointF((ic.right() + lead + knoten) / 2, oben - 18), QStringLiteral("R"), schrift, QStringLiteral("2"));
     draht(p, {adj, QPointF(knoten, adj.y()), QPointF(knoten, oben)});
     draht(p, QPointF(knoten, oben), QPointF(last, oben));
     punkt(p, QPointF(knoten, oben));
+    pfeil(p, QPointF(knoten + 4, oben - 10), QPointF(last - 2, oben - 10), stromFarbe);
+    text(p, QPointF((knoten + last) / 2, oben - 22), QStringLiteral("I"), schrift);
     // the load the constant current flows through
     widerstand(p, QPointF(last, oben), QPointF(last, unten), 48, 18);
     text(p, QPointF(last - 26, 100), QStringLiteral("R"), schrift, QStringLiteral("L"));
@@ -90,11 +92,9 @@ void stromregler(QPainter& p) {
     p.setFont(zelmo::schrift(10));
     p.drawText(QPointF(last - 40, 120), QStringLiteral("Last"));
     p.restore();
-    pfeil(p, QPointF(last + 14, 84), QPointF(last + 14, 130), stromFarbe);
-    text(p, QPointF(last + 14, 74), QStringLiteral("I"), schrift);
-    // U2: the voltage at OUT, as with the voltage regulator
-    pfeil(p, QPointF(ic.right() + 8, oben + 12), QPointF(ic.right() + 8, unten - 12), spannungFarbe);
-    text(p, QPointF(ic.right() + 26, (oben + unten) / 2), QStringLiteral("U"), schrift, QStringLiteral("2"));
+    // U2: the voltage at the load, after R2 (OUT lies 1,25 V above it)
+    pfeil(p, QPointF(last + 16, oben + 12), QPointF(last + 16, unten - 12), spannungFarbe);
+    text(p, QPointF(last + 28, (oben + unten) / 2 + 22), QStringLiteral("U"), schrift, QStringLiteral("2"));
 }
 
 // --- pin-outs

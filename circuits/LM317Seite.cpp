@@ -123,13 +123,13 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     m_u1->setVorpruefung([this](double u1, const QString&) -> std::optional<QString> {
         const auto u2 = Zahleneingabe(m_u2->text(), dezimal());
         if (!u2) return lm317::meldungKeinGleitkommawert(m_u2->text());
-        if (lm317::u1ZuKlein(u1, *u2)) return lm317::meldungU1();
+        if (lm317::u1ZuKlein(u1, *u2, m_reglerart->itemIndex())) return lm317::meldungU1();
         return std::nullopt;
     });
     m_u2->setVorpruefung([this](double u2, const QString&) -> std::optional<QString> {
         const auto u1 = Zahleneingabe(m_u1->text(), dezimal());
         if (!u1) return lm317::meldungKeinGleitkommawert(m_u1->text());
-        if (lm317::u2ZuGross(u2, *u1)) return lm317::meldungU2();
+        if (lm317::u2ZuGross(u2, *u1, m_reglerart->itemIndex())) return lm317::meldungU2();
         return std::nullopt;
     });
     for (Eingabefeld* e : {m_u1, m_u2, m_i, m_r1, m_tu}) e->setUebernahme([this](double) { LM317_Berechnung(); });

@@ -512,16 +512,29 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planSpannungsteiler(const Erset
         I = lies(m_IR1, e, p);
     }
     if (p.fehler) return p;
+    if (mitLast()) {
+        // the load draws IL at U2: RL follows U2 / IL, so that RG is worked out with the load the page
+        // shows. An RL that already gives the shown IL (within its rounding) stays as it is.
+        if (gezeigt(m_IL, *U2 / *RL) != *IL) {
+            const auto neu = quotient(*U2, *IL);
+            if (!neu) {
+                p.fehler = meldung(neu.hindernis(), dezimal());
+                return p;
+            }
+            p.schritte.push_back({m_RL, m_RL->anzeigeText(*neu)});
+            RL = gezeigt(m_RL, *neu);
+        }
+    }
     const auto r = mitLast() ? spannungsteilerMitLast(*U, *U2, *IL, *QF, *RL) : spannungsteilerOhneLast(*U, *U2, *I);
     if (!r) {
         p.fehler = meldung(r.hindernis(), dezimal());
         return p;
     }
-    p.schritte = {{m_verhaeltnis, QStringLiteral("U : U2")},
+    p.schritte.insert(p.schritte.end(), {{m_verhaeltnis, QStringLiteral("U : U2")},
                   {m_label100, verhaeltnisText(false, *U2, *U, dezimal())},
                   {m_R1, m_R1->anzeigeText(r->R1)},
                   {m_R2, m_R2->anzeigeText(r->R2)},
-                  {m_GR, m_GR->anzeigeText(r->RG)}};
+                  {m_GR, m_GR->anzeigeText(r->RG)}});
     return p;
 }
 

@@ -84,9 +84,15 @@ int vergleiche(double a, double b, double eps) {
     return a < b ? -1 : 1;
 }
 
-bool u1ZuKlein(double u1, double u2) { return vergleiche(u1 - LM317_U_InOut, u2, toleranz) < 0; }
+double mindestAbstand(int reglerart) { return reglerart == Stromregler ? Uref + LM317_U_InOut : LM317_U_InOut; }
 
-bool u2ZuGross(double u2, double u1) { return vergleiche(u2 + LM317_U_InOut, u1, toleranz) > 0; }
+bool u1ZuKlein(double u1, double u2, int reglerart) {
+    return vergleiche(u1 - mindestAbstand(reglerart), u2, toleranz) < 0;
+}
+
+bool u2ZuGross(double u2, double u1, int reglerart) {
+    return vergleiche(u2 + mindestAbstand(reglerart), u1, toleranz) > 0;
+}
 
 QString meldungU1() {
     return QStringLiteral(
@@ -111,7 +117,7 @@ std::variant<Ergebnis, Fehler> berechnen(const Eingaben& e) {
     if (!imBereich(grenzen::LM317ner_E_Rthja, e.Rthja)) return Fehler::Rthja;
     if (!std::isfinite(e.Iso) || !std::isfinite(e.Tjmax)) return Fehler::keinErgebnis;
     // the same rule as on entering the voltages; it also keeps P above 0
-    if (u1ZuKlein(e.U1, e.U2)) return Fehler::u1ZuKlein;
+    if (u1ZuKlein(e.U1, e.U2, e.reglerart)) return Fehler::u1ZuKlein;
 
     Ergebnis r{};
     if (e.reglerart == Spannungsregler) {
@@ -119,7 +125,8 @@ std::variant<Ergebnis, Fehler> berechnen(const Eingaben& e) {
         r.P = (e.U1 - e.U2) * e.I;
     } else {
         r.R2 = Uref / e.I;
-        r.P = ((e.U1 - e.U2) + r.R2 * e.I) * e.I;
+        // OUT lies R2 * I = 1,25 V above the load
+        r.P = ((e.U1 - e.U2) - r.R2 * e.I) * e.I;
     }
     r.Tj = r.P * e.Rthja + e.Tu;
     r.RthKK = (e.Tjmax - e.Tu) / r.P - (e.Rthjc + e.Iso);

@@ -74,10 +74,14 @@ std::optional<double> isoWert(int index);
 // --- cross-checks of the voltage fields
 // Three-way comparison: 0 when a and b differ by at most eps, else -1 (a < b) or 1.
 int vergleiche(double a, double b, double eps);
-// U1 leaves less than LM317_U_InOut above U2 (refused on entering U1).
-bool u1ZuKlein(double u1, double u2);
-// U2 comes closer than LM317_U_InOut to U1 (refused on entering U2).
-bool u2ZuGross(double u2, double u1);
+// The least difference U1 - U2 of a regulator kind. U2 is the voltage at the load: in the voltage
+// regulator that is OUT; in the current regulator R2 lies between OUT and the load and takes its 1,25 V
+// from U1 - U2 as well, so the IC is left LM317_U_InOut only above U2 + 1,25 V.
+double mindestAbstand(int reglerart);
+// U1 leaves less than the least difference above U2 (refused on entering U1).
+bool u1ZuKlein(double u1, double u2, int reglerart);
+// U2 comes closer than the least difference to U1 (refused on entering U2).
+bool u2ZuGross(double u2, double u1, int reglerart);
 QString meldungU1();
 QString meldungU2();
 
@@ -113,12 +117,13 @@ struct Ergebnis {
 // or a restored one reaches the calculation unchecked.
 enum class Fehler {
     U1, U2, I, R1, Tu, Rthjc, Rthja,  // outside the range of its entry field
-    u1ZuKlein,     // U1 leaves the regulator less than its least input-output difference above U2
+    u1ZuKlein,     // U1 leaves the regulator less than its least input-output difference (mindestAbstand)
     keinErgebnis,  // a value that is not finite (Tjmax)
 };
 
 // Voltage regulator: R2 = (U2 / 1,25 - 1) R1, P = (U1 - U2) I.
-// Current regulator: R2 = 1,25 / I, P = (U1 - U2 + 1,25) I.
+// Current regulator: R2 = 1,25 / I; U2 is the voltage at the load after R2, so the IC drops what R2
+// leaves of U1 - U2: P = (U1 - U2 - 1,25) I.
 // Tj = P Rthja + Tu; RthKK = (Tjmax - Tu) / P - Rthjc - Iso (the washer lies in series with the
 // heat sink, so it leaves less for the sink). A heat sink is needed when Tj > Tjmax; when it is and
 // RthKK < 0, the current is too high for the housing.

@@ -119,6 +119,8 @@ void DrosselSeite::aufbauen() {
     m_bild->platzieren(s28, ringRechteck(JahrePlatz[3]));
     m_bild->platzieren(s68, ringRechteck(JahrePlatz[3]));
     m_bild->platzieren(s63, ringRechteck(JahrePlatz[4]));
+    m_ringhinweis = neuerRinghinweis(QStringLiteral("L_L_Ringe"), this);
+    m_ringhinweis->setGeometry(136, 82, 350, 16);
     m_marken[0] = m_bild->neueMarke(QStringLiteral("L_Ringmarke1"), QStringLiteral("1."));
     m_marken[1] = m_bild->neueMarke(QStringLiteral("L_Ringmarke2"), QStringLiteral("2."));
     m_marken[2] = m_bild->neueMarke(QStringLiteral("Label60"), QStringLiteral("M"));
@@ -205,6 +207,7 @@ void DrosselSeite::aufbauen() {
         L_Toleranzen_berechnen();
         L_Wert_anzeigen();
         L_E_Reihe();
+        ringeBeurteilen();
     });
     m_eT->setWertepruefung(
         [this](double t, const QString& eingabe) { return toleranzPruefung(system(), t, eingabe); });
@@ -332,6 +335,7 @@ void DrosselSeite::RG_DrosselClick() {
     L_Toleranzen_berechnen();
     L_Toleranz_Farbring_setzen();
     L_E_Reihe();
+    ringeBeurteilen();
 }
 
 void DrosselSeite::L_Ziffernring_geklickt(const Farbring& ring, int stelle) {
@@ -376,6 +380,7 @@ void DrosselSeite::L_berechnen_und_anzeigen(Farbwert farbe, int stelle) {
         wertMitZiffer(wert(m_drossel, s), ziffernskala(s), stelle, ringzeichen(farbe, dezimal()), dezimal()));
     L_Wert_anzeigen();
     L_E_Reihe();
+    ringeBeurteilen();
 }
 
 void DrosselSeite::L_Multi_berechnen_und_anzeigen(Farbwert farbe) {
@@ -385,6 +390,26 @@ void DrosselSeite::L_Multi_berechnen_und_anzeigen(Farbwert farbe) {
     L_Wert_anzeigen();
     // the multiplier drops the digits beyond the rings, so the series may change too
     L_E_Reihe();
+    ringeBeurteilen();
+}
+
+void DrosselSeite::ringeBeurteilen() {
+    const System s = system();
+    const double w = wert(m_drossel, s);
+    const QChar dez = dezimal();
+    QString zeichen{ringzeichen(m_ring1.farbe(), dez)};
+    zeichen += ringzeichen(m_ring2.farbe(), dez);
+    std::optional<double> gezeigt;
+    if (s == System::JahreDezi) {
+        // digits and decimal point of the value in microhenry, no multiplier
+        zeichen += ringzeichen(m_ring3.farbe(), dez);
+        gezeigt = ringwert(zeichen, 1e-6, dez);
+    } else if (const auto m = wertDerFarbe(multiplikator(s), multiplikatorRing().farbe())) {
+        gezeigt = ringwert(zeichen, *m, dez);
+    }
+    zelmo::ringeBeurteilen(m_ringhinweis, {&m_ring1, &m_ring2, &m_ring3, &m_ringMIec, &m_ringMJahre}, w,
+                           vollstaendig(ringeAusWert(w, s, dez), s != System::JahreDezi), gezeigt,
+                           QStringLiteral("H"), dez);
 }
 
 void DrosselSeite::L_Farbringe_setzen(double zahl) {

@@ -66,6 +66,8 @@ private:
     void L_Toleranz_Farbring_setzen();
     void L_E_Reihe();
     void L_E_T_anzeigen();
+    // The line under the drawing and whether the value rings are drawn, after every change of the value.
+    void ringeBeurteilen();
     // Takes a value computed from the rings when it lies inside the field's limits.
     void wertUebernehmen(std::optional<double> wert);
     const Farbring& multiplikatorRing() const;
@@ -86,6 +88,7 @@ private:
     Radiogruppe* m_rgDrossel;
     EReihenListe* m_eReihe;
     Ringform* m_silberband;  // Shape62
+    QLabel* m_ringhinweis;
     QLabel* m_marken[5];     // "1.", "2.", Label60, Label61, Label62
 
     Farbring m_ring1, m_ring2, m_ring3, m_ringMIec, m_ringMJahre, m_ringTIec, m_ringTJahre;

@@ -67,6 +67,23 @@ void Farbring::sperren(const std::vector<int>& zeilen) const {
     for (int r : zeilen) m_gruppe->knopf(r)->setEnabled(false);
 }
 
+QLabel* neuerRinghinweis(const QString& name, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setAlignment(Qt::AlignCenter);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(150, 0, 0));
+    l->setPalette(p);
+    return l;
+}
+
+void ringeBeurteilen(QLabel* hinweis, const std::vector<const Farbring*>& werteringe, double w, bool darstellbar,
+                     std::optional<double> gezeigt, const QString& einheit, QChar dezimal) {
+    const Ringurteil u = ringurteil(w, darstellbar, gezeigt, einheit, dezimal);
+    hinweis->setText(u.hinweis);
+    for (const Farbring* r : werteringe) r->form()->setLeer(!u.zeichnen);
+}
+
 QLineEdit* neuesGrenzfeld(const QString& name, const QString& text, const QString& hinweis, QWidget* parent) {
     auto* e = new QLineEdit(text, parent);
     e->setObjectName(name);

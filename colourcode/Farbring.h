@@ -77,6 +77,13 @@ private:
     const Ringtabelle* m_tabelle = nullptr;
 };
 
+// The line under a component drawing that says when the rings do not show the value.
+QLabel* neuerRinghinweis(const QString& name, QWidget* parent);
+// The verdict on the rings of a value w (ringurteil): the line, and the value rings (digits and
+// multiplier) drawn only when they mean something; their colours stay as state.
+void ringeBeurteilen(QLabel* hinweis, const std::vector<const Farbring*>& werteringe, double w, bool darstellbar,
+                     std::optional<double> gezeigt, const QString& einheit, QChar dezimal);
+
 // A limit display: borderless, read-only, in the panel colour, with its hint.
 QLineEdit* neuesGrenzfeld(const QString& name, const QString& text, const QString& hinweis, QWidget* parent);
 

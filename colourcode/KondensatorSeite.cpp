@@ -72,6 +72,8 @@ void KondensatorSeite::aufbauen() {
     // the capacitor
     m_bild = new Bauteilbild(QStringLiteral("Panel28"), BildGroesse, this);
     m_bild->setGeometry(136, 2, 350, 96);
+    m_ringhinweis = neuerRinghinweis(QStringLiteral("C_L_Ringe"), this);
+    m_ringhinweis->setGeometry(136, 82, 350, 16);
     m_bild->setToolTip(QStringLiteral("eckiger Kondensator (kann auch rund sein)"));
     m_bild->setKoerper(QStringLiteral("Shape137"), kondensatorUmriss(), alsFarbe(clSkyBlue));
     m_bild->setDraehte({QLineF(KoerperRechts - 2, DrahtOben, 346, DrahtOben),
@@ -174,6 +176,7 @@ void KondensatorSeite::aufbauen() {
         C_Wert_anzeigen();
         C_E_Reihe();
         if (a == Art::Kerko) C_E_T_anzeigen();
+        ringeBeurteilen();
     });
     m_eT->setWertepruefung([this](double t, const QString& eingabe) {
         return toleranzPruefung(angezeigtHoechstens10p(), t, eingabe);
@@ -271,6 +274,7 @@ void KondensatorSeite::RG_KondensatoreClick() {
         C_U_Berechnung();
         C_E_U_anzeigen();
         C_E_Reihe();
+        ringeBeurteilen();
         return;
     }
     for (const Farbring* r : {&m_ringMKer, &m_ringTU10, &m_ringTO10, &m_ringUKer}) r->gruppe()->hide();
@@ -293,6 +297,7 @@ void KondensatorSeite::RG_KondensatoreClick() {
     C_E_U_anzeigen();
     C_Wert_anzeigen();
     C_E_Reihe();
+    ringeBeurteilen();
 }
 
 void KondensatorSeite::C_Kerko_Klasse() {
@@ -390,6 +395,7 @@ void KondensatorSeite::C_berechnen_und_anzeigen(Farbwert farbe, int stelle) {
     wertUebernehmen(wertMitZiffer(wert(m_kondensator, a), ziffernskala(a), stelle, ziffernZeichen(farbe), dezimal()));
     C_Wert_anzeigen();
     C_E_Reihe();
+    ringeBeurteilen();
 }
 
 void KondensatorSeite::C_Multi_berechnen_und_anzeigen(Farbwert farbe) {
@@ -399,6 +405,18 @@ void KondensatorSeite::C_Multi_berechnen_und_anzeigen(Farbwert farbe) {
     C_Wert_anzeigen();
     // the multiplier drops the digits beyond the rings, so the series may change too
     C_E_Reihe();
+    ringeBeurteilen();
+}
+
+void KondensatorSeite::ringeBeurteilen() {
+    const Art a = art();
+    const double w = wert(m_kondensator, a);
+    QString ziffern{ziffernZeichen(m_ring1.farbe())};
+    ziffern += ziffernZeichen(m_ring2.farbe());
+    const auto m = wertDerFarbe(multiplikator(a), multiplikatorRing().farbe());
+    zelmo::ringeBeurteilen(m_ringhinweis, {&m_ring1, &m_ring2, &m_ringMKer, &m_ringMTan}, w,
+                           vollstaendig(ringeAusWert(w, codierung(a), dezimal())),
+                           m ? ringwert(ziffern, *m, dezimal()) : std::nullopt, QStringLiteral("F"), dezimal());
 }
 
 void KondensatorSeite::C_Farbringe_setzen(double zahl) {

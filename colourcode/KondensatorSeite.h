@@ -75,6 +75,8 @@ private:
     void C_E_Reihe();
     void C_E_T_anzeigen();
     void C_E_U_anzeigen();
+    // The line under the drawing and whether the value rings are drawn, after every change of the value.
+    void ringeBeurteilen();
     // Takes a value computed from the rings when it lies inside the field's limits.
     void wertUebernehmen(std::optional<double> wert);
     const Farbring& multiplikatorRing() const;
@@ -89,6 +91,7 @@ private:
     Eingabefeld* m_eU;
     QLineEdit* m_tolMax;
     QLineEdit* m_tolMin;
+    QLabel* m_ringhinweis;
     QLabel* m_labelMax;
     QLabel* m_labelMin;
     QLabel* m_labelToleranz;

@@ -101,6 +101,8 @@ void WiderstandSeite::aufbauen() {
     m_labelU = m_bild->neueMarke(QStringLiteral("Label85"), QStringLiteral("U"));
     QLabel* marken[] = {m_label1, m_label2, m_label3, m_labelM, m_labelT, m_labelU};
     for (int i = 0; i < 6; ++i) m_bild->platzieren(marken[i], markenMitte(i));
+    m_ringhinweis = neuerRinghinweis(QStringLiteral("R_L_Ringe"), this);
+    m_ringhinweis->setGeometry(136, 82, 350, 16);
 
     // tolerance and voltage
     beschriftung(this, QStringLiteral("Toleranz"), {RechtsLinks, 2, RechtsBreite, 18}, QStringLiteral("R_L_Toleranz"));
@@ -170,6 +172,7 @@ void WiderstandSeite::aufbauen() {
         R_U_Berechnung();
         R_E_Reihe();
         R_Wert_anzeigen();
+        ringeBeurteilen();
     });
     m_eT->setWertepruefung([](double t, const QString& eingabe) { return toleranzPruefung(t, eingabe); });
     m_eT->setUebernahme([this](double t) {
@@ -267,6 +270,7 @@ void WiderstandSeite::RG_WiderstandClick() {
     R_U_Berechnung();
     R_E_U_anzeigen();
     R_E_Reihe();
+    ringeBeurteilen();
 }
 
 void WiderstandSeite::R_Ziffernring_geklickt(const Farbring& ring, int stelle) {
@@ -312,6 +316,7 @@ void WiderstandSeite::R_berechnen_und_anzeigen(Farbwert farbe, int stelle) {
     wertUebernehmen(wertMitZiffer(w, Ziffernskala, stelle, ziffernZeichen(farbe), dezimal()));
     R_Wert_anzeigen();
     R_E_Reihe();
+    ringeBeurteilen();
 }
 
 void WiderstandSeite::R_Multi_berechnen_und_anzeigen(Farbwert farbe) {
@@ -321,6 +326,19 @@ void WiderstandSeite::R_Multi_berechnen_und_anzeigen(Farbwert farbe) {
     R_Wert_anzeigen();
     // the multiplier drops the digits beyond the rings, so the series may change too
     R_E_Reihe();
+    ringeBeurteilen();
+}
+
+void WiderstandSeite::ringeBeurteilen() {
+    const bool fuenf = fuenfRinge();
+    const double w = wert(m_widerstand, fuenf);
+    QString ziffern{ziffernZeichen(m_ring1.farbe())};
+    ziffern += ziffernZeichen(m_ring2.farbe());
+    if (fuenf) ziffern += ziffernZeichen(m_ring3.farbe());
+    const auto m = wertDerFarbe(multiplikator(), m_ringM.farbe());
+    zelmo::ringeBeurteilen(m_ringhinweis, {&m_ring1, &m_ring2, &m_ring3, &m_ringM}, w,
+                           vollstaendig(ringeAusWert(w, codierung(fuenf), dezimal())),
+                           m ? ringwert(ziffern, *m, dezimal()) : std::nullopt, OhmZeichen, dezimal());
 }
 
 void WiderstandSeite::R_Farbringe_setzen(double zahl) {

@@ -62,6 +62,8 @@ private:
     void R_Wert_anzeigen();
     void R_E_T_anzeigen();
     void R_E_U_anzeigen();
+    // The line under the drawing and whether the value rings are drawn, after every change of the value.
+    void ringeBeurteilen();
     // Takes a value computed from the rings when it lies inside the field's limits.
     void wertUebernehmen(std::optional<double> wert);
 
@@ -82,6 +84,7 @@ private:
     QLabel* m_labelU;
     QLabel* m_label1;
     QLabel* m_label2;
+    QLabel* m_ringhinweis;
 
     Farbring m_ring1, m_ring2, m_ring3, m_ringM, m_ringT, m_ringU;
 };

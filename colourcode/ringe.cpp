@@ -177,6 +177,30 @@ Ringbelegung ringeAusWert(double wert, const Ringcodierung& c, QChar dezimal) {
     return b;
 }
 
+bool vollstaendig(const Ringbelegung& b, bool mitMultiplikator) {
+    for (const auto& z : b.ziffern)
+        if (!z) return false;
+    return !mitMultiplikator || b.multiplikator.has_value();
+}
+
+std::optional<double> ringwert(const QString& ziffern, double multiplikator, QChar dezimal) {
+    const auto z = Gleitkommazahl(ziffern, dezimal);
+    if (!z) return std::nullopt;
+    const double w = *z * multiplikator;
+    if (!(w > 0.0) || !std::isfinite(w)) return std::nullopt;
+    return w;
+}
+
+Ringurteil ringurteil(double w, bool darstellbar, std::optional<double> gezeigt, const QString& einheit,
+                      QChar dezimal) {
+    // the rings carry at most three digits: what differs beyond rounding is another value
+    if (gezeigt && std::abs(*gezeigt - w) <= 1e-9 * std::abs(w)) return {QString(), true};
+    if (!darstellbar || !gezeigt) return {QStringLiteral("mit Ringen nicht darstellbar"), false};
+    return {QStringLiteral("Ringe zeigen ") + allgemein(AnzeigeWert(*gezeigt), dezimal) + u' ' +
+                EinheitVorsatz(*gezeigt) + einheit,
+            true};
+}
+
 QString grenzText(double v, std::span<const Grenzstufe> stufen, QChar dezimal) {
     if (stufen.empty()) return {};
     const Grenzstufe* s = &stufen.back();

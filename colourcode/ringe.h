@@ -130,6 +130,25 @@ std::vector<std::optional<int>> ziffernAusText(const QString& d, int k, int erst
 std::optional<int> zeileFuerStellen(std::span<const Stellenzeile> tabelle, int n);
 Ringbelegung ringeAusWert(double wert, const Ringcodierung& c, QChar dezimal);
 
+// True when a value sets every digit ring and, where there is one (mitMultiplikator), the multiplier:
+// only then can the rings show it.
+bool vollstaendig(const Ringbelegung& b, bool mitMultiplikator = true);
+// The value the rings show: the characters of the digit rings (digits, and the decimal separator of
+// a gold ring of the inductor) read as a number, times the multiplier (base unit). Nothing when they
+// read as no positive number.
+std::optional<double> ringwert(const QString& ziffern, double multiplikator, QChar dezimal);
+// What the rings say about a value w, given whether rings can show it at all (darstellbar: every
+// ring set from it) and the value the rings show now (gezeigt). The line beside the drawing is empty
+// when they show w; "Ringe zeigen 120 Ω" when they show another value (more digits than rings, cut);
+// "mit Ringen nicht darstellbar" when no rings show it (too small, too large) or they read as nothing.
+// The rings are drawn unless they cannot show w.
+struct Ringurteil {
+    QString hinweis;
+    bool zeichnen;
+};
+Ringurteil ringurteil(double w, bool darstellbar, std::optional<double> gezeigt, const QString& einheit,
+                      QChar dezimal);
+
 // One row of a limit prefix table: a limit v above schwelle is shown as v * mal / teiler + text.
 // The last row is taken when no threshold is exceeded.
 struct Grenzstufe {

@@ -65,7 +65,17 @@ OptionenDialog::OptionenDialog(QChar dezimal, QWidget* parent)
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setToolTip(QStringLiteral(u"Fenster schließen"));
     ok->setGeometry(310, 232, 88, 32);
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(ok, &QPushButton::clicked, this, &OptionenDialog::Button1Click);
+}
+
+void OptionenDialog::Button1Click() {
+    // a temperature typed but not yet confirmed is taken as Enter in the field would take it; a refused
+    // one keeps the dialog open on the field (which shows its last accepted text again)
+    if (m_tjmax->text() != m_tjmax->letzterProgrammText() && !m_tjmax->bestaetigen()) {
+        m_tjmax->setFocus();
+        return;
+    }
+    hide();
 }
 
 }  // namespace zelmo

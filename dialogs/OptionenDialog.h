@@ -23,6 +23,8 @@ public:
     QCheckBox* autoUpdate() const { return m_autoUpdate; }
     QCheckBox* vordergrund() const { return m_vordergrund; }
     Eingabefeld* tjmax() const { return m_tjmax; }
+    // "OK": takes a changed temperature as Enter would, then closes; stays open when it is refused.
+    void Button1Click();
 
     // Reactions of the main window. A check box set by the program runs its reaction as a click does.
     std::function<void(bool)> beiKurzhinweisen;

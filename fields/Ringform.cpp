@@ -27,7 +27,14 @@ void Ringform::setRand(const QColor& c) {
     update();
 }
 
+void Ringform::setLeer(bool leer) {
+    if (leer == m_leer) return;
+    m_leer = leer;
+    update();
+}
+
 void Ringform::paintEvent(QPaintEvent*) {
+    if (m_leer) return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, m_form != Form::Rechteck);
     p.setBrush(m_farbe);

@@ -29,6 +29,9 @@ public:
     void setForm(Form f);
     // Outline colour; an invalid colour draws no outline.
     void setRand(const QColor& c);
+    // An empty shape draws nothing (what lies below shows through) and keeps its colour as state.
+    void setLeer(bool leer);
+    bool leer() const { return m_leer; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -37,6 +40,7 @@ private:
     QColor m_farbe = Qt::white;
     QColor m_rand = Qt::black;
     Form m_form;
+    bool m_leer = false;
 };
 
 }  // namespace zelmo

@@ -13,6 +13,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextTable>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -21,6 +25,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <chm_lib.h>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 
@@ -92,14 +98,28 @@ constexpr int DateienRolle = Qt::UserRole + 1;
 
 QString ohneAnker(const QString& pfad) { return pfad.section(u'#', 0, 0); }
 
+// The path of a topic inside the help file: "/lm317.htm" as the viewer sets it, "optionen.htm" as a
+// link in a topic leaves it.
+QString themenpfad(const QUrl& url) {
+    const QString p = url.path();
+    return p.startsWith(u'/') ? p.mid(1) : p;
+}
+
 // Reads pages, pictures and style sheets out of the help file; links that lead outside it open in
 // the desktop's programs.
 class ChmBrowser : public QTextBrowser {
 public:
     using Leser = std::function<std::optional<QByteArray>(const QString&)>;
     ChmBrowser(Leser leser, QWidget* parent) : QTextBrowser(parent), m_leser(std::move(leser)) {}
+    // Runs when the width of the shown page changes.
+    std::function<void()> beiGroesse;
 
 protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QTextBrowser::resizeEvent(e);
+        if (beiGroesse) beiGroesse();
+    }
+
     QVariant loadResource(int typ, const QUrl& name) override {
         if (name.scheme().isEmpty()) {
             const QString pfad = hilfe::innererPfad(name.path());
@@ -230,6 +250,7 @@ Hilfefenster::Hilfefenster(const QString& datei, QWidget* parent) : QWidget(pare
     m_browser->setOpenExternalLinks(true);
     m_browser->setFrameShape(QFrame::NoFrame);
     m_browser->document()->setDocumentMargin(14);
+    static_cast<ChmBrowser*>(m_browser)->beiGroesse = [this] { bilderEinpassen(); };
 
     auto* teiler = new QSplitter(Qt::Horizontal, this);
     teiler->setObjectName(QStringLiteral("Hilfe_Teiler"));
@@ -279,7 +300,7 @@ Hilfefenster::Hilfefenster(const QString& datei, QWidget* parent) : QWidget(pare
 
 Hilfefenster::~Hilfefenster() = default;
 
-QString Hilfefenster::thema() const { return m_browser->source().path().mid(1); }
+QString Hilfefenster::thema() const { return themenpfad(m_browser->source()); }
 
 bool Hilfefenster::oeffnen() {
     if (m_chm && m_chm->offen()) return true;
@@ -439,19 +460,107 @@ void Hilfefenster::trefferGewaehlt(QListWidgetItem* item) {
     if (!item) return;
     const QStringList d = item->data(DateienRolle).toStringList();
     if (d.isEmpty() || !zeigeThema(d.first())) return;
-    // the first place of the first search word, marked
-    const QStringList woerter = m_suchfeld->text().simplified().split(u' ', Qt::SkipEmptyParts);
-    if (!woerter.isEmpty()) {
-        m_browser->moveCursor(QTextCursor::Start);
-        m_browser->find(woerter.first());
+    trefferMarkieren(m_suchfeld->text().simplified().split(u' ', Qt::SkipEmptyParts));
+}
+
+void Hilfefenster::trefferMarkieren(const QStringList& woerter) {
+    // every place of every search word marked, as the selection looks while the page has no focus too;
+    // the first place in the page selected and scrolled into view
+    QTextDocument* doc = m_browser->document();
+    QTextCharFormat marke;
+    marke.setBackground(QColor(255, 225, 60));
+    marke.setForeground(Qt::black);
+    QList<QTextEdit::ExtraSelection> marken;
+    QTextCursor erster;
+    for (const QString& wort : woerter)
+        for (QTextCursor c = doc->find(wort); !c.isNull(); c = doc->find(wort, c)) {
+            if (!c.hasSelection()) break;
+            marken.append({c, marke});
+            if (erster.isNull() || c.selectionStart() < erster.selectionStart()) erster = c;
+        }
+    m_browser->setExtraSelections(marken);
+    if (erster.isNull()) return;
+    m_browser->setTextCursor(erster);
+    // a third of the way down, so that the lines before it show
+    QScrollBar* leiste = m_browser->verticalScrollBar();
+    const int y = m_browser->cursorRect(erster).top() + leiste->value();
+    leiste->setValue(std::max(0, y - m_browser->viewport()->height() / 3));
+}
+
+void Hilfefenster::bilderEinpassen() {
+    // pictures as wide as the page allows: those of one table row shrink together, each keeping its
+    // proportions; the size the topic gives is kept as the largest
+    constexpr int BreiteRolle = QTextFormat::UserProperty + 1;
+    constexpr int HoeheRolle = QTextFormat::UserProperty + 2;
+    QTextDocument* doc = m_browser->document();
+    const double platz = m_browser->viewport()->width() - 2 * doc->documentMargin() - 2;
+    if (platz < 40) return;
+    struct Bild {
+        int anfang, laenge;
+        double breite, hoehe;
+    };
+    std::map<std::pair<const void*, int>, std::vector<Bild>> zeilen;  // table row (or the picture alone)
+    std::map<std::pair<const void*, int>, double> rand;                // what the row needs besides them
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (!f.isValid() || !f.charFormat().isImageFormat()) continue;
+            QTextImageFormat bild = f.charFormat().toImageFormat();
+            double b = bild.doubleProperty(BreiteRolle), h = bild.doubleProperty(HoeheRolle);
+            if (b <= 0) {
+                b = bild.width();
+                h = bild.height();
+                if (b <= 0 || h <= 0) {
+                    const QVariant r = doc->resource(QTextDocument::ImageResource, QUrl(bild.name()));
+                    QImage i = r.value<QImage>();
+                    if (i.isNull()) i.loadFromData(r.toByteArray());
+                    if (i.isNull()) continue;
+                    b = i.width();
+                    h = i.height();
+                }
+            }
+            QTextCursor c(doc);
+            c.setPosition(f.position());
+            std::pair<const void*, int> schluessel{nullptr, f.position()};
+            double weiter = 0;
+            if (QTextTable* t = c.currentTable()) {
+                const QTextTableFormat tf = t->format();
+                schluessel = {t, t->cellAt(f.position()).row()};
+                weiter = (t->columns() + 1) * tf.cellSpacing() + t->columns() * 2 * tf.cellPadding() + 2 * tf.border();
+                const auto spalten = tf.columnWidthConstraints();
+                for (int k = 0; k < spalten.size(); ++k)
+                    if (spalten[k].type() == QTextLength::FixedLength) weiter += spalten[k].rawValue();
+            }
+            zeilen[schluessel].push_back({f.position(), f.length(), b, h});
+            rand[schluessel] = weiter;
+        }
+    QTextCursor c(doc);
+    for (const auto& [schluessel, bilder] : zeilen) {
+        double summe = 0;
+        for (const Bild& b : bilder) summe += b.breite;
+        const double faktor = std::min(1.0, std::max(0.1, (platz - rand[schluessel]) / summe));
+        for (const Bild& b : bilder) {
+            c.setPosition(b.anfang);
+            c.setPosition(b.anfang + b.laenge, QTextCursor::KeepAnchor);
+            QTextImageFormat neu = c.charFormat().toImageFormat();
+            const double breite = std::floor(b.breite * faktor);
+            if (neu.doubleProperty(BreiteRolle) > 0 && neu.width() == breite) continue;
+            neu.setProperty(BreiteRolle, b.breite);
+            neu.setProperty(HoeheRolle, b.hoehe);
+            neu.setWidth(breite);
+            neu.setHeight(std::floor(b.hoehe * faktor));
+            c.setCharFormat(neu);
+        }
     }
 }
 
 void Hilfefenster::quelleGeaendert(const QUrl& url) {
+    m_browser->setExtraSelections({});
+    bilderEinpassen();
     const QString titel = m_browser->documentTitle();
     m_ueberschrift->setText(titel);
     setWindowTitle(titel.isEmpty() ? QStringLiteral("Zelmotron Hilfe") : QStringLiteral(u"Zelmotron Hilfe – ") + titel);
-    const auto it = m_knoten.find(ohneAnker(url.path().mid(1)));
+    const auto it = m_knoten.find(ohneAnker(themenpfad(url)));
     if (it != m_knoten.end()) {
         const QSignalBlocker sperre(m_inhalt);
         m_inhalt->setCurrentItem(it->second);
@@ -473,7 +582,9 @@ bool Hilfefenster::zeigeThema(const QString& pfad) {
     }
     // a click and an activation of the same entry show the topic once (one step back, not two)
     const QUrl url(u'/' + p);
-    if (m_browser->source() != url) m_browser->setSource(url);
+    QUrl jetzt = m_browser->source();  // a link leaves it without the leading "/"
+    jetzt.setPath(u'/' + themenpfad(jetzt));
+    if (jetzt != url) m_browser->setSource(url);
     return true;
 }
 

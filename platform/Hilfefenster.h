@@ -61,6 +61,10 @@ private:
     void indexGewaehlt(QListWidgetItem* item);
     void trefferGewaehlt(QListWidgetItem* item);
     void quelleGeaendert(const QUrl& url);
+    // Marks every place of the search words in the topic shown and scrolls the first into view.
+    void trefferMarkieren(const QStringList& woerter);
+    // Shrinks pictures wider than the page (a row of them together) to its width.
+    void bilderEinpassen();
     QString titelVon(const QString& datei) const;
     void suchindexAufbauen();
 

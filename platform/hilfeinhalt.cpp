@@ -309,4 +309,50 @@ std::vector<int> suche(const QString& anfrage, const std::vector<Suchthema>& the
     return ergebnis;
 }
 
+namespace {
+
+QString sortierform(const QString& t) {
+    QString s = t.toLower();
+    s.replace(u'\u00E4', u'a').replace(u'\u00F6', u'o').replace(u'\u00FC', u'u');
+    s.replace(QStringLiteral(u"\u00DF"), QStringLiteral("ss"));
+    return s;
+}
+
+bool ziffer(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// -1, 0, 1: a against b with digit runs compared by value.
+int vergleiche(const QString& a, const QString& b) {
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (ziffer(a[i]) && ziffer(b[j])) {
+            qsizetype ie = i, je = j;
+            while (ie < a.size() && ziffer(a[ie])) ++ie;
+            while (je < b.size() && ziffer(b[je])) ++je;
+            // without leading zeros the longer run is the larger number
+            qsizetype ia = i, jb = j;
+            while (ia + 1 < ie && a[ia] == u'0') ++ia;
+            while (jb + 1 < je && b[jb] == u'0') ++jb;
+            if (ie - ia != je - jb) return ie - ia < je - jb ? -1 : 1;
+            for (; ia < ie; ++ia, ++jb)
+                if (a[ia] != b[jb]) return a[ia] < b[jb] ? -1 : 1;
+            i = ie;
+            j = je;
+            continue;
+        }
+        if (a[i] != b[j]) return a[i] < b[j] ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < a.size()) return 1;
+    if (j < b.size()) return -1;
+    return 0;
+}
+
+}  // namespace
+
+bool natuerlichVor(const QString& a, const QString& b) {
+    if (const int v = vergleiche(sortierform(a), sortierform(b))) return v < 0;
+    return a < b;
+}
+
 }  // namespace zelmo::hilfe

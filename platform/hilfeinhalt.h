@@ -56,6 +56,11 @@ QString klartext(const QString& html);
 // The <title> of an HTML page (resolved and trimmed); empty without one.
 QString titel(const QString& html);
 
+// The order of keywords as a German reader expects it: case ignored, ä ö ü as a o u and ß as ss, and
+// a run of digits by its value, so that E3, E6, E12, E24 follow each other (not E12, E24, E3).
+// Texts that differ only in what is ignored keep their plain order.
+bool natuerlichVor(const QString& a, const QString& b);
+
 // A topic for the search.
 struct Suchthema {
     QString datei;

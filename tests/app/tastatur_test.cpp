@@ -31,6 +31,32 @@ TEST(Blaettern, TastenUndUmschalter) {
         EXPECT_EQ(tastatur::blaetterSchritt(f.taste, f.mod), f.schritt) << f.taste << " " << int(f.mod);
 }
 
+TEST(Blaettern, EbeneDerTaste) {
+    using R = std::vector<tastatur::Register>;
+    const R farbcodeMitte{{1, 4}, {0, 8}};
+    const R farbcodeLetzte{{3, 4}, {0, 8}};
+    const R farbcodeErste{{0, 4}, {0, 8}};
+    const struct {
+        const char* name;
+        R register_;
+        int schritt;
+        bool tab;
+        int ebene;
+    } faelle[] = {
+        {"Ctrl+Tab inside", farbcodeMitte, 1, true, 0},
+        {"Ctrl+Tab at the last sub-page", farbcodeLetzte, 1, true, 1},
+        {"Ctrl+Shift+Tab at the last sub-page", farbcodeLetzte, -1, true, 0},
+        {"Ctrl+Shift+Tab at the first sub-page", farbcodeErste, -1, true, 1},
+        {"Ctrl+Tab at the first sub-page", farbcodeErste, 1, true, 0},
+        {"Ctrl+PgDown at the last sub-page", farbcodeLetzte, 1, false, 0},
+        {"Ctrl+PgUp at the first sub-page", farbcodeErste, -1, false, 0},
+        {"outermost alone cycles", {{7, 8}}, 1, true, 0},
+        {"both at their end: the outermost", {{3, 4}, {7, 8}}, 1, true, 1},
+        {"none", {}, 1, true, -1},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(tastatur::blaetterEbene(f.register_, f.schritt, f.tab), f.ebene) << f.name;
+}
+
 TEST(Lesereihenfolge, ZeilenVonLinksNachRechts) {
     const struct {
         const char* name;

@@ -119,6 +119,51 @@ private slots:
         QCOMPARE(w.pc1->currentIndex(), 5);
     }
 
+    // Ctrl+Tab leads out of the colour codes: past the last sub-page to the next page, before the first
+    // back to the previous one. Ctrl+PgDown and Ctrl+PgUp keep cycling the sub-pages.
+    void blaetternAusDenFarbcodes() {
+        Fenster w;
+        const size_t meldungen = w.rec.eintraege.size();  // the start may say the help file is missing
+        w.pc1->setCurrentIndex(0);
+        const int letzte = w.pc2->count() - 1;
+        QCOMPARE(letzte, 3);
+        w.pc2->setCurrentIndex(0);
+        w.kind<QLineEdit>("R_E_Wert")->setFocus();
+        for (int i = 1; i <= letzte; ++i) {
+            w.taste(Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(w.pc1->currentIndex(), 0);
+            QCOMPARE(w.pc2->currentIndex(), i);
+        }
+        // PgDown cycles the sub-pages round the end, PgUp back
+        w.taste(Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(w.pc1->currentIndex(), 0);
+        QCOMPARE(w.pc2->currentIndex(), 0);
+        w.taste(Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(w.pc1->currentIndex(), 0);
+        QCOMPARE(w.pc2->currentIndex(), letzte);
+        // at the last sub-page Ctrl+Tab goes on to the next page, the focus with it
+        w.taste(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(w.pc1->currentIndex(), 1);
+        QVERIFY2(w.pc1->seite(1)->isAncestorOf(Fenster::fokus()), "focus in the next page");
+        // back: Ctrl+Shift+Tab returns to the colour codes, at the sub-page last shown
+        w.taste(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.pc1->currentIndex(), 0);
+        QCOMPARE(w.pc2->currentIndex(), letzte);
+        // before the first sub-page Ctrl+Shift+Tab goes to the previous page, round the end
+        w.pc2->setCurrentIndex(0);
+        w.kind<QLineEdit>("R_E_Wert")->setFocus();
+        w.taste(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.pc1->currentIndex(), w.pc1->count() - 1);
+        QCOMPARE(w.pc2->currentIndex(), 0);
+        // the same from the inner tab row itself
+        w.pc1->setCurrentIndex(0);
+        w.pc2->setCurrentIndex(letzte);
+        w.pc2->setFocus(Qt::TabFocusReason);
+        w.taste(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(w.pc1->currentIndex(), 1);
+        QCOMPARE(w.rec.eintraege.size(), meldungen);
+    }
+
     // The tab rows take the focus with Tab; the arrow keys choose the page; Tab goes on into it.
     void reiterMitTabUndPfeilen() {
         Fenster w;

@@ -78,8 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         RechenFall{"10 A", spannungsregler(10), 720, 70, 3505, 120.0 / 70 - 3, Urteil::stromZuHoch},
         RechenFall{"U2 = reference", mit(spannungsregler(), &Eingaben::U2, 1.25), 0, 10.75 * 0.15,
                    10.75 * 0.15 * 50 + 5, 120 / (10.75 * 0.15) - 3, Urteil::keinKuehlkoerper},
-        RechenFall{"current regulator", stromregler(spannungsregler()), 1.25 / 0.15, 8.25 * 0.15,
-                   8.25 * 0.15 * 50 + 5, 120 / (8.25 * 0.15) - 3, Urteil::keinKuehlkoerper},
+        // U2 at the load: R2 takes 1,25 V of U1 - U2, the IC the rest (12 V - 5 V - 1,25 V)
+        RechenFall{"current regulator", stromregler(spannungsregler()), 1.25 / 0.15, 5.75 * 0.15,
+                   5.75 * 0.15 * 50 + 5, 120 / (5.75 * 0.15) - 3, Urteil::keinKuehlkoerper},
+        RechenFall{"current regulator 100 mA", stromregler(spannungsregler(0.1)), 12.5, 0.575, 0.575 * 50 + 5,
+                   120 / 0.575 - 3, Urteil::keinKuehlkoerper},
+        // the least difference left to the IC: 0,1 V above U2 + 1,25 V
+        RechenFall{"current regulator at its least U1", mit(stromregler(spannungsregler(1)), &Eingaben::U1, 6.35),
+                   1.25, 0.1, 10, 120 / 0.1 - 3, Urteil::keinKuehlkoerper},
         // Tj exactly at Tjmax needs no heat sink
         RechenFall{"Tj = Tjmax", mit(mit(spannungsregler(0.25), &Eingaben::U1, 13), &Eingaben::Tu, 25), 720,
                    2, 125, 50 - 3, Urteil::keinKuehlkoerper},
@@ -115,6 +121,8 @@ TEST(LM317Berechnung, MeaninglessInputsGiveNoResult) {
         {mit(spannungsregler(), &Eingaben::U1, 5), Fehler::u1ZuKlein},  // P = 0: RthKK would be inf
         {mit(spannungsregler(), &Eingaben::U1, 4), Fehler::u1ZuKlein},  // P < 0
         {mit(strom, &Eingaben::U1, 5.05), Fehler::u1ZuKlein},
+        {mit(strom, &Eingaben::U1, 6.25), Fehler::u1ZuKlein},  // R2 takes all: P would be 0
+        {mit(strom, &Eingaben::U1, 6.3), Fehler::u1ZuKlein},
         {mit(spannungsregler(), &Eingaben::Tjmax, nan), Fehler::keinErgebnis},
     };
     for (const auto& f : faelle) {
@@ -137,20 +145,30 @@ TEST(LM317Berechnung, MeaninglessInputsGiveNoResult) {
 TEST(LM317Querpruefung, LeastDifferenceWithTolerance) {
     const struct {
         double u1, u2;
+        int art;
         bool u1ZuKlein, u2ZuGross;
     } faelle[] = {
-        {5.09, 5, true, true},     // 0,09 V apart
-        {5.1, 5, false, false},    // exactly the least difference (5,1 - 0,1 is a little below 5)
-        {5.0995, 5, false, false}, // within the tolerance of 1 mV
-        {5.0985, 5, true, true},
-        {5, 4.95, true, true},
-        {12, 5, false, false},
-        {5, 12, true, true},
+        {5.09, 5, Spannungsregler, true, true},     // 0,09 V apart
+        {5.1, 5, Spannungsregler, false, false},    // exactly the least difference (5,1 - 0,1 is a little below 5)
+        {5.0995, 5, Spannungsregler, false, false}, // within the tolerance of 1 mV
+        {5.0985, 5, Spannungsregler, true, true},
+        {5, 4.95, Spannungsregler, true, true},
+        {12, 5, Spannungsregler, false, false},
+        {5, 12, Spannungsregler, true, true},
+        // the current regulator: R2 takes 1,25 V between OUT and the load
+        {5.1, 5, Stromregler, true, true},
+        {6.34, 5, Stromregler, true, true},
+        {6.35, 5, Stromregler, false, false},
+        {6.3495, 5, Stromregler, false, false},
+        {6.3485, 5, Stromregler, true, true},
+        {12, 5, Stromregler, false, false},
     };
     for (const auto& f : faelle) {
-        EXPECT_EQ(u1ZuKlein(f.u1, f.u2), f.u1ZuKlein) << f.u1 << " " << f.u2;
-        EXPECT_EQ(u2ZuGross(f.u2, f.u1), f.u2ZuGross) << f.u1 << " " << f.u2;
+        EXPECT_EQ(u1ZuKlein(f.u1, f.u2, f.art), f.u1ZuKlein) << f.u1 << " " << f.u2 << " " << f.art;
+        EXPECT_EQ(u2ZuGross(f.u2, f.u1, f.art), f.u2ZuGross) << f.u1 << " " << f.u2 << " " << f.art;
     }
+    EXPECT_DOUBLE_EQ(mindestAbstand(Spannungsregler), 0.1);
+    EXPECT_DOUBLE_EQ(mindestAbstand(Stromregler), 1.35);
     EXPECT_EQ(vergleiche(1, 1.001, 0.001), 0);
     EXPECT_EQ(vergleiche(1, 1.0011, 0.001), -1);
     EXPECT_EQ(vergleiche(1.0011, 1, 0.001), 1);

@@ -179,14 +179,32 @@ private slots:
         QVERIFY(!a.sichtbar("Label128"));
         QCOMPARE(a.text("LM317_E_R2"), QStringLiteral("8,33"));
         QCOMPARE(a.text("LM317_C_R2"), ohm);
-        QCOMPARE(a.text("LM317_E_P"), QStringLiteral(" 1,24"));
+        // U2 is the load's voltage: R2 takes 1,25 V of the 7 V, the IC (12 V - 5 V - 1,25 V) * 150 mA
+        QCOMPARE(a.text("LM317_E_P"), QStringLiteral(" 862,50"));
+        QCOMPARE(a.text("LM317_C_P"), QStringLiteral("mW"));
         // R1 is not used: even a damaged R1 text does not stop the calculation
         a.feld("LM317ner_E_R1")->setText(QStringLiteral("abc"));
         a.eingeben(QStringLiteral("LM317ner_E_I"), QStringLiteral("10m"));
         QCOMPARE(a.text("LM317_E_R2"), QStringLiteral("125,00"));
-        QCOMPARE(a.text("LM317_E_P"), QStringLiteral(" 82,50"));
+        QCOMPARE(a.text("LM317_E_P"), QStringLiteral(" 57,50"));
         QCOMPARE(a.text("LM317_C_P"), QStringLiteral("mW"));
         QVERIFY(a.rec.eintraege.empty());
+        // the IC needs its 0,1 V above U2 + 1,25 V; the voltage regulator's 0,1 V are not enough here
+        a.eingeben(QStringLiteral("LM317ner_E_U1"), QStringLiteral("6,3"));
+        QCOMPARE(a.meldungen(), QStringList{meldungU1()});
+        QCOMPARE(a.text("LM317ner_E_U1"), QStringLiteral("12,00 V"));
+        a.rec.eintraege.clear();
+        a.eingeben(QStringLiteral("LM317ner_E_U1"), QStringLiteral("6,35"));
+        QVERIFY(a.rec.eintraege.empty());
+        QCOMPARE(a.text("LM317ner_E_U1"), QStringLiteral("6,35 V"));
+        a.eingeben(QStringLiteral("LM317ner_E_U1"), QStringLiteral("6,4"));
+        QCOMPARE(a.text("LM317_E_P"), QStringLiteral(" 1,50"));  // 0,15 V * 10 mA
+        QCOMPARE(a.text("LM317_C_P"), QStringLiteral("mW"));
+        a.eingeben(QStringLiteral("LM317ner_E_U2"), QStringLiteral("5,1"));  // 6,45 V would be needed
+        QCOMPARE(a.meldungen(), QStringList{meldungU2()});
+        QCOMPARE(a.text("LM317ner_E_U2"), QStringLiteral("5,00 V"));
+        a.rec.eintraege.clear();
+        a.eingeben(QStringLiteral("LM317ner_E_U1"), QStringLiteral("12"));
         a.bitBtn3()->click();
         QCOMPARE(a.uebergeben, std::vector<double>{125.0});
         a.feld("LM317ner_E_R1")->setText(QStringLiteral("240,00 ") + ohm);

@@ -278,6 +278,38 @@ private slots:
         keinMuell();
     }
 
+    // With load, RL is the load that draws IL at U2 whenever the calculation runs, so that RG agrees with
+    // the other figures: RG = U / (Iq + IL).
+    void lastFolgtU2() {
+        modus(0, 1);
+        eingabe("SpT_E_IL", QStringLiteral("1m"));
+        eingabe("SpT_E_QF", QStringLiteral("12"));
+        QCOMPARE(text("SpT_E_RL"), QStringLiteral("5,00 k") + ohm);
+        QCOMPARE(text("SpT_E_GR"), QStringLiteral("923,08 ") + ohm);  // 12 V / 13 mA
+        eingabe("SpT_E_U2", QStringLiteral("1"));
+        QCOMPARE(text("SpT_E_RL"), QStringLiteral("1,00 k") + ohm);  // 1 V / 1 mA
+        QCOMPARE(text("SpT_E_IL"), QStringLiteral("1,00 mA"));
+        QCOMPARE(text("SpT_E_R2"), QStringLiteral("83,33 ") + ohm);
+        QCOMPARE(text("SpT_E_R1"), QStringLiteral("846,15 ") + ohm);
+        QCOMPARE(text("SpT_E_GR"), QStringLiteral("923,08 ") + ohm);
+        // U alone leaves the load as it is
+        eingabe("SpT_E_U", QStringLiteral("24"));
+        QCOMPARE(text("SpT_E_RL"), QStringLiteral("1,00 k") + ohm);
+        QCOMPARE(text("SpT_E_GR"), QStringLiteral("1,85 k") + ohm);  // 24 V / 13 mA
+        // a load typed by the user stays: IL follows it, and RL already draws the IL shown
+        eingabe("SpT_E_U2", QStringLiteral("5"));
+        eingabe("SpT_E_RL", QStringLiteral("4,7k"));
+        QCOMPARE(text("SpT_E_IL"), QStringLiteral("1,06 mA"));
+        QCOMPARE(text("SpT_E_RL"), QStringLiteral("4,70 k") + ohm);
+        // a load left from another U2 (a file, or switching the load on) follows as well
+        modus(0, 0);
+        feld("SpT_E_RL")->setzeText(QStringLiteral("10,00 k") + ohm);
+        modus(0, 1);
+        QCOMPARE(text("SpT_E_RL"), QStringLiteral("4,72 k") + ohm);  // 5 V / 1,06 mA
+        QVERIFY(m_meldungen->eintraege.empty());
+        keinMuell();
+    }
+
     // Without load the factor follows the current through R1 only where it makes sense.
     void querstromfaktorOhneLast() {
         eingabe("SpT_E_IR1", QStringLiteral("10m"));

@@ -286,6 +286,39 @@ private slots:
         QVERIFY(m_meldungen->eintraege.empty());
     }
 
+    // Rings that cannot show the value say so under the drawing and are drawn only when they mean
+    // something; in Jahre Dezi rings left from before that happen to show the value mean it.
+    void ringeDieDenWertNichtZeigen() {
+        eingeben("L_E_Wert", t(u"4,7\u00B5"));
+        QCOMPARE(hinweis("L_L_Ringe"), QString());
+        eingeben("L_E_Wert", t(u"4,75\u00B5"));
+        QCOMPARE(hinweis("L_L_Ringe"), t(u"Ringe zeigen 4,7 \u00B5H"));
+        QVERIFY(gezeichnet("Shape24") && gezeichnet("Shape26"));
+        eingeben("L_E_Wert", QStringLiteral("47m"));  // IEC ends at 9,9 mH
+        QCOMPARE(hinweis("L_L_Ringe"), QStringLiteral("mit Ringen nicht darstellbar"));
+        QVERIFY(!gezeichnet("Shape24") && !gezeichnet("Shape25") && !gezeichnet("Shape26"));
+        QVERIFY(gezeichnet("Shape27"));  // the tolerance ring
+        codierung(2);  // Jahre Multi reaches 990 mH
+        eingeben("L_E_Wert", QStringLiteral("47m"));
+        QCOMPARE(hinweis("L_L_Ringe"), QString());
+        QVERIFY(gezeichnet("Shape68"));
+        codierung(1);
+        eingeben("L_E_Wert", t(u"4,7\u00B5"));
+        QCOMPARE(hinweis("L_L_Ringe"), QString());
+        eingeben("L_E_Wert", t(u"4,75\u00B5"));
+        QCOMPARE(hinweis("L_L_Ringe"), t(u"Ringe zeigen 4,7 \u00B5H"));
+        // 47u sets two rings; the third, left violet, reads 477 uH
+        eingeben("L_E_Wert", t(u"47\u00B5"));
+        QCOMPARE(hinweis("L_L_Ringe"), QStringLiteral("mit Ringen nicht darstellbar"));
+        QVERIFY(!gezeichnet("Shape28"));
+        // a gold third ring makes them read 47 uH
+        klicke("RG_L_3", 10);
+        QCOMPARE(text("L_E_Wert"), t(u"47,00 \u00B5H"));
+        QCOMPARE(hinweis("L_L_Ringe"), QString());
+        QVERIFY(gezeichnet("Shape24") && gezeichnet("Shape28"));
+        QVERIFY(m_meldungen->eintraege.empty());
+    }
+
     void toleranzEingabe() {
         const QString iec2 = t(u"Die eingegebene Zahl 2%   ist außerhalb\r\r der möglichen Toleranzwerte 5; 10 oder 20% ");
         eingeben("L_E_T", "2");

@@ -5,6 +5,7 @@
 // What the colour-code page tests share: the page with recorded boxes, widgets by name, ring colours,
 // clicks on ring items and entries as a user makes them.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -47,6 +48,10 @@ struct Farbcodehilfe {
     QLineEdit* feld(const char* name) const { return w<QLineEdit>(name); }
     QString text(const char* name) const { return feld(name)->text(); }
     Farbwert farbe(const char* shape) const { return alsFarbwert(w<Ringform>(shape)->farbe()); }
+    // the ring is drawn (an empty one shows the body)
+    bool gezeichnet(const char* shape) const { return !w<Ringform>(shape)->leer(); }
+    // the line under the drawing
+    QString hinweis(const char* name) const { return w<QLabel>(name)->text(); }
     // a user's click on the radio button of item i
     void klicke(const char* name, int i) {
         QRadioButton* k = gruppe(name)->knopf(i);

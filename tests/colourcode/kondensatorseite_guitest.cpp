@@ -43,6 +43,32 @@ private slots:
     void init() { aufbauen(); }
     void cleanup() { abbauen(); }
 
+    // Rings that cannot show the value say so under the drawing and are not drawn.
+    void ringeDieDenWertNichtZeigen() {
+        const char* wertringe[] = {"Shape44", "Shape45", "Shape46"};
+        const auto gezeichnetAlle = [&](bool ja) {
+            for (const char* r : wertringe)
+                if (gezeichnet(r) != ja) return false;
+            return true;
+        };
+        eingeben("C_E_Wert", QStringLiteral("4,7n"));
+        QCOMPARE(hinweis("C_L_Ringe"), QString());
+        QVERIFY(gezeichnetAlle(true));
+        eingeben("C_E_Wert", QStringLiteral("4,75n"));
+        QCOMPARE(hinweis("C_L_Ringe"), QStringLiteral("Ringe zeigen 4,7 nF"));
+        QVERIFY(gezeichnetAlle(true));
+        eingeben("C_E_Wert", QStringLiteral("10\u00B5"));  // above x 100n
+        QCOMPARE(hinweis("C_L_Ringe"), QStringLiteral("mit Ringen nicht darstellbar"));
+        QVERIFY(gezeichnetAlle(false));
+        // tantalum: its own value, its own verdict
+        art(1);
+        QCOMPARE(hinweis("C_L_Ringe"), QString());
+        QVERIFY(gezeichnet("Shape44") && gezeichnet("Shape45"));
+        art(0);
+        QCOMPARE(hinweis("C_L_Ringe"), QStringLiteral("mit Ringen nicht darstellbar"));
+        QVERIFY(m_meldungen->eintraege.empty());
+    }
+
     void ersterStartZeigtKerko() {
         const Kondensator& k = m_seite->kondensator();
         QCOMPARE(k.Wert_Ker, 1e-8);

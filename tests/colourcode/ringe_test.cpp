@@ -134,6 +134,61 @@ TEST(RingeAusWert, ErsterRingNimmtKeineNull) {
     EXPECT_EQ(ziffernAusText(QStringLiteral("0,47"), 3, 1), (std::vector<std::optional<int>>{std::nullopt, std::nullopt, 4}));
 }
 
+// What the rings say about a value: nothing when they show it, the value they show when it has more
+// digits than rings, and that they cannot show it when it lies outside their range.
+TEST(Ringhinweis, GezeigterWertOderNichtDarstellbar) {
+    const QString ohm = QStringLiteral(u"\u2126");
+    const struct {
+        double wert;
+        bool fuenf;
+        const char16_t* hinweis;
+    } faelle[] = {
+        {4700, false, u""},
+        {123, false, u"Ringe zeigen 120 \u2126"},   // the third digit is cut
+        {123, true, u""},
+        {129, false, u"Ringe zeigen 120 \u2126"},   // cut, not rounded
+        {0.47, false, u""},
+        {0.475, false, u"Ringe zeigen 470 m\u2126"},
+        {4.7e9, false, u""},
+        {4.75e9, false, u"Ringe zeigen 4,7 G\u2126"},
+        {1e-3, false, u"mit Ringen nicht darstellbar"},  // 1 mOhm: below the silver multiplier
+        {0.047, false, u"mit Ringen nicht darstellbar"},
+        {1e11, false, u"mit Ringen nicht darstellbar"},  // 100 GOhm: above the white multiplier
+        {0.5, true, u"mit Ringen nicht darstellbar"},    // 5 rings start at 1 Ohm
+        {1e12, true, u"mit Ringen nicht darstellbar"},
+        {999e9, true, u""},
+    };
+    for (const auto& f : faelle) {
+        // what the page does: rings from the value, then read back from them
+        const Ringbelegung b = ringeAusWert(f.wert, widerstandcode::codierung(f.fuenf), u',');
+        QString ziffern;
+        for (const auto& z : b.ziffern) ziffern += z ? QChar(u'0' + *z) : QChar(u'0');
+        std::optional<double> gezeigt;
+        if (b.multiplikator)
+            gezeigt = ringwert(ziffern, *widerstandcode::multiplikator()[size_t(*b.multiplikator)].wert, u',');
+        const Ringurteil u = ringurteil(f.wert, vollstaendig(b), gezeigt, ohm, u',');
+        EXPECT_EQ(u.hinweis, QString::fromUtf16(f.hinweis)) << f.wert << (f.fuenf ? " 5 rings" : " 4 rings");
+        EXPECT_EQ(u.zeichnen, u.hinweis != QLatin1String("mit Ringen nicht darstellbar")) << f.wert;
+    }
+    // without a multiplier (the inductor's decimal-point rings) only the digits count
+    EXPECT_TRUE(vollstaendig(Ringbelegung{{4, 10, 7}, std::nullopt}, false));
+    EXPECT_FALSE(vollstaendig(Ringbelegung{{4, 7, std::nullopt}, std::nullopt}, false));
+    EXPECT_FALSE(vollstaendig(Ringbelegung{{4, 7}, std::nullopt}));
+    ASSERT_TRUE(ringwert(QStringLiteral("4,7"), 1e-6, u','));
+    EXPECT_NEAR(*ringwert(QStringLiteral("4,7"), 1e-6, u','), 4.7e-6, 1e-18);
+    EXPECT_EQ(ringwert(QStringLiteral("4.7"), 1e-6, u','), std::nullopt);
+    EXPECT_EQ(ringwert(QStringLiteral("00"), 1, u','), std::nullopt);  // no positive value
+    EXPECT_EQ(ringurteil(4.7e-6, true, 4.7e-6 * (1 + 1e-12), QStringLiteral("H"), u',').hinweis, QString());
+    EXPECT_EQ(ringurteil(4.75e-6, true, 4.7e-6, QStringLiteral("H"), u'.').hinweis,
+              QStringLiteral(u"Ringe zeigen 4.7 \u00B5H"));
+    EXPECT_EQ(ringurteil(1, true, std::nullopt, ohm, u',').hinweis, QStringLiteral("mit Ringen nicht darstellbar"));
+    // rings left over from another value that happen to show this one mean it
+    const Ringurteil zufall = ringurteil(47e-6, false, 47e-6, QStringLiteral("H"), u',');
+    EXPECT_EQ(zufall.hinweis, QString());
+    EXPECT_TRUE(zufall.zeichnen);
+    EXPECT_FALSE(ringurteil(47e-6, false, 477e-6, QStringLiteral("H"), u',').zeichnen);
+}
+
 TEST(Stellenzahl, GerundetOhneNachkomma) {
     EXPECT_EQ(stellenzahl(0), 1);
     EXPECT_EQ(stellenzahl(9.4), 1);

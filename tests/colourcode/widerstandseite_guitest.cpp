@@ -70,6 +70,53 @@ private slots:
         QVERIFY(m_meldungen->eintraege.empty());
     }
 
+    // Rings that cannot show the value say so under the drawing, and are drawn only when they mean
+    // something; the rule that cuts digits stays.
+    void ringeDieDenWertNichtZeigen() {
+        const char* wertringe[] = {"Shape1", "Shape2", "Shape4"};
+        const auto alleGezeichnet = [&](bool ja) {
+            for (const char* r : wertringe)
+                if (gezeichnet(r) != ja) return false;
+            return true;
+        };
+        QCOMPARE(hinweis("R_L_Ringe"), QString());
+        QVERIFY(alleGezeichnet(true));
+        eingeben("R_E_Wert", QStringLiteral("123"));
+        QCOMPARE(text("R_E_Wert"), t(u"123,00 \u2126"));
+        QCOMPARE(ringe(false), (std::vector<Farbwert>{clMaroon, clRed, clMaroon}));  // 12 x 10, cut
+        QCOMPARE(hinweis("R_L_Ringe"), t(u"Ringe zeigen 120 \u2126"));
+        QVERIFY(alleGezeichnet(true));
+        eingeben("R_E_Wert", QStringLiteral("1m"));
+        QCOMPARE(text("R_E_Wert"), t(u"1,00 m\u2126"));
+        QCOMPARE(hinweis("R_L_Ringe"), QStringLiteral("mit Ringen nicht darstellbar"));
+        QVERIFY(alleGezeichnet(false));
+        QVERIFY(gezeichnet("Shape19") && gezeichnet("Shape20"));  // tolerance and voltage still mean something
+        // a multiplier chosen by click gives a value the rings can show: drawn again, and what they show
+        klicke("RG_R_M", 2);  // x 100: "1" x 100
+        QCOMPARE(text("R_E_Wert"), t(u"100,00 \u2126"));
+        QVERIFY(alleGezeichnet(true));
+        QCOMPARE(hinweis("R_L_Ringe"), t(u"Ringe zeigen 1,2 k\u2126"));  // the digit rings still say 1, 2
+        // the second digit 0 keeps 100 Ohm, while the rings read 10 x 100
+        klicke("RG_R_2", 0);
+        QCOMPARE(text("R_E_Wert"), t(u"100,00 \u2126"));
+        QCOMPARE(hinweis("R_L_Ringe"), t(u"Ringe zeigen 1 k\u2126"));
+        eingeben("R_E_Wert", QStringLiteral("4,7k"));
+        QCOMPARE(hinweis("R_L_Ringe"), QString());
+        // 5 rings carry three digits: 123 fits, 0,5 is below their range
+        ringzahl(1);
+        eingeben("R_E_Wert", QStringLiteral("123"));
+        QCOMPARE(hinweis("R_L_Ringe"), QString());
+        QVERIFY(gezeichnet("Shape3"));
+        eingeben("R_E_Wert", QStringLiteral("0,5"));
+        QCOMPARE(hinweis("R_L_Ringe"), QStringLiteral("mit Ringen nicht darstellbar"));
+        QVERIFY(!gezeichnet("Shape3"));
+        // the other coding keeps its own value and verdict
+        ringzahl(0);
+        QCOMPARE(hinweis("R_L_Ringe"), QString());
+        QVERIFY(alleGezeichnet(true));
+        QVERIFY(m_meldungen->eintraege.empty());
+    }
+
     void gesperrteUndLeereItems() {
         struct Fall {
             const char* gruppe;

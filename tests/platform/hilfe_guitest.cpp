@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +15,7 @@
 
 #include "platform/Hilfeanzeige.h"
 #include "platform/Hilfefenster.h"
+#include "platform/hilfeinhalt.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -149,6 +152,117 @@ private slots:
         f->indexFilter()->clear();
         QCOMPARE(sichtbar(index).size(), index->count());
         bildAblegen(f, "hilfe_index");
+        QVERIFY(rec.eintraege.empty());
+    }
+
+    // The index reads in the order people read it: numbers by value, case and umlauts ignored.
+    void indexNatuerlichSortiert() {
+        test::MeldungsRecorder rec;
+        Hilfeanzeige h(QStringLiteral(ZELMO_HILFE_DATEI));
+        QVERIFY(h.zeige(120));
+        const QStringList alle = sichtbar(h.fenster()->index());
+        QStringList reihen;
+        for (const QString& z : alle)
+            if (z.size() <= 3 && z.startsWith(u'E') && z.mid(1).toInt() > 0) reihen << z;
+        QCOMPARE(reihen, (QStringList{"E3", "E6", "E12", "E24", "E48", "E96"}));
+        for (qsizetype i = 1; i < alle.size(); ++i)
+            QVERIFY2(!hilfe::natuerlichVor(alle[i], alle[i - 1]), qPrintable(alle[i - 1] + " / " + alle[i]));
+    }
+
+    // A search hit is marked in the topic and the first one is scrolled into view.
+    void suchtrefferMarkiertUndSichtbar() {
+        test::MeldungsRecorder rec;
+        Hilfeanzeige h(QStringLiteral(ZELMO_HILFE_DATEI));
+        QVERIFY(h.zeige(90));
+        Hilfefenster* f = h.fenster();
+        f->resize(900, 500);
+        f->reiter()->setCurrentIndex(2);
+        // a word far down in the LM317 topic only
+        f->suchfeld()->setText(QStringLiteral("Isolierbuchse"));
+        f->suchen();
+        QCOMPARE(f->treffer()->count(), 1);
+        QTest::mouseClick(f->treffer()->viewport(), Qt::LeftButton, {},
+                          f->treffer()->visualItemRect(f->treffer()->item(0)).center());
+        QCOMPARE(h.thema(), QStringLiteral("lm317.htm"));
+        QTextBrowser* b = f->browser();
+        const auto marken = b->extraSelections();
+        QVERIFY(!marken.isEmpty());
+        QCOMPARE(marken.first().cursor.selectedText(), QStringLiteral("Isolierbuchse"));
+        QVERIFY(marken.first().format.background().color() != QColor(Qt::white));
+        QCOMPARE(b->textCursor().selectedText(), QStringLiteral("Isolierbuchse"));
+        // the hit lies inside the visible part of the page, which had to scroll for it
+        QVERIFY(b->verticalScrollBar()->value() > 0);
+        QVERIFY2(b->viewport()->rect().contains(b->cursorRect()), "first hit in view");
+        bildAblegen(f, "hilfe_treffer");
+        // another topic shows no marks of the search before
+        QVERIFY(h.zeige(140));
+        QVERIFY(b->extraSelections().isEmpty());
+        QVERIFY(rec.eintraege.empty());
+    }
+
+    // Pictures wider than the page shrink to fit it, a row of them together; wide enough, they keep
+    // their size.
+    void bilderPassenInDieSeite() {
+        test::MeldungsRecorder rec;
+        Hilfeanzeige h(QStringLiteral(ZELMO_HILFE_DATEI));
+        QVERIFY(h.zeige(160));
+        Hilfefenster* f = h.fenster();
+        QTextBrowser* b = f->browser();
+        const auto bilder = [b] {
+            std::vector<QTextImageFormat> l;
+            for (QTextBlock block = b->document()->begin(); block.isValid(); block = block.next())
+                for (auto it = block.begin(); !it.atEnd(); ++it)
+                    if (it.fragment().charFormat().isImageFormat()) l.push_back(it.fragment().charFormat().toImageFormat());
+            return l;
+        };
+        f->resize(700, 600);
+        QApplication::processEvents();
+        b->document()->setTextWidth(b->viewport()->width());
+        // the three circuits side by side fit into the page
+        QVERIFY(b->document()->size().width() <= b->viewport()->width() + 1);
+        QVERIFY(b->horizontalScrollBar()->maximum() == 0);
+        const auto klein = bilder();
+        QVERIFY(klein.size() >= 3);
+        const double verhaeltnis = klein[0].height() / klein[0].width();
+        bildAblegen(f, "hilfe_ne555_schmal");
+        f->resize(1900, 800);
+        QApplication::processEvents();
+        const auto gross = bilder();
+        QVERIFY(gross[0].width() > klein[0].width());
+        QCOMPARE(qRound(100 * gross[0].height() / gross[0].width()), qRound(100 * verhaeltnis));
+        // no picture grows beyond the size its topic gives
+        QVERIFY(gross[0].width() <= gross[0].doubleProperty(QTextFormat::UserProperty + 1));
+        QVERIFY(rec.eintraege.empty());
+    }
+
+    // The contents tree marks the topic shown, also one reached by a link inside a topic.
+    void inhaltFolgtDemVerweis() {
+        test::MeldungsRecorder rec;
+        Hilfeanzeige h(QStringLiteral(ZELMO_HILFE_DATEI));
+        QVERIFY(h.zeige(150));
+        Hilfefenster* f = h.fenster();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QTextBrowser* b = f->browser();
+        // click the link "Optionen" in the LM317 topic
+        QTextCursor c = b->document()->find(QStringLiteral("Optionen"));
+        QVERIFY(!c.isNull());
+        QVERIFY(c.charFormat().isAnchor());
+        b->setTextCursor(c);
+        b->ensureCursorVisible();
+        const QPoint p = b->cursorRect(c).center() - QPoint(8, 0);
+        QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, p);
+        QTRY_COMPARE(h.thema(), QStringLiteral("optionen.htm"));
+        QTreeWidgetItem* i = f->inhalt()->currentItem();
+        QVERIFY(i);
+        QCOMPARE(i->text(0), QStringLiteral("Optionen"));
+        QVERIFY(i->isSelected());
+        QCOMPARE(f->inhalt()->selectedItems().size(), 1);
+        // and back: the tree follows the history too
+        f->findChild<QToolButton*>(QStringLiteral("Hilfe_Zurueck"))->click();
+        QCOMPARE(h.thema(), QStringLiteral("lm317.htm"));
+        QCOMPARE(f->inhalt()->currentItem()->text(0), QStringLiteral("LM317 Berechnung"));
+        QVERIFY(f->inhalt()->currentItem()->isSelected());
         QVERIFY(rec.eintraege.empty());
     }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <algorithm>
 
 #include "platform/hilfeinhalt.h"
 #include "support/gtest_qt.h"
@@ -137,4 +138,22 @@ TEST(HilfeInhalt, SucheFindetJedesThemaMitAllenWoertern) {
     EXPECT_EQ(suche(QStringLiteral("widerstand"), themen), (std::vector<int>{0, 1}));  // title hit first
     EXPECT_TRUE(suche(QStringLiteral("strom zwiebel"), themen).empty());
     EXPECT_TRUE(suche(QStringLiteral("   "), themen).empty());
+}
+
+TEST(Hilfeinhalt, StichworteNatuerlichSortiert) {
+    QStringList w{QStringLiteral("E24"), QStringLiteral("E12"), QStringLiteral("Zener"), QStringLiteral("E3"),
+                  QStringLiteral(u"Übertragung"), QStringLiteral("E96"), QStringLiteral("e6"),
+                  QStringLiteral("Ub"), QStringLiteral("E-Reihe"), QStringLiteral("E48"), QStringLiteral("R1"),
+                  QStringLiteral("R10"), QStringLiteral("R2"), QStringLiteral("R02")};
+    std::sort(w.begin(), w.end(), natuerlichVor);
+    EXPECT_EQ(w, (QStringList{QStringLiteral("E-Reihe"), QStringLiteral("E3"), QStringLiteral("e6"),
+                              QStringLiteral("E12"), QStringLiteral("E24"), QStringLiteral("E48"),
+                              QStringLiteral("E96"), QStringLiteral("R1"), QStringLiteral("R02"),
+                              QStringLiteral("R2"), QStringLiteral("R10"), QStringLiteral("Ub"),
+                              QStringLiteral(u"Übertragung"), QStringLiteral("Zener")}));
+    // a strict order: equal texts are not before each other, texts equal but for case keep one order
+    EXPECT_FALSE(natuerlichVor(QStringLiteral("E12"), QStringLiteral("E12")));
+    EXPECT_NE(natuerlichVor(QStringLiteral("e12"), QStringLiteral("E12")),
+              natuerlichVor(QStringLiteral("E12"), QStringLiteral("e12")));
+    EXPECT_TRUE(natuerlichVor(QStringLiteral("Straße 9"), QStringLiteral("Strasse 10")));
 }

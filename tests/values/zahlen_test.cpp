@@ -251,3 +251,19 @@ TEST(AngezeigterWert, NurPositiveWerte) {
 }
 
 }  // namespace
+
+// A program started under a German locale (the toolkit takes it into the C library) reads numbers
+// exactly as under any other: the system separator is the page's, never the C library's.
+TEST(Zahleneingabe, UnabhaengigVomProzessGebietsschema) {
+    const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string alt = vorher ? vorher : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    const auto punkt = Zahleneingabe(QStringLiteral("4.7k"), u'.');
+    const auto komma = Zahleneingabe(QStringLiteral("4,7k"), u',');
+    const auto klein = Gleitkommazahl(QStringLiteral("1,5E-3"), u',');
+    std::setlocale(LC_NUMERIC, alt.c_str());
+    ASSERT_TRUE(punkt && komma && klein);
+    EXPECT_DOUBLE_EQ(*punkt, 4700);
+    EXPECT_DOUBLE_EQ(*komma, 4700);
+    EXPECT_DOUBLE_EQ(*klein, 1.5e-3);
+}

@@ -378,7 +378,9 @@ int main(int argc, char* argv[]) {
     schreibe(ziel.filePath(QStringLiteral("ZelmosV121.hhc")), hhc);
 
     // index: every keyword once, with every topic that names it, sorted as a German reader expects
-    std::map<QString, std::pair<QString, QStringList>> index;  // sort key -> shown keyword, topics
+    // (case and umlauts ignored, numbers by value: E3, E6, E12, E24)
+    const auto vor = [](const QString& a, const QString& b) { return hilfe::natuerlichVor(a, b); };
+    std::map<QString, std::pair<QString, QStringList>, decltype(vor)> index(vor);  // sort key -> shown, topics
     for (const Thema& t : themen)
         for (const QString& w : t.stichworte) {
             QString schluessel = w.toLower();
