@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +12,6 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +23,7 @@
 #include "net/aktualisierer.h"
 #include "net/testserver.h"
 #include "net/testzugang.h"
+#include "net/updateumgebung.h"
 #include "net/zipbau.h"
 #include "platform/Plattform.h"
 #include "platform/ordner.h"
@@ -59,15 +58,7 @@ QByteArray zufall(qsizetype n) {
     QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(b.data()), n / 4);
     return b;
 }
-// Everything below a folder, relative, sorted.
-QStringList baum(const QString& ordner) {
-    QStringList l;
-    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) l << QDir(ordner).relativeFilePath(it.next());
-    l.sort();
-    return l;
-}
+using test::baum;
 
 // Measures the longest pause of the window's event loop while it runs.
 class Wachhund : public QObject {
@@ -159,13 +150,8 @@ class UpdateTest : public QObject {
 
 private slots:
     void initTestCase() {
-        for (const char* v : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(v);
-        QVERIFY(heim.isValid());
-        qputenv("HOME", QFile::encodeName(heim.path()));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(heim.filePath(QStringLiteral(".cache"))));
-        cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        QVERIFY(cache.startsWith(heim.path()));
+        cache = test::eigenesHeim(heim);
+        QVERIFY(!cache.isEmpty());
         QVERIFY2(server.starten(), qPrintable(server.fehler));
         QCOMPARE(schluessel.oeffentlich().size(), 32);
     }

@@ -6,11 +6,9 @@
 // anything is unpacked or started.
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -18,6 +16,7 @@
 #include "net/aktualisierer.h"
 #include "net/testserver.h"
 #include "net/testzugang.h"
+#include "net/updateumgebung.h"
 #include "net/zipbau.h"
 #include "support/GuiTestFixture.h"
 #include "update/UpdateDialog.h"
@@ -30,15 +29,7 @@ const QString keineSignatur =
 const QString nicht123 = QStringLiteral(
     "Das Update ist nicht die angekündigte Version 123 und wird aus Sicherheitsgründen nicht entpackt.");
 
-// Everything below a folder, relative, sorted.
-QStringList baum(const QString& ordner) {
-    QStringList l;
-    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) l << QDir(ordner).relativeFilePath(it.next());
-    l.sort();
-    return l;
-}
+using test::baum;
 QByteArray lies(const QString& pfad) {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -68,13 +59,8 @@ class FreigabeTest : public QObject {
 
 private slots:
     void initTestCase() {
-        for (const char* v : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(v);
-        QVERIFY(heim.isValid());
-        qputenv("HOME", QFile::encodeName(heim.path()));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(heim.filePath(QStringLiteral(".cache"))));
-        cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        QVERIFY(cache.startsWith(heim.path()));
+        cache = test::eigenesHeim(heim);
+        QVERIFY(!cache.isEmpty());
         QVERIFY2(server.starten(), qPrintable(server.fehler));
     }
     void init() {
