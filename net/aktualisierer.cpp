@@ -12,8 +12,8 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "net/aktualisierung.h"
+#include "net/freigabe.h"
 #include "net/freigabeschluessel.h"
-#include "net/signatur.h"
 #include "net/zipentpacken.h"
 
 namespace zelmo::net {
@@ -21,18 +21,27 @@ namespace zelmo::net {
 namespace {
 QString anzeige(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
 
-// Runs off the window's thread: the signature first, then the archive is unpacked beside it.
+// Runs off the window's thread: the release record first, then the archive is unpacked beside it.
 Aktualisierer::Unpackergebnis pruefenUndEntpacken(QPromise<Aktualisierer::Unpackergebnis>& versprechen,
                                                   const QString& archiv, const QString& ordner,
-                                                  const QByteArray& signatur, const QByteArray& schluessel,
-                                                  Entpackoptionen optionen) {
+                                                  const QByteArray& satz, const QList<QByteArray>& schluessel,
+                                                  int version, Entpackoptionen optionen) {
     Aktualisierer::Unpackergebnis e;
     QString grund;
-    if (!signaturGueltig(archiv, signatur, schluessel, &grund)) {
+    const std::optional<Dateipruefsumme> summe =
+        sha256Datei(archiv, &grund, [&versprechen] { return versprechen.isCanceled(); });
+    if (versprechen.isCanceled()) {
+        e.abgebrochen = true;
+        return e;
+    }
+    if (!summe) {
         QFile::remove(archiv);
-        e.fehler = QStringLiteral("Das Update trägt keine gültige Signatur und wird aus Sicherheitsgründen nicht "
-                                  "entpackt.\r\r(%1)")
-                       .arg(grund);
+        e.fehler = QStringLiteral("Datei \"%1\" kann nicht gelesen werden. %2").arg(anzeige(archiv), grund);
+        return e;
+    }
+    e.fehler = pruefeFreigabe(satz, *summe, version, VersiondiesesProg, schluessel);
+    if (!e.fehler.isEmpty()) {
+        QFile::remove(archiv);
         return e;
     }
     versprechen.setProgressRange(0, 1000);
@@ -64,15 +73,16 @@ Aktualisierer::Unpackergebnis pruefenUndEntpacken(QPromise<Aktualisierer::Unpack
 }
 
 void entpacken(QPromise<Aktualisierer::Unpackergebnis>& versprechen, QString archiv, QString ordner,
-               QByteArray signatur, QByteArray schluessel, Entpackoptionen optionen) {
-    versprechen.addResult(pruefenUndEntpacken(versprechen, archiv, ordner, signatur, schluessel, std::move(optionen)));
+               QByteArray satz, QList<QByteArray> schluessel, int version, Entpackoptionen optionen) {
+    versprechen.addResult(
+        pruefenUndEntpacken(versprechen, archiv, ordner, satz, schluessel, version, std::move(optionen)));
 }
 }  // namespace
 
-Aktualisierer::Aktualisierer(QObject* parent)
-    : QObject(parent),
-      m_schluessel(reinterpret_cast<const char*>(freigabeSchluessel.data()), int(freigabeSchluessel.size())) {
+Aktualisierer::Aktualisierer(QObject* parent) : QObject(parent) {
     m_netz.basis = updateServer;
+    for (const Freigabeschluessel& k : freigabeSchluessel)
+        m_schluessel << QByteArray(reinterpret_cast<const char*>(k.data()), qsizetype(k.size()));
 }
 
 Aktualisierer::~Aktualisierer() {
@@ -157,7 +167,7 @@ void Aktualisierer::archivGeladen() {
             melde(f.text);
         return;
     }
-    Abruf* s = m_netz.hole(signaturPfad(m_version), nullptr, signaturLaenge);
+    Abruf* s = m_netz.hole(signaturPfad(m_version), nullptr, maxFreigabesatz);
     m_abruf = s;
     connect(s, &Abruf::fertig, this, &Aktualisierer::signaturGeladen);
 }
@@ -171,11 +181,10 @@ void Aktualisierer::signaturGeladen() {
     if (f) {
         m_archiv->remove();
         if (f.art == NetzFehler::Art::HttpStatus || f.art == NetzFehler::Art::ZuGross)
-            melde(QStringLiteral("Das Update trägt keine gültige Signatur und wird aus Sicherheitsgründen nicht "
-                                 "entpackt.\r\r(%1)")
-                      .arg(f.art == NetzFehler::Art::HttpStatus
-                               ? QStringLiteral("Signatur nicht erhältlich, HTTP %1").arg(f.httpStatus)
-                               : QStringLiteral("Die Signatur ist länger als %1 Bytes.").arg(signaturLaenge)));
+            melde(meldungKeineSignatur(
+                f.art == NetzFehler::Art::HttpStatus
+                    ? QStringLiteral("Signatur nicht erhältlich, HTTP %1").arg(f.httpStatus)
+                    : QStringLiteral("Die Signaturdatei ist länger als %1 Bytes.").arg(maxFreigabesatz)));
         else
             melde(f.text);
         return;
@@ -189,7 +198,7 @@ void Aktualisierer::signaturGeladen() {
     connect(m_entpacken, &QFutureWatcherBase::progressValueChanged, this, &Aktualisierer::entpackFortschritt);
     connect(m_entpacken, &QFutureWatcherBase::finished, this, &Aktualisierer::entpacktFertig);
     m_entpacken->setFuture(QtConcurrent::run(&entpacken, m_archiv->fileName(), m_ordner->path(), a->daten(),
-                                             m_schluessel, o));
+                                             m_schluessel, m_version, o));
 }
 
 void Aktualisierer::entpacktFertig() {
@@ -222,7 +231,7 @@ void Aktualisierer::abbrechen() {
     m_pruefung = false;
     verwerfen(m_abruf);
     if (QFutureWatcher<Unpackergebnis>* w = m_entpacken) {
-        // The worker stops at its next block (a signature check runs to its end); the window does not
+        // The worker stops at its next block (of the checksum or of unpacking); the window does not
         // wait for it. The folder it writes into goes with the watcher, once the worker has stopped.
         m_entpacken = nullptr;
         w->disconnect(this);

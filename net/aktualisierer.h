@@ -5,14 +5,16 @@
 // The update path from the version check to a verified installer, without blocking the event loop.
 //
 // pruefeVersion() asks the update server for its version file. ladeHerunter(version) makes a fresh
-// private folder under the user's cache location (owner-only), downloads the archive and its
-// detached signature into it, checks the signature against the release key compiled into the
-// program and only then unpacks the archive, off the window's thread. The installer it reports is
-// the top-level "Updater1.exe" of that very archive. abbrechen() stops whatever runs; aufraeumen()
+// private folder under the user's cache location (owner-only), downloads the archive into it and then
+// its signed release record (net/freigabe.h), checks off the window's thread that the record carries
+// the signature of a release key compiled into the program and names this very archive as the
+// announced version, newer than this one, and only then unpacks the archive. The installer it
+// reports is the top-level "Updater1.exe" of that very archive. abbrechen() stops whatever runs; aufraeumen()
 // also removes the private folder and nothing else.
 
 #include <QByteArray>
 #include <QFutureWatcher>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -39,8 +41,8 @@ public:
 
     // Starts the version check; a check still running is dropped without a report.
     void pruefeVersion();
-    // Starts download, signature check and unpacking of the release version (a number the version
-    // check reported). The previous private folder goes first.
+    // Starts download, check of the release record and unpacking of the release version (the number
+    // the version check reported). The previous private folder goes first.
     void ladeHerunter(int version);
     // Stops a running check or download; it reports nothing any more.
     void abbrechen();
@@ -80,7 +82,7 @@ private:
     void verwerfen(QPointer<Abruf>& abruf);
 
     Netzzugang m_netz;
-    QByteArray m_schluessel;  // the trusted release key, 32 raw bytes
+    QList<QByteArray> m_schluessel;  // the trusted release keys, 32 raw bytes each
     bool m_pruefung = false;
     QPointer<Abruf> m_versionsAbruf;
     QPointer<Abruf> m_abruf;

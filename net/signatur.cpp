@@ -3,7 +3,6 @@
 
 #include "net/signatur.h"
 
-#include <QFile>
 #include <memory>
 #include <openssl/evp.h>
 
@@ -30,24 +29,6 @@ bool pruefe(const unsigned char* daten, size_t laenge, const QByteArray& signatu
 bool signaturGueltig(const QByteArray& daten, const QByteArray& signatur, const QByteArray& schluessel) {
     return pruefe(reinterpret_cast<const unsigned char*>(daten.constData()), size_t(daten.size()), signatur,
                   schluessel);
-}
-
-bool signaturGueltig(const QString& datei, const QByteArray& signatur, const QByteArray& schluessel,
-                     QString* fehler) {
-    const auto nein = [fehler](const QString& t) {
-        if (fehler) *fehler = t;
-        return false;
-    };
-    if (signatur.size() != signaturLaenge)
-        return nein(QStringLiteral("Die Signatur hat %1 statt %2 Bytes.").arg(signatur.size()).arg(signaturLaenge));
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) return nein(f.errorString());
-    const qint64 groesse = f.size();
-    const uchar* daten = groesse > 0 ? f.map(0, groesse) : nullptr;
-    if (groesse > 0 && !daten) return nein(f.errorString());
-    const bool ok = pruefe(daten, size_t(groesse), signatur, schluessel);
-    if (daten) f.unmap(const_cast<uchar*>(daten));
-    return ok || nein(QStringLiteral("Die Signatur passt nicht zum Archiv."));
 }
 
 }  // namespace zelmo::net

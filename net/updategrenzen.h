@@ -11,7 +11,8 @@ namespace zelmo::net {
 
 // The version file: a few decimal digits, surrounding white space allowed.
 inline constexpr qint64 maxVersionsDatei = 64;
-// The detached Ed25519 signature of an archive: exactly this many bytes.
+// An Ed25519 signature, the end of a release record (its whole length: net/freigabe.h): exactly this
+// many bytes.
 inline constexpr qint64 signaturLaenge = 64;
 // The archive as downloaded; the transfer stops when it grows past this.
 inline constexpr qint64 maxArchiv = qint64(256) * 1024 * 1024;

@@ -3,10 +3,12 @@
 
 #pragma once
 // Test-only access to the update path: the server address, the trusted authorities, the limits and
-// the release key. This header exists only in the tests; the program itself has no way to change
+// the release keys. This header exists only in the tests; the program itself has no way to change
 // them (no setter, no file, no environment variable).
 
 #include <QByteArray>
+#include <QCryptographicHash>
+#include <QList>
 #include <memory>
 #include <openssl/evp.h>
 
@@ -16,8 +18,9 @@ namespace zelmo::test {
 
 struct UpdateZugang {
     static net::Netzzugang& netz(net::Aktualisierer& a) { return a.m_netz; }
-    static void setzeSchluessel(net::Aktualisierer& a, const QByteArray& oeffentlich) { a.m_schluessel = oeffentlich; }
-    static const QByteArray& schluessel(const net::Aktualisierer& a) { return a.m_schluessel; }
+    static void setzeSchluessel(net::Aktualisierer& a, const QByteArray& oeffentlich) { a.m_schluessel = {oeffentlich}; }
+    static void setzeSchluessel(net::Aktualisierer& a, const QList<QByteArray>& liste) { a.m_schluessel = liste; }
+    static const QList<QByteArray>& schluessel(const net::Aktualisierer& a) { return a.m_schluessel; }
 };
 
 // An Ed25519 key pair made for one test.
@@ -50,6 +53,16 @@ public:
                                        size_t(daten.size())) == 1;
         EVP_MD_CTX_free(ctx);
         return ok ? sig : QByteArray();
+    }
+
+    // The release record of an archive as the server offers it beside the archive: the statement
+    // prefix 0x00 version LF sha256-hex LF size LF, followed by its signature. Built here by hand, so
+    // that the tests pin the format the program reads.
+    QByteArray freigabe(const QByteArray& archiv, int version, const QByteArray& praefix = "Zelmotron-Update") const {
+        const QByteArray aussage = praefix + '\0' + QByteArray::number(version) + '\n' +
+                                   QCryptographicHash::hash(archiv, QCryptographicHash::Sha256).toHex() + '\n' +
+                                   QByteArray::number(archiv.size()) + '\n';
+        return aussage + signiere(aussage);
     }
 
 private:
