@@ -333,8 +333,8 @@ Leseergebnis kondensatorLesen(const QString& code) {
     while (n < s.size() && (istZiffer(s[n]) || s[n] == u'R')) ++n;
     QString teil = s.left(n);
     QString rest = s.mid(n);
-    // "1042A": the voltage code behind the value, without a tolerance letter between them
-    if (!u && teil.size() == 4 && !teil.contains(u'R') && rest.size() == 1 && istBuchstabe(rest[0]) &&
+    // "1042A", "4R72A": the voltage code behind the value, without a tolerance letter between them
+    if (!u && teil.size() == 4 && istZiffer(teil.back()) && rest.size() == 1 && istBuchstabe(rest[0]) &&
         (spannungsCode(teil.right(1) + rest) || !toleranzBuchstabe(rest[0]))) {
         rest = teil.right(1) + rest;
         teil.chop(1);

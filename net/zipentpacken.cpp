@@ -145,8 +145,10 @@ Entpackt zipEntpacken(const QString& archiv, const QString& ziel, const Entpacko
         }
         const qint64 groesse = qint64(std::min<zip_uint64_t>(st.size, zip_uint64_t(o.entpackt) + 1));
         if (ordner && groesse != 0) throw abgewiesen(zipText(ZIP_ER_INCONS));
-        if (groesse > o.freigrenze && zip_uint64_t(groesse) / std::max<zip_uint64_t>(st.comp_size, 1) >=
-                                          zip_uint64_t(o.verhaeltnis))
+        // more than verhaeltnis times its compressed size c: groesse > verhaeltnis * c, which is
+        // (groesse - 1) / verhaeltnis >= c without a product that a forged size could overflow
+        if (groesse > o.freigrenze && zip_uint64_t(groesse - 1) / zip_uint64_t(std::max<qint64>(o.verhaeltnis, 1)) >=
+                                          std::max<zip_uint64_t>(st.comp_size, 1))
             throw abgewiesen(QStringLiteral("Der Eintrag \"%1\" würde sich beim Entpacken auf mehr als das %2-fache "
                                             "vergrößern.")
                                  .arg(name)

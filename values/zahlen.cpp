@@ -167,9 +167,9 @@ std::optional<double> exponentForm(const QString& s, qsizetype p, QChar dezimal)
     return leseAscii(*m + 'e' + std::to_string(*e));
 }
 
-// The letter code of component markings (IEC 60062): a prefix letter between digits stands for the
-// decimal point and gives its factor ("4k7", "2M2", "4n7", "1µ5"; "K" as on resistors counts as
-// kilo); "R" stands for the point without a factor, also before the digits ("4R7", "R47").
+// The letter code of component markings (IEC 60062): a prefix letter stands for the decimal point and
+// gives its factor, between the digits or before them ("4k7", "2M2", "4n7", "1µ5", "k47" is 470, "n47"
+// 0,47n; "K" as on resistors counts as kilo); "R" stands for the point without a factor ("4R7", "R47").
 // Returns nothing when the text is not in this form, and a conversion error when it is, but more
 // number characters or another prefix follow.
 std::optional<std::optional<double>> buchstabenCode(const QString& s, QChar dezimal) {
@@ -194,10 +194,9 @@ std::optional<std::optional<double>> buchstabenCode(const QString& s, QChar dezi
         faktor = 1e3;
     else if (buchstabe == u'R')
         faktor = 1.0;
-    else if (const auto f = vorsatzFaktor(buchstabe)) {
-        if (ganz.isEmpty()) return std::nullopt;
+    else if (const auto f = vorsatzFaktor(buchstabe))
         faktor = *f;
-    } else
+    else
         return std::nullopt;
     const qsizetype bruchAnfang = ++i;
     while (i < s.size() && istZiffer(s[i])) ++i;
@@ -217,6 +216,17 @@ std::optional<std::optional<double>> buchstabenCode(const QString& s, QChar dezi
     return std::optional<double>(w);
 }
 
+// A letter of the letter code (a prefix letter, "K" or "R") before the first digit or separator: such
+// a text is read by the letter code or not at all, never with the letter dropped ("k 47", "n,47",
+// "-m 5").
+bool buchstabeVorDerZahl(const QString& s) {
+    for (QChar c : s) {
+        if (istZiffer(c) || c == u',' || c == u'.') return false;
+        if (c == u'K' || c == u'R' || vorsatzFaktor(c)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
@@ -224,7 +234,8 @@ std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
     qsizetype p = s.indexOf(u'E');
     if (p < 0) p = s.indexOf(u'e');
     if (p >= 0) {
-        if (p + 1 < s.size() && istExponentZeichen(s[p + 1])) return exponentForm(s, p, dezimal);
+        if (p + 1 < s.size() && istExponentZeichen(s[p + 1]))
+            return buchstabeVorDerZahl(s) ? std::nullopt : exponentForm(s, p, dezimal);
         // "1 E 3": an exponent set apart by blanks is no number (and not the prefix E)
         qsizetype q = p + 1;
         while (q < s.size() && s[q] == u' ') ++q;
@@ -232,6 +243,7 @@ std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
     }
 
     if (const auto code = buchstabenCode(s, dezimal)) return *code;
+    if (buchstabeVorDerZahl(s)) return std::nullopt;
 
     // Plain form: all number characters wherever they stand, then one prefix letter.
     QString rest = s;

@@ -32,8 +32,9 @@ std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal);
 // Parses an entered text; nothing when the text yields no number. Besides the plain form ("4,7 k")
 // and the exponent form ("1,5E3"; nothing may follow the exponent but letters and blanks, and it must
 // stay inside the double range) it reads the letter code of component markings: a prefix letter
-// between digits marks the decimal point ("4k7" is 4700, "1µ5" 1,5µ), "R" without a factor ("4R7",
-// "R47").
+// between or before the digits marks the decimal point ("4k7" is 4700, "1µ5" 1,5µ, "k47" 470, "n47"
+// 0,47n), "R" without a factor ("4R7", "R47"). A prefix letter before the digits in any other form
+// ("k 47", "n,47", "k1E3") makes the text no number: it is never dropped.
 std::optional<double> Zahleneingabe(const QString& s, QChar dezimal);
 
 // Fixed two-decimal number plus prefix string (" k", " " ...); the caller appends the unit.

@@ -10,6 +10,7 @@
 
 #include "colourcode/qtext_ausgabe.h"
 #include "eseries/ereihen.h"
+#include "values/zahlen.h"
 
 using namespace zelmo;
 using namespace zelmo::smdcode;
@@ -267,6 +268,146 @@ TEST(Eingabe, ToleranzUndSpannungAusText) {
         EXPECT_EQ(e.gueltig, f.gueltig) << t(f.text).toStdString();
         EXPECT_EQ(e.spannung ? e.spannung->volt : 0.0, f.volt) << t(f.text).toStdString();
     }
+}
+
+// The multiplier letters of EIA-96, as published: Z 0,001; Y and R 0,01; X and S 0,1; A 1; B and H 10;
+// C 100; D 1000; E 10000; F 100000 (the EIA-96 letter table of the Wilderness Labs hardware reference
+// "Reading Resistors", the same as in the GW Instek GDS-200/300 user manual, "EIA-96 Code").
+TEST(EIA96, JederMultiplikatorbuchstabe) {
+    const struct {
+        char16_t buchstabe;
+        double faktor;
+        char16_t geschrieben;  // the letter the program writes for this factor (the first of twins)
+    } tabelle[] = {{u'Z', 0.001, u'Z'}, {u'Y', 0.01, u'Y'}, {u'R', 0.01, u'Y'}, {u'X', 0.1, u'X'},
+                   {u'S', 0.1, u'X'},   {u'A', 1, u'A'},      {u'B', 10, u'B'},    {u'H', 10, u'B'},
+                   {u'C', 100, u'C'},   {u'D', 1000, u'D'},   {u'E', 10000, u'E'}, {u'F', 100000, u'F'}};
+    // 01 is 100, 68 is 499, 96 is 976 of the E96 decade
+    const std::pair<const char16_t*, double> nummern[] = {{u"01", 100}, {u"68", 499}, {u"96", 976}};
+    for (const auto& b : tabelle) {
+        for (const auto& [nummer, basis] : nummern) {
+            const QString code = t(nummer) + QChar(b.buchstabe);
+            SCOPED_TRACE(code.toStdString());
+            const Leseergebnis e = lesen(System::EIA96, code.toLower());
+            ASSERT_TRUE(e.lesung) << e.fehler.toStdString();
+            EXPECT_NEAR(e.lesung->wert, basis * b.faktor, basis * b.faktor * 1e-12);
+            EXPECT_EQ(e.lesung->code, code);
+            EXPECT_EQ(codeFuer(System::EIA96, basis * b.faktor), t(nummer) + QChar(b.geschrieben));
+        }
+    }
+    // every other letter is none
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        if (QStringLiteral("ZYRXSABHCDEF").contains(QChar(c))) continue;
+        EXPECT_FALSE(lesen(System::EIA96, t(u"01") + QChar(c)).lesung) << char(c);
+    }
+}
+
+// The tolerance letters of the capacitor code, as published: B ±0,1 pF, C ±0,25 pF, D ±0,5 pF, F ±1 %,
+// G ±2 %, J ±5 %, K ±10 %, M ±20 %, Z +80/−20 % ("Electronics Capacitor Tolerance Code", dummies.com; the
+// same letters in the tolerance table of eestudenthelp "Capacitor markings"). A letter in picofarad fits
+// only a capacitor up to 10 pF; a letter in percent any capacitor.
+TEST(Toleranz, JederBuchstabeDerTabelle) {
+    const struct {
+        char16_t buchstabe;
+        double plus, minus;
+        bool pikofarad;
+        const char16_t* text;
+        const char16_t* oben;   // limits of 100 nF (percent) or of 4,7 pF (picofarad)
+        const char16_t* unten;
+    } tabelle[] = {
+        {u'B', 0.1, 0.1, true, u"±0,1 pF (B)", u"4,80 pF", u"4,60 pF"},
+        {u'C', 0.25, 0.25, true, u"±0,25 pF (C)", u"4,95 pF", u"4,45 pF"},
+        {u'D', 0.5, 0.5, true, u"±0,5 pF (D)", u"5,20 pF", u"4,20 pF"},
+        {u'F', 1, 1, false, u"±1 % (F)", u"101,00 nF", u"99,00 nF"},
+        {u'G', 2, 2, false, u"±2 % (G)", u"102,00 nF", u"98,00 nF"},
+        {u'J', 5, 5, false, u"±5 % (J)", u"105,00 nF", u"95,00 nF"},
+        {u'K', 10, 10, false, u"±10 % (K)", u"110,00 nF", u"90,00 nF"},
+        {u'M', 20, 20, false, u"±20 % (M)", u"120,00 nF", u"80,00 nF"},
+        {u'Z', 80, 20, false, u"+80/−20 % (Z)", u"180,00 nF", u"80,00 nF"},
+    };
+    ASSERT_EQ(toleranzBuchstaben().size(), std::size(tabelle));
+    for (const auto& f : tabelle) {
+        SCOPED_TRACE(char(f.buchstabe));
+        const Toleranzbuchstabe* b = toleranzBuchstabe(QChar(f.buchstabe).toLower());
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->plus, f.plus);
+        EXPECT_EQ(b->minus, f.minus);
+        EXPECT_EQ(b->pikofarad, f.pikofarad);
+        EXPECT_EQ(toleranzText(*b, u','), t(f.text));
+        // on a 4,7-pF capacitor every letter fits; on 100 nF only those in percent
+        const Leseergebnis klein = lesen(System::Kondensator, t(u"4R7") + QChar(f.buchstabe));
+        ASSERT_TRUE(klein.lesung) << klein.fehler.toStdString();
+        EXPECT_EQ(klein.lesung->toleranz, b);
+        const Leseergebnis gross = lesen(System::Kondensator, t(u"104") + QChar(f.buchstabe));
+        EXPECT_EQ(bool(gross.lesung), !f.pikofarad) << gross.fehler.toStdString();
+        if (f.pikofarad) {
+            EXPECT_EQ(gross.fehler, pikofaradMeldung(QChar(f.buchstabe)));
+        } else {
+            EXPECT_EQ(gross.lesung->toleranz, b);
+        }
+        const Toleranzgrenzen g = grenzen(f.pikofarad ? 4.7e-12 : 100e-9, *b, u',');
+        EXPECT_EQ(g.oben, t(f.oben));
+        EXPECT_EQ(g.unten, t(f.unten));
+        // the entry of the tolerance field names the same letter
+        EXPECT_EQ(toleranzAusEingabe(t(f.text), u',').toleranz, b);
+    }
+    // 10 pF is the largest capacitor a letter in picofarad fits
+    EXPECT_TRUE(lesen(System::Kondensator, QStringLiteral("100C")).lesung);
+    EXPECT_FALSE(lesen(System::Kondensator, QStringLiteral("110C")).lesung);
+}
+
+// The EIA voltage codes the program knows, as published: 0J 6,3 V, 1A 10 V, 1C 16 V, 1E 25 V, 1V 35 V,
+// 1H 50 V, 2A 100 V, 2D 200 V, 2E 250 V, 2G 400 V, 2J 630 V (the EIA voltage code table of
+// pedalprojects.co.uk "Capacitor Code Decoder", and table 2 of oriedza "Capacitor code table"). Each is
+// read in front of the value, behind it with and without a tolerance letter, and from the voltage field.
+TEST(Spannung, JederCodeAnJederStelle) {
+    const std::pair<const char16_t*, double> tabelle[] = {{u"0J", 6.3}, {u"1A", 10},  {u"1C", 16},  {u"1E", 25},
+                                                          {u"1V", 35},  {u"1H", 50},  {u"2A", 100}, {u"2D", 200},
+                                                          {u"2E", 250}, {u"2G", 400}, {u"2J", 630}};
+    ASSERT_EQ(spannungsCodes().size(), std::size(tabelle));
+    for (const auto& [code, volt] : tabelle) {
+        const QString c = t(code);
+        SCOPED_TRACE(c.toStdString());
+        for (const QString& eingabe : {c + QStringLiteral("223K"), QStringLiteral("223K") + c,
+                                       QStringLiteral("223") + c, c.toLower() + QStringLiteral("223k")}) {
+            const Leseergebnis e = lesen(System::Kondensator, eingabe);
+            ASSERT_TRUE(e.lesung && e.lesung->spannung) << eingabe.toStdString() << ": " << e.fehler.toStdString();
+            EXPECT_EQ(e.lesung->spannung->volt, volt);
+            EXPECT_DOUBLE_EQ(e.lesung->wert, 22e-9);
+            EXPECT_TRUE(e.lesung->code.startsWith(c + QStringLiteral("223"))) << e.lesung->code.toStdString();
+        }
+        ASSERT_TRUE(spannungsCode(volt));
+        EXPECT_EQ(QString::fromUtf16(spannungsCode(volt)->code), c);
+        const Spannungseingabe u = spannungAusEingabe(allgemein(volt, u',') + QStringLiteral(" V"), u',');
+        ASSERT_TRUE(u.gueltig && u.spannung);
+        EXPECT_EQ(u.spannung->volt, volt);
+    }
+}
+
+// "R" is the decimal point of the capacitor code in each of its places, also after a voltage code in
+// front and before a voltage code behind.
+TEST(Lesen, KondensatorMitRAnJederStelle) {
+    const struct {
+        const char16_t* eingabe;
+        double pikofarad;
+        const char16_t* code;
+    } faelle[] = {
+        {u"R47", 0.47, u"R47"},         {u"4R7", 4.7, u"4R7"},         {u"47R", 47, u"47R"},
+        {u"0R5", 0.5, u"0R5"},          {u"2AR47", 0.47, u"2AR47"},    {u"2A4R7", 4.7, u"2A4R7"},
+        {u"2A47R", 47, u"2A47R"},       {u"r47b", 0.47, u"R47B"},      {u"4R7C", 4.7, u"4R7C"},
+        {u"2aR47c", 0.47, u"2AR47C"},   {u"1H4R7D", 4.7, u"1H4R7D"},   {u"R47B1H", 0.47, u"1HR47B"},
+        {u"4R7C 2A", 4.7, u"2A4R7C"},   {u"R472A", 0.47, u"2AR47"},    {u"4R71H", 4.7, u"1H4R7"},
+        {u"47R2J", 47, u"2J47R"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(t(f.eingabe).toStdString());
+        const Leseergebnis e = lesen(System::Kondensator, t(f.eingabe));
+        ASSERT_TRUE(e.lesung) << e.fehler.toStdString();
+        EXPECT_NEAR(e.lesung->wert, f.pikofarad * 1e-12, f.pikofarad * 1e-24);
+        EXPECT_EQ(e.lesung->code, t(f.code));
+    }
+    // never two points, nor a point in the voltage code
+    for (const char16_t* falsch : {u"R4R7", u"2AR4R", u"R47R2A", u"2RR47", u"4R7R"})
+        EXPECT_FALSE(lesen(System::Kondensator, t(falsch)).lesung) << t(falsch).toStdString();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "fields/Eingabefeld.h"
 #include "fields/grenzen.h"
 #include "support/GuiTestFixture.h"
+#include "values/abgewiesene_exponenten.h"
 
 using namespace zelmo;
 
@@ -69,6 +70,36 @@ private slots:
                                  << QString::fromUtf8("Die Eingabe 2T  ist außerhalb\r\rdes gültigen Wertebereiches: 1nΩ bis 1TΩ");
         QTest::newRow("keine Zahl") << "abc" << QString::fromUtf8("Die eingegebene Zahl abc  ist keine Gleitkommazahl !");
         QTest::newRow("zwei Trenner") << "1,2,3" << QString::fromUtf8("Die eingegebene Zahl 1,2,3  ist keine Gleitkommazahl !");
+        // a prefix letter that stands apart before the digits
+        for (const char* t : {"k 47", "n,47", "k1E3"})
+            QTest::newRow(t) << QString::fromUtf8(t)
+                             << QString::fromUtf8("Die eingegebene Zahl %1  ist keine Gleitkommazahl !").arg(QString::fromUtf8(t));
+    }
+
+    // Every refused form of the exponent, typed: the message, nothing taken, the old value shown again.
+    void abgewieseneExponenten() {
+        for (const char* t : test::abgewieseneExponenten) {
+            test::MeldungsRecorder rec;
+            Aufbau a(u',');
+            test::tippe(a.feld, QString::fromUtf8(t));
+            const QString getippt = a.feld->text();  // "." already replaced by ","
+            QTest::keyClick(a.feld, Qt::Key_Return);
+            QVERIFY2(rec.eintraege.size() == 1, t);
+            QCOMPARE(rec.letzter(), QString::fromUtf8("Die eingegebene Zahl %1  ist keine Gleitkommazahl !").arg(getippt));
+            QVERIFY2(a.angenommen.empty(), t);
+            QCOMPARE(a.feld->text(), (QString::fromUtf8("39,00 k") + ohm));
+        }
+    }
+
+    void vorsatzVorDenZiffernIstDasKomma() {
+        test::MeldungsRecorder rec;
+        Aufbau a(u',');
+        test::tippeUndEnter(a.feld, QStringLiteral("k47"));
+        QCOMPARE(a.feld->text(), (QString::fromUtf8("470,00 ") + ohm));
+        test::tippeUndEnter(a.feld, QStringLiteral("M1"));
+        QCOMPARE(a.feld->text(), (QString::fromUtf8("100,00 k") + ohm));
+        QVERIFY(rec.eintraege.empty());
+        QCOMPARE(a.angenommen, (std::vector<double>{470, 1e5}));
     }
     void ablehnungZeigtMeldungUndKehrtZurueck() {
         QFETCH(QString, getippt);

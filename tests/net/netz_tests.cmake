@@ -10,7 +10,7 @@ target_include_directories(netz_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(netz_tests PRIVATE ZELMO_FREIGABE_WERKZEUG="${CMAKE_SOURCE_DIR}/tools/freigabe.sh")
 gtest_discover_tests(netz_tests DISCOVERY_MODE PRE_TEST)
 
-foreach(t update_guitest abruf_guitest freigabe_guitest)
+foreach(t update_guitest abruf_guitest freigabe_guitest updategrenzen_guitest)
   target_link_libraries(${t} PRIVATE zelmo_netz PkgConfig::LIBZIP OpenSSL::Crypto Qt6::Network)
   set_tests_properties(${t} PROPERTIES TIMEOUT 300)
 endforeach()

@@ -274,3 +274,45 @@ TEST_F(Sicherung, DatenfileMeldetTrennerUnlesbaresUndAusserhalb) {
     EXPECT_TRUE(b.meldung.contains(QStringLiteral(u"Wertebereiches (dort gelten die Vorgabewerte): 3"))) << b.meldung.toStdString();
     EXPECT_FALSE(sicherung::datenLesen(ordner.filePath(QStringLiteral("fehlt.dat")), seiten, u',').vorhanden);
 }
+
+// A settings file of Windows-1252 whose first byte is no ASCII keeps its foreign lines when the program
+// writes it again: the same characters, now in the program's one format (UTF-8 with mark, CR LF).
+TEST_F(Sicherung, Windows1252DateiWirdUnveraendertWeitergeschrieben) {
+    for (const QByteArray& erstes : {QByteArray("\xB5"), QByteArray("\xC4")}) {
+        SCOPED_TRACE(erstes.toHex().toStdString());
+        const QByteArray alt = erstes + "-Notiz=Gr\xF6\xDF" "e 4,7 \xB5" "F\r\n[Fremd]\r\nName=M\xFCller\r\n\r\n[Probe]\r\nWert=7\r\n";
+        schreibe(ini(), alt);
+        sicherung::Einstellungsdatei e(ini(), u',');
+        ASSERT_NE(e.leser(), nullptr) << e.meldung().toStdString();
+        seite.laden(*e.leser());
+        EXPECT_EQ(seite.wert, 7.0);
+        EXPECT_EQ(sicherung::einstellungenSchreiben(ini(), seiten, {}, u',', false), QString());
+        const QByteArray neu = lies(ini());
+        ASSERT_TRUE(neu.startsWith("\xEF\xBB\xBF"));
+        const QString text = QString::fromUtf8(neu.mid(3));
+        EXPECT_TRUE(text.startsWith(QString::fromLatin1(alt.left(alt.indexOf("[Probe]"))))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("[Probe]\r\nWert=7\r\n"))) << text.toStdString();
+        seite.wert = 5;
+    }
+}
+
+// The lines of the data file that cannot be read are named by their number whatever ends the lines.
+TEST_F(Sicherung, DatenfileNenntDieZeileBeiJedemZeilenende) {
+    for (const QByteArray& ende : {QByteArray("\r"), QByteArray("\r\n"), QByteArray("\n")}) {
+        SCOPED_TRACE(ende.toHex().toStdString());
+        schreibe(dat(), "," + ende + "3" + ende + "kaputt" + ende);
+        seite.daten[0] = 4;
+        seite.daten[1] = 6;
+        const auto b = sicherung::datenLesen(dat(), seiten, u',');
+        EXPECT_TRUE(b.gelesen);
+        EXPECT_EQ(seite.daten[0], 3.0);
+        EXPECT_EQ(seite.daten[1], 6.0);
+        EXPECT_TRUE(b.meldung.contains(QStringLiteral("Nicht lesbare Zeilen (dort gelten die bisherigen Werte): 3")))
+            << b.meldung.toStdString();
+        // a file that is no text names the line of its fault
+        schreibe(dat(), "," + ende + "3" + ende + ende + "4\x01" + ende);
+        const auto k = sicherung::datenLesen(dat(), seiten, u',');
+        EXPECT_FALSE(k.gelesen);
+        EXPECT_TRUE(k.meldung.contains(QStringLiteral("Zeile 4 enthält das Steuerzeichen U+0001"))) << k.meldung.toStdString();
+    }
+}

@@ -98,3 +98,66 @@ TEST(TextLesen, Windows1252Tabelle) {
     EXPECT_EQ(windows1252(0x9F), QChar(0x0178));
     for (unsigned char luecke : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(windows1252(luecke), QChar::ReplacementCharacter);
 }
+
+// A file without mark whose very first byte is no ASCII: "µ" (0xB5) and "Ä" (0xC4) begin no valid
+// UTF-8 sequence there, so the file is Windows-1252 from its first byte on.
+TEST(TextLesen, Windows1252AbDemErstenByte) {
+    struct Fall {
+        const char* name;
+        QByteArray bytes;
+        QString text;
+    };
+    const Fall faelle[] = {
+        {"µ zuerst", QByteArray("\xB5" "F=1\r\n"), QStringLiteral(u"\u00B5F=1\n")},
+        {"Ä zuerst", QByteArray("\xC4nderung=ja\r\n[A]\r\n"), QStringLiteral(u"\u00C4nderung=ja\n[A]\n")},
+        {"nur µ", QByteArray("\xB5"), QStringLiteral(u"\u00B5")},
+        {"nur Ä", QByteArray("\xC4"), QStringLiteral(u"\u00C4")},
+        {"€ zuerst", QByteArray("\x80=1\n"), QStringLiteral(u"\u20AC=1\n")},
+        {"ÄÖÜ", QByteArray("\xC4\xD6\xDC"), QStringLiteral(u"\u00C4\u00D6\u00DC")},
+        // the same letter in UTF-8 stays UTF-8
+        {"Ä in UTF-8", QByteArray("\xC3\x84nderung=ja\n"), QStringLiteral(u"\u00C4nderung=ja\n")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const GelesenerText g = textLesen(f.bytes);
+        EXPECT_EQ(g.fehler, QString());
+        EXPECT_EQ(g.text, f.text);
+    }
+}
+
+// The line a fault stands on, counted alike for lone CR, CR LF and LF line ends; the fault stands on
+// line 4, after an empty line (so that "\r\r" and "\r\n\r\n" must count as two line ends each).
+TEST(TextLesen, ZeileDesFehlersBeiJedemZeilenende) {
+    const struct {
+        const char* name;
+        QByteArray ende;
+    } enden[] = {{"CR", "\r"}, {"CR LF", "\r\n"}, {"LF", "\n"}};
+    const auto zeilen = [](const QByteArray& ende, const QByteArray& vierte) {
+        return "[A]" + ende + "X=1" + ende + ende + vierte + ende + "Z=3" + ende;
+    };
+    const auto utf16Zeilen = [&](const QByteArray& ende, bool bigEndian) {
+        return utf16(QString::fromLatin1(zeilen(ende, "Y=#")).replace(u'#', QChar(0xD800)), bigEndian);
+    };
+    for (const auto& e : enden) {
+        const struct {
+            const char* fehler;
+            QByteArray bytes;
+            const char16_t* grund;
+        } faelle[] = {
+            {"1252 undefiniert", zeilen(e.ende, "Y=\xB5\x81"), u"Zeile 4 enthält das Byte 0x81"},
+            {"Steuerzeichen in 1252", QByteArray("\xB5=0") + e.ende + zeilen(e.ende, "Y=\x01").mid(3 + e.ende.size()),
+             u"Zeile 4 enthält das Steuerzeichen U+0001"},
+            {"Steuerzeichen in UTF-8", zeilen(e.ende, "Y=\xC3\x84\x1B"), u"Zeile 4 enthält das Steuerzeichen U+001B"},
+            {"UTF-8-Marke, kaputte Folge", "\xEF\xBB\xBF" + zeilen(e.ende, "Y=\xC3\x28"),
+             u"enthält aber in Zeile 4 eine ungültige Bytefolge"},
+            {"UTF-16 LE, halbes Paar", utf16Zeilen(e.ende, false), u"enthält aber in Zeile 4 ein unvollständiges Zeichen"},
+            {"UTF-16 BE, halbes Paar", utf16Zeilen(e.ende, true), u"enthält aber in Zeile 4 ein unvollständiges Zeichen"},
+        };
+        for (const auto& f : faelle) {
+            SCOPED_TRACE(std::string(e.name) + ": " + f.fehler);
+            const GelesenerText g = textLesen(f.bytes);
+            EXPECT_TRUE(g.fehler.contains(QString::fromUtf16(f.grund))) << g.fehler.toStdString();
+            EXPECT_EQ(g.text, QString());
+        }
+    }
+}

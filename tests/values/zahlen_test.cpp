@@ -10,6 +10,7 @@
 #include <limits>
 #include <string>
 
+#include "values/abgewiesene_exponenten.h"
 #include "values/zahlen.h"
 
 using namespace zelmo;
@@ -50,6 +51,10 @@ const EingabeFall eingaben[] = {
     {"3\u03BC3", 3.3e-6},  {"4m7", 4.7e-3},      {"6p8", 6.8e-12},     {"1G5", 1.5e9},   {"4K7", 4700},
     {"4R7", 4.7},          {"R47", 0.47},        {"0R1", 0.1},         {"-4k7", -4700},  {" 4k7 Ω", 4700},
     {"4n7F", 4.7e-9},      {"47R", 47},          {"100k", 1e5},
+    // a prefix letter before the digits marks the decimal point as the "R" in "R47" does
+    {"k47", 470},          {"n47", 0.47e-9},     {"K47", 470},         {"k7", 700},      {"M1", 1e5},
+    {"µ47", 0.47e-6},      {"u1", 1e-7},         {"m5", 5e-4},         {"p1", 1e-13},    {"-k47", -470},
+    {" n47 F", 0.47e-9},   {"G22", 0.22e9},
     // exponent form: letters and blanks after the exponent are units
     {"1E3 V", 1000},       {"1E0003", 1000},     {"1E-300", 1e-300},   {"1 E3", 1000},
 };
@@ -77,8 +82,26 @@ TEST_P(MitTrenner, ZahleneingabeFehler) {
                           // an exponent set apart by blanks, or beyond the double range
                           "1 E 3", "1E 3", "1 e -3", "1E+1000", "1E-1000", "1E99999999999",
                           // a letter code with more digits, a separator or a second prefix after it
-                          "4k7,5", "4k7 5", "4k7k", "4k7 mA", "1,5k7", "R", "R4,7", "4R7R1"}) {
+                          "4k7,5", "4k7 5", "4k7k", "4k7 mA", "1,5k7", "R", "R4,7", "4R7R1",
+                          // a prefix letter before the digits is never dropped: read as the letter
+                          // code or not at all
+                          "k 47", "k,47", "n-47", "k+4", "n 4,7", "R 47", "K 47", "µ 5", "k4,7", "k47k",
+                          "k1E3", "n 1E-3", "m1e3", "-m 5", "k", "E47"}) {
         EXPECT_FALSE(Zahleneingabe(mit(t, dez()), dez()).has_value()) << t;
+    }
+}
+
+// The refused forms of the exponent, for typed and for stored numbers alike.
+TEST_P(MitTrenner, ExponentformenDieNiemandLiest) {
+    for (const char* t : test::abgewieseneExponenten) {
+        const QString text = mit(t, dez());
+        EXPECT_FALSE(Zahleneingabe(text, dez()).has_value()) << "Eingabe " << t;
+        EXPECT_FALSE(Gleitkommazahl(text, dez()).has_value()) << "gespeichert " << t;
+    }
+    // and the forms both read
+    for (const char* t : {"1E3", "1e3", "1E+3", "1E-3", " 1,5E3 ", "-2E0", "1E0003"}) {
+        EXPECT_EQ(Zahleneingabe(mit(t, dez()), dez()), Gleitkommazahl(mit(t, dez()), dez())) << t;
+        EXPECT_TRUE(Gleitkommazahl(mit(t, dez()), dez()).has_value()) << t;
     }
 }
 
