@@ -20,6 +20,9 @@ struct Umgebung {
     std::function<void(double ohm)> anToleranzUebergeben;
     // Opens the dialog with further drawings of the star (true) or the delta circuit (false).
     std::function<void(bool stern)> sternDreieckBilderZeigen;
+    // The folder of the user's files (the stock lists of the tolerance page); none or an empty answer:
+    // nothing is kept on disk.
+    std::function<QString()> datenOrdner;
 };
 
 // A page's content. It lies on the inner panel of its page frame; the page places its own controls
