@@ -39,19 +39,24 @@ QString ersteSpalte(const QString& zeile, QChar dezimal) {
 std::optional<double> bestandWert(const QString& zeile, QChar dezimal) {
     const QString t = zeile.trimmed();
     if (t.isEmpty()) return std::nullopt;
-    if (auto w = positiv(Zahleneingabe(t, dezimal))) return w;
-    // the other separator
-    const QChar anderer = dezimal == u',' ? u'.' : u',';
-    if (t.count(anderer) == 1 && !t.contains(dezimal))
-        if (auto w = positiv(Zahleneingabe(QString(t).replace(anderer, dezimal), dezimal))) return w;
+    // a number with either separator, an optional exponent, prefix and unit sign, and nothing else
+    // (the number reading of the fields passes over stray characters, a stock line must not)
+    static const QRegularExpression zahl(
+        QStringLiteral(u"^\\+?(\\d+)(?:[.,](\\d+))?(?:[eE][+-]?\\d+)?\\s*[yzafpnuµmkKMGTPEZY]?\\s*(?:Ω|Ohm|F|H)?$"));
+    if (zahl.match(t).hasMatch()) {
+        const QChar anderer = dezimal == u',' ? u'.' : u',';
+        return positiv(Zahleneingabe(QString(t).replace(anderer, dezimal), dezimal));
+    }
     // letter code: the prefix letter (R for none) stands for the separator
-    static const QRegularExpression code(QStringLiteral(u"^(\\d+)([RrpnuµmkKMG])(\\d+)\\s*(\u2126|Ohm|F|H)?$"));
+    static const QRegularExpression code(QStringLiteral(u"^(\\d*)([RrpnuµmkKMG])(\\d*)\\s*(\u2126|Ohm|F|H)?$"));
     const auto m = code.match(t);
-    if (m.hasMatch()) {
+    if (m.hasMatch() && (m.capturedLength(1) > 0 || m.capturedLength(3) > 0)) {
         QString buchstabe = m.captured(2);
         if (buchstabe == u"R" || buchstabe == u"r") buchstabe.clear();
         if (buchstabe == u"K") buchstabe = QStringLiteral("k");
-        return positiv(Zahleneingabe(m.captured(1) + dezimal + m.captured(3) + buchstabe, dezimal));
+        const QString vorne = m.captured(1).isEmpty() ? QStringLiteral("0") : m.captured(1);
+        const QString hinten = m.captured(3).isEmpty() ? QStringLiteral("0") : m.captured(3);
+        return positiv(Zahleneingabe(vorne + dezimal + hinten + buchstabe, dezimal));
     }
     return std::nullopt;
 }
@@ -64,6 +69,7 @@ Bestandsliste bestandLesen(const QString& text, QChar dezimal, bool kopfzeile) {
         QString z = zeilen[i];
         if (z.endsWith(u'\r')) z.chop(1);
         if (z.trimmed().isEmpty()) continue;
+        // the whole line, else its first column ("4,7k" stays whole where the point is the separator)
         auto w = bestandWert(z, dezimal);
         if (!w) w = bestandWert(ersteSpalte(z, dezimal), dezimal);
         if (w)
@@ -81,10 +87,10 @@ QString bestandAusDatei(const QString& text, QChar dezimal) {
     for (QString z : text.split(u'\n')) {
         if (z.endsWith(u'\r')) z.chop(1);
         if (z.trimmed().isEmpty()) continue;
-        const bool kopf = erste && !bestandWert(z, dezimal) && !bestandWert(ersteSpalte(z, dezimal), dezimal);
+        const QString spalte = bestandWert(z, dezimal) ? z.trimmed() : ersteSpalte(z, dezimal);
+        const bool kopf = erste && !bestandWert(spalte, dezimal);
         erste = false;
-        if (kopf) continue;
-        aus << (bestandWert(z, dezimal) ? z.trimmed() : ersteSpalte(z, dezimal));
+        if (!kopf) aus << spalte;
     }
     return aus.join(u'\n');
 }
@@ -109,9 +115,10 @@ QString bestandMeldung(const std::vector<int>& falsch, int art) {
     const QString wo = falsch.size() == 1 ? QStringLiteral("Die Zeile ") + nummern[0] + QStringLiteral(" enthält")
                                           : QStringLiteral("Die Zeilen ") + nummern.join(QStringLiteral(", ")) +
                                                 QStringLiteral(" enthalten");
-    return wo + QStringLiteral(u" im Bestand „") + bestandName(art) +
-           QStringLiteral(u"“ keinen Bauteilwert. Sie bleiben im Bestand stehen, werden aber bei der Suche nicht "
-                          u"verwendet.");
+    return wo + QStringLiteral(u" im Bestand „") + bestandName(art) + QStringLiteral(u"“ keinen Bauteilwert. ") +
+           (falsch.size() == 1 ? QStringLiteral(u"Sie bleibt im Bestand stehen, wird aber bei der Suche nicht verwendet.")
+                               : QStringLiteral(u"Sie bleiben im Bestand stehen, werden aber bei der Suche nicht "
+                                                u"verwendet."));
 }
 
 QString kopierText(const QStringList& zeilen, int art, int teile) {

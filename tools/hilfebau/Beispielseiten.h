@@ -9,11 +9,15 @@
 //   { "id": "lm317_spannung", "seite": "LM317",
 //     "schritte": [ {"wahl": "RG_317ner_Reglerart", "item": 0},      radio group item (a click)
 //                   {"liste": "LM317ner_C_Iso", "item": 1},          combo box item (a user's pick)
-//                   {"feld": "LM317ner_E_I", "text": "1"} ],        typed text, then Enter
+//                   {"feld": "LM317ner_E_I", "text": "1"},          typed text, then Enter
+//                   {"haken": "CB_Toleranzen_Bestand"},              check box (a click)
+//                   {"bestand": 0, "text": "3,3k\n68"},             stock of a kind (tolerance page)
+//                   {"kopieren": "RE_Toleranz_seriell"} ],          "Alle kopieren" of a list
 //     "zeigt": { "LM317_E_R2": "720,00", "LM317_C_R2": "Ω" },      texts the page shows afterwards
 //     "meldungen": [ "..." ] }                                        boxes the steps bring (optional)
 // Keys of "zeigt": the objectName of a field, label, group box or list; "NAME#3" is the third line of
-// a list; "farbe:NAME" is the colour name of the row selected in a ring group.
+// a list; "farbe:NAME" is the colour name of the row selected in a ring group; "Zwischenablage#2" is
+// the second line of what was copied last.
 
 #include <QJsonObject>
 #include <QString>
@@ -33,6 +37,7 @@ struct Beispielseite {
     Umgebung umgebung;
     std::unique_ptr<Rechnerseite> seite;
     QStringList meldungen;  // boxes shown while the steps ran
+    QString zwischenablage;  // what the last "kopieren" step copied
 };
 std::unique_ptr<Beispielseite> baueSeite(const QString& name);
 
