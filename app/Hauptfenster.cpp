@@ -62,6 +62,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     // FormCreate: the decimal separator is captured once
     const QString trenner = QLocale::system().decimalPoint();
     m_umgebung.dezimal = trenner.isEmpty() ? QChar(u',') : trenner[0];
+    m_umgebung.datenOrdner = [] { return plattform::datenOrdner(); };
     m_umgebung.anToleranzUebergeben = [this](double ohm) {
         if (m_toleranz && static_cast<ToleranzSeite*>(m_toleranz->gebaut())->Uebergabe(ohm))
             m_pc1->setCurrentIndex(1);

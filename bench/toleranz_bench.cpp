@@ -25,6 +25,30 @@ static void BM_Toleranz_E96(benchmark::State& state) { toleranzRechnen(state, ze
 static void BM_Toleranz_E96_4k7(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E96, "4,7k"); }
 static void BM_Toleranz_E24(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E24, "1k"); }
 static void BM_Toleranz_E12(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E12, "1k"); }
+// Three parts: the search for triples over four decades of the series, the best 1000 lines per list.
+static void toleranzDreiRechnen(benchmark::State& state, zelmo::EReihe r, const char* text) {
+    const QString eingabe = QString::fromLatin1(text);
+    zelmo::ToleranzSuche suche;
+    suche.teile = 3;
+    suche.dreierWerte = zelmo::dreierReihe(r);
+    const double fenster = zelmo::fensterProzent(r);
+    std::int64_t alle = 0;
+    for (auto _ : state) {
+        auto e = zelmo::Toleranz_Berechnung(eingabe, zelmo::reihe(r), fenster, zelmo::artR, u',', suche);
+        alle = e->parallelAlle + e->seriellAlle;
+        benchmark::DoNotOptimize(e);
+    }
+    state.counters["triples"] = double(alle);
+}
+
+static void BM_Toleranz3_E96(benchmark::State& state) { toleranzDreiRechnen(state, zelmo::EReihe::E96, "3,37k"); }
+static void BM_Toleranz3_E192(benchmark::State& state) { toleranzDreiRechnen(state, zelmo::EReihe::E192, "3,37k"); }
+static void BM_Toleranz3_E24(benchmark::State& state) { toleranzDreiRechnen(state, zelmo::EReihe::E24, "3,37k"); }
+static void BM_Toleranz_E192(benchmark::State& state) { toleranzRechnen(state, zelmo::EReihe::E192, "1k"); }
+BENCHMARK(BM_Toleranz3_E96)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Toleranz3_E192)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Toleranz3_E24)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Toleranz_E192)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Toleranz_E96)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Toleranz_E96_4k7)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Toleranz_E24)->Unit(benchmark::kMicrosecond);

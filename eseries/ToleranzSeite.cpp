@@ -3,8 +3,20 @@
 
 #include "eseries/ToleranzSeite.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
@@ -15,6 +27,8 @@
 #include <cmath>
 
 #include "fields/Ressourcen.h"
+#include "eseries/bestand.h"
+#include "eseries/dreier.h"
 #include "eseries/ereihen.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Meldungen.h"
@@ -22,6 +36,7 @@
 #include "fields/Schaltbild.h"
 #include "fields/grenzen.h"
 #include "storage/einstellungen.h"
+#include "storage/sicherung.h"
 #include "values/zahlen.h"
 
 namespace zelmo {
@@ -36,6 +51,7 @@ QStringList reihenNamen() {
             QStringLiteral("E 48"), QStringLiteral("E 96"), QStringLiteral("E 192")};
 }
 QStringList auswahlNamen() { return {QStringLiteral("R"), QStringLiteral("L"), QStringLiteral("C")}; }
+QStringList anzahlNamen() { return {QStringLiteral("2 Bauteile"), QStringLiteral("3 Bauteile")}; }
 
 // The lists and their column headers line up by tab stops made for the narrow sans serif; where it
 // is missing, a font of the same widths (Arial and its free twin) keeps the columns under their heads.
@@ -90,6 +106,89 @@ void reiheBild(QPainter& p, int art) {
     symbol::text(p, QPointF(148, y - 18), b, 11, QStringLiteral("2"));
 }
 
+constexpr QSizeF bildGroesse3(300, 90);
+
+void zeichne(QPainter& p, int art, QPointF a, QPointF b, double laenge) {
+    switch (art) {
+        case 1: symbol::spule(p, a, b, laenge, 8); break;
+        case 2: symbol::kondensator(p, a, b, 5, 14); break;
+        default: symbol::widerstand(p, a, b, laenge, 10); break;
+    }
+}
+
+void name(QPainter& p, int art, QPointF m, int nummer) {
+    symbol::text(p, m, QString::fromUtf16(buchstaben[art]), 9, QString::number(nummer));
+}
+
+// Three components of a kind side by side between two rails (left) and one beside the series of
+// the other two (right): R1‖R2‖R3 and R1‖(R2+R3).
+void parallelBild3(QPainter& p, int art) {
+    symbol::draht(p, QPointF(8, 45), QPointF(30, 45));
+    symbol::draht(p, QPointF(30, 20), QPointF(30, 70));
+    symbol::draht(p, QPointF(120, 20), QPointF(120, 70));
+    symbol::draht(p, QPointF(120, 45), QPointF(142, 45));
+    for (int i = 0; i < 3; ++i) {
+        const double y = 20 + 25 * i;
+        zeichne(p, art, QPointF(30, y), QPointF(120, y), 28);
+        name(p, art, QPointF(75, y - 13), i + 1);
+    }
+    for (double x : {30.0, 120.0}) symbol::punkt(p, QPointF(x, 45));
+    symbol::klemme(p, QPointF(8, 45));
+    symbol::klemme(p, QPointF(142, 45));
+
+    symbol::draht(p, QPointF(158, 45), QPointF(175, 45));
+    symbol::draht(p, QPointF(175, 25), QPointF(175, 65));
+    symbol::draht(p, QPointF(275, 25), QPointF(275, 65));
+    symbol::draht(p, QPointF(275, 45), QPointF(292, 45));
+    zeichne(p, art, QPointF(175, 25), QPointF(275, 25), 28);
+    zeichne(p, art, QPointF(175, 65), QPointF(225, 65), 26);
+    zeichne(p, art, QPointF(225, 65), QPointF(275, 65), 26);
+    name(p, art, QPointF(225, 12), 1);
+    name(p, art, QPointF(200, 52), 2);
+    name(p, art, QPointF(250, 52), 3);
+    for (double x : {175.0, 275.0}) symbol::punkt(p, QPointF(x, 45));
+    symbol::klemme(p, QPointF(158, 45));
+    symbol::klemme(p, QPointF(292, 45));
+}
+
+// Three components in a row (left) and one in series with two in parallel (right): R1+R2+R3 and
+// R1+(R2‖R3).
+void reiheBild3(QPainter& p, int art) {
+    const double y = 45;
+    symbol::draht(p, QPointF(8, y), QPointF(14, y));
+    for (int i = 0; i < 3; ++i) {
+        const double x = 14 + 42 * i;
+        zeichne(p, art, QPointF(x, y), QPointF(x + 42, y), 26);
+        name(p, art, QPointF(x + 21, y - 15), i + 1);
+    }
+    symbol::draht(p, QPointF(140, y), QPointF(142, y));
+    symbol::klemme(p, QPointF(8, y));
+    symbol::klemme(p, QPointF(142, y));
+
+    symbol::draht(p, QPointF(158, y), QPointF(164, y));
+    zeichne(p, art, QPointF(164, y), QPointF(214, y), 26);
+    name(p, art, QPointF(189, y - 15), 1);
+    symbol::draht(p, QPointF(214, y), QPointF(222, y));
+    symbol::draht(p, QPointF(222, 28), QPointF(222, 62));
+    symbol::draht(p, QPointF(282, 28), QPointF(282, 62));
+    zeichne(p, art, QPointF(222, 28), QPointF(282, 28), 26);
+    zeichne(p, art, QPointF(222, 62), QPointF(282, 62), 26);
+    name(p, art, QPointF(252, 15), 2);
+    name(p, art, QPointF(252, 49), 3);
+    symbol::draht(p, QPointF(282, y), QPointF(292, y));
+    for (double x : {222.0, 282.0}) symbol::punkt(p, QPointF(x, y));
+    symbol::klemme(p, QPointF(158, y));
+    symbol::klemme(p, QPointF(292, y));
+}
+
+// The column heads of the three-part lists of a kind.
+QString kopf3(int art, bool parallel) {
+    const QString b = QString::fromUtf16(buchstaben[art]);
+    (void)parallel;
+    return QStringLiteral("    ") + b + QStringLiteral("1        ") + b + QStringLiteral("2       ") + b +
+           QStringLiteral("3     Schaltung     ") + b + QStringLiteral("ges     F");
+}
+
 QLabel* kopfLabel(const QString& name, const QString& text, QWidget* eltern) {
     auto* l = new QLabel(text, eltern);
     l->setObjectName(name);
@@ -117,17 +216,7 @@ QPlainTextEdit* liste(const QString& name, QWidget* eltern) {
     re->document()->setDocumentMargin(2);
     re->setToolTip(QStringLiteral(u"mögliche Kombinationen"));
     re->setUndoRedoEnabled(false);  // read-only: every fill would only pile up undo steps
-    // tab stops at 48, 70 and 92 points, after the last one every half inch as in a rich-edit box;
-    // the fonts are set in pixels, so the stops use the 4/3 pixels per point of the 96 dpi the page
-    // is laid out for
-    constexpr double proPunkt = 96.0 / 72.0;
-    QTextOption opt = re->document()->defaultTextOption();
-    opt.setTabs({QTextOption::Tab(48 * proPunkt, QTextOption::LeftTab),
-                 QTextOption::Tab(70 * proPunkt, QTextOption::LeftTab),
-                 QTextOption::Tab(92 * proPunkt, QTextOption::LeftTab)});
-    opt.setTabStopDistance(36 * proPunkt);
-    opt.setWrapMode(QTextOption::NoWrap);
-    re->document()->setDefaultTextOption(opt);
+    re->setContextMenuPolicy(Qt::CustomContextMenu);
     return re;
 }
 
@@ -142,18 +231,18 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     m_unten->setToolTip(QStringLiteral(u"nächst kleinerer Wert in der eingestellten E-Reihe"));
     m_unten->setFont(schrift(15));
     m_unten->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_unten->setGeometry(62, 10, 150, 28);
+    m_unten->setGeometry(8, 10, 124, 28);
 
     auto* kleiner1 = new QLabel(QStringLiteral("<"), this);
     kleiner1->setObjectName(QStringLiteral("Tol_L_kleiner1"));
     kleiner1->setFont(schrift(29));
     kleiner1->setAlignment(Qt::AlignCenter);
-    kleiner1->setGeometry(214, 6, 24, 34);
+    kleiner1->setGeometry(134, 6, 24, 34);
 
     m_eingabe = new Eingabefeld(grenzen::Toleranz_E_Wert, dezimal(), this);
     m_eingabe->setToolTip(QStringLiteral("Eingabe der Wertes des Bauteils"));
     m_eingabe->setFont(schrift(15));
-    m_eingabe->setGeometry(243, 10, 150, 27);
+    m_eingabe->setGeometry(162, 10, 140, 27);
     m_eingabe->setzeText(QStringLiteral(" 12"));
     // the accepted value is shown with the unit sign of the selected kind
     m_eingabe->setAnzeige([this](double w) { return Zahlenausgabe(w, dezimal()) + einheit(); });
@@ -166,14 +255,21 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     kleiner2->setObjectName(QStringLiteral("Tol_L_kleiner2"));
     kleiner2->setFont(schrift(29));
     kleiner2->setAlignment(Qt::AlignCenter);
-    kleiner2->setGeometry(398, 6, 24, 34);
+    kleiner2->setGeometry(305, 6, 24, 34);
 
     m_oben = new QLabel(this);
     m_oben->setObjectName(QStringLiteral("Tol_oben"));
     m_oben->setToolTip(QStringLiteral(u"nächst größerer Wert in der eingestellten E-Reihe"));
     m_oben->setFont(schrift(15));
     m_oben->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_oben->setGeometry(426, 10, 150, 28);
+    m_oben->setGeometry(333, 10, 124, 28);
+
+    // two or three parts
+    m_anzahl = new Radiogruppe(QStringLiteral("RG_Toleranzen_Anzahl"), QStringLiteral(" Anzahl "), anzahlNamen(), 2, this);
+    m_anzahl->setToolTip(QStringLiteral(u"Kombinationen aus zwei oder drei Bauteilen suchen"));
+    m_anzahl->setGeometry(460, 1, 173, 42);
+    m_anzahl->setItemIndex(0, false);
+    m_anzahl->klick = [this] { RG_Toleranzen_AnzahlClick(); };
 
     auto* linie = new QFrame(this);
     linie->setObjectName(QStringLiteral("Tol_Linie"));
@@ -192,8 +288,20 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     m_auswahl = new Radiogruppe(QStringLiteral("RG_Toleranzen_Auswahl"), QStringLiteral(" Auswahl "),
                                 auswahlNamen(), 3, this);
     m_auswahl->setToolTip(QStringLiteral(u"Widerstand, Spule oder Kondensator auswählen"));
-    m_auswahl->setGeometry(414, 53, 151, 44);
+    m_auswahl->setGeometry(412, 53, 112, 44);
     m_auswahl->klick = [this] { RG_Toleranzen_AuswahlClick(); };
+
+    // the values in stock
+    m_bestandKnopf = new QPushButton(QStringLiteral(u"Bestand …"), this);
+    m_bestandKnopf->setObjectName(QStringLiteral("B_Toleranzen_Bestand"));
+    m_bestandKnopf->setToolTip(QStringLiteral(u"Die vorrätigen Werte für R, L und C eintragen"));
+    m_bestandKnopf->setGeometry(528, 55, 104, 23);
+    connect(m_bestandKnopf, &QPushButton::clicked, this, [this] { bestandBearbeiten(); });
+    m_nurBestand = new QCheckBox(QStringLiteral("nur Bestand"), this);
+    m_nurBestand->setObjectName(QStringLiteral("CB_Toleranzen_Bestand"));
+    m_nurBestand->setToolTip(QStringLiteral(u"Nur mit den vorrätigen Werten kombinieren; die E-Reihe bestimmt dann nur das Fenster"));
+    m_nurBestand->setGeometry(530, 79, 102, 20);
+    connect(m_nurBestand, &QCheckBox::clicked, this, [this] { EReihe_ermitteln(); });
 
     // the two lists with their circuit pictures and column headers
     const QStringList parBilder{QStringLiteral("I_Toleranz_par_R"), QStringLiteral("I_Toleranz_par_L"),
@@ -247,6 +355,23 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
         m_kopfSer[art] = kopfLabel(serKoepfe[art], serTexte[art], m_gbReihe);
         m_kopfSer[art]->setGeometry(6, kopfOben, innenBreite, kopfHoehe);
     }
+    const char16_t* art3[3] = {u"R", u"L", u"C"};
+    for (int art = 0; art < 3; ++art) {
+        auto* bp = new Schaltbild(QStringLiteral("I_Toleranz_par3_") + QString::fromUtf16(art3[art]), bildGroesse3, m_gbParallel);
+        bp->setToolTip(QStringLiteral("Parallelschaltungen von drei Bauteilen"));
+        bp->setZeichnung([art](QPainter& p) { parallelBild3(p, art); });
+        bp->setGeometry(6, bildOben, innenBreite, bildHoehe);
+        m_bildPar3[art] = bp;
+        auto* bs = new Schaltbild(QStringLiteral("I_Toleranz_ser3_") + QString::fromUtf16(art3[art]), bildGroesse3, m_gbReihe);
+        bs->setToolTip(QStringLiteral("Reihenschaltungen von drei Bauteilen"));
+        bs->setZeichnung([art](QPainter& p) { reiheBild3(p, art); });
+        bs->setGeometry(6, bildOben, innenBreite, bildHoehe);
+        m_bildSer3[art] = bs;
+    }
+    m_kopfPar3 = kopfLabel(QStringLiteral("Tol_Kopf3_parallel"), kopf3(0, true), m_gbParallel);
+    m_kopfPar3->setGeometry(6, kopfOben, innenBreite, kopfHoehe);
+    m_kopfSer3 = kopfLabel(QStringLiteral("Tol_Kopf3_seriell"), kopf3(0, false), m_gbReihe);
+    m_kopfSer3->setGeometry(6, kopfOben, innenBreite, kopfHoehe);
     for (QGroupBox* gb : {m_gbParallel, m_gbReihe}) {
         auto* strich = new QFrame(gb);
         strich->setObjectName(gb->objectName() + QStringLiteral("_Linie"));
@@ -260,24 +385,114 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     const int listeOben = kopfOben + kopfHoehe + 1;
     m_reParallel->setGeometry(6, listeOben, innenBreite, gbHoehe - listeOben - 6);
     m_reSeriell->setGeometry(6, listeOben, innenBreite, gbHoehe - listeOben - 6);
+    for (QPlainTextEdit* re : {m_reParallel, m_reSeriell}) {
+        tabStops(re, false);
+        kopierenEinrichten(re);
+    }
     bilderZeigen(artR);
+}
+
+void ToleranzSeite::tabStops(QPlainTextEdit* re, bool drei) {
+    // pairs: tab stops at 48, 70 and 92 points, after the last one every half inch as in a rich-edit
+    // box; the fonts are set in pixels, so the stops use the 4/3 pixels per point of the 96 dpi the
+    // page is laid out for. Three parts: three value columns, the connection, the total and F.
+    constexpr double proPunkt = 96.0 / 72.0;
+    // three parts need six columns in the same width: a pixel smaller, stops set in pixels
+    const QFont f = listenSchrift(drei ? 11 : 12);
+    re->setFont(f);
+    re->document()->setDefaultFont(f);
+    re->setHorizontalScrollBarPolicy(drei ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    QTextOption opt = re->document()->defaultTextOption();
+    if (drei)
+        opt.setTabs({QTextOption::Tab(46, QTextOption::LeftTab), QTextOption::Tab(92, QTextOption::LeftTab),
+                     QTextOption::Tab(138, QTextOption::LeftTab), QTextOption::Tab(200, QTextOption::LeftTab),
+                     QTextOption::Tab(243, QTextOption::LeftTab)});
+    else
+        opt.setTabs({QTextOption::Tab(48 * proPunkt, QTextOption::LeftTab),
+                     QTextOption::Tab(70 * proPunkt, QTextOption::LeftTab),
+                     QTextOption::Tab(92 * proPunkt, QTextOption::LeftTab)});
+    opt.setTabStopDistance(36 * proPunkt);
+    opt.setWrapMode(QTextOption::NoWrap);
+    re->document()->setDefaultTextOption(opt);
+}
+
+void ToleranzSeite::kopierenEinrichten(QPlainTextEdit* re) {
+    connect(re, &QWidget::customContextMenuRequested, this, [this, re](const QPoint& wo) {
+        QMenu menu(re);
+        QAction* eins = menu.addAction(QStringLiteral("Kopieren"));
+        eins->setShortcut(QKeySequence::Copy);
+        eins->setEnabled(re->textCursor().hasSelection());
+        QAction* alle = menu.addAction(QStringLiteral("Alle kopieren"));
+        alle->setEnabled(!re->document()->isEmpty());
+        QAction* gewaehlt = menu.exec(re->viewport()->mapToGlobal(wo));
+        if (gewaehlt == eins || gewaehlt == alle) QApplication::clipboard()->setText(kopieren(re, gewaehlt == alle));
+    });
+    re->installEventFilter(this);
+}
+
+QString ToleranzSeite::kopieren(const QPlainTextEdit* re, bool alle) const {
+    QStringList zeilen;
+    const QTextDocument* doc = re->document();
+    QTextBlock von = doc->begin();
+    QTextBlock bis = doc->lastBlock();
+    if (!alle) {
+        const QTextCursor c = re->textCursor();
+        if (!c.hasSelection()) return {};
+        von = doc->findBlock(c.selectionStart());
+        bis = doc->findBlock(c.selectionEnd());
+        // a selection that ends at the start of a line does not take that line
+        if (c.selectionEnd() == bis.position() && bis != von) bis = bis.previous();
+    }
+    for (QTextBlock b = von; b.isValid(); b = b.next()) {
+        if (!b.text().isEmpty()) zeilen << b.text();
+        if (b == bis) break;
+    }
+    if (zeilen.isEmpty()) return {};
+    return kopierText(zeilen, m_auswahl->itemIndex(), m_teile);
+}
+
+bool ToleranzSeite::eventFilter(QObject* o, QEvent* e) {
+    // Ctrl+C on a list copies whole lines with the header, not the characters of the selection
+    if ((o == m_reParallel || o == m_reSeriell) &&
+        (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->matches(QKeySequence::Copy)) {
+            e->accept();
+            if (e->type() == QEvent::KeyPress) {
+                const QString t = kopieren(static_cast<QPlainTextEdit*>(o), false);
+                if (!t.isEmpty()) QApplication::clipboard()->setText(t);
+            }
+            return true;
+        }
+    }
+    return Rechnerseite::eventFilter(o, e);
 }
 
 QString ToleranzSeite::einheit() const { return einheitZeichen(m_auswahl->itemIndex()); }
 
 void ToleranzSeite::bilderZeigen(int art) {
+    const bool drei = m_anzahl->itemIndex() == 1;
     for (int k = 0; k < 3; ++k) {
-        m_bildPar[k]->setVisible(k == art);
-        m_bildSer[k]->setVisible(k == art);
-        m_kopfPar[k]->setVisible(k == art);
-        m_kopfSer[k]->setVisible(k == art);
+        m_bildPar[k]->setVisible(k == art && !drei);
+        m_bildSer[k]->setVisible(k == art && !drei);
+        m_kopfPar[k]->setVisible(k == art && !drei);
+        m_kopfSer[k]->setVisible(k == art && !drei);
+        m_bildPar3[k]->setVisible(k == art && drei);
+        m_bildSer3[k]->setVisible(k == art && drei);
     }
+    const int a = art >= 0 && art <= 2 ? art : 0;
+    m_kopfPar3->setText(kopf3(a, true));
+    m_kopfSer3->setText(kopf3(a, false));
+    m_kopfPar3->setVisible(drei && art >= 0 && art <= 2);
+    m_kopfSer3->setVisible(drei && art >= 0 && art <= 2);
 }
 
 void ToleranzSeite::ersterStart() {
     m_toleranz = Toleranz{};  // 150 Ω, 75 nH, 30 pF
     m_maxF = fensterProzent(EReihe::E12);
     m_reihen->setItemIndex(2, false);
+    m_anzahl->setItemIndex(0, false);
+    m_nurBestand->setChecked(false);
     if (m_auswahl->itemIndex() == artR)
         RG_Toleranzen_AuswahlClick();  // already R: show the reset value all the same
     else
@@ -292,10 +507,15 @@ void ToleranzSeite::laufzeitEinstellungen() {
         m_reihen->setzeKnopf(i, reihenLinks[i], i == 6 ? 66 : -1);
     }
     const char16_t* auswahlHinweise[3] = {u"Widerstand auswählen", u"Spulen auswählen", u"Kondensator auswählen"};
-    const int auswahlLinks[3] = {15, 60, 105};
+    const int auswahlLinks[3] = {8, 42, 76};
     for (int i = 0; i < 3; ++i) {
         m_auswahl->knopf(i)->setToolTip(QString::fromUtf16(auswahlHinweise[i]));
-        m_auswahl->setzeKnopf(i, auswahlLinks[i], i == 2 ? 40 : -1);
+        m_auswahl->setzeKnopf(i, auswahlLinks[i], 34);
+    }
+    const char16_t* anzahlHinweise[2] = {u"Paare von Bauteilen", u"Dreiergruppen von Bauteilen"};
+    for (int i = 0; i < 2; ++i) {
+        m_anzahl->knopf(i)->setToolTip(QString::fromUtf16(anzahlHinweise[i]));
+        m_anzahl->setzeKnopf(i, 1 + 85 * i, 86);
     }
 }
 
@@ -305,6 +525,8 @@ void ToleranzSeite::speichern(IniSchreiber& s) const {
     s.zahl("Toleranz", "Eingabe_C", m_toleranz.Toleranz_C);
     s.ganz("Toleranz", "Auswahl", m_auswahl->itemIndex());
     s.ganz("Toleranz", "E-Reihe", m_reihen->itemIndex());
+    s.ganz("Toleranz", "Bauteile", m_anzahl->itemIndex());
+    s.schalter("Toleranz", "NurBestand", m_nurBestand->isChecked());
 }
 
 ToleranzSeite::Gespeichert ToleranzSeite::lesen(IniLeser& l) {
@@ -315,12 +537,16 @@ ToleranzSeite::Gespeichert ToleranzSeite::lesen(IniLeser& l) {
     g.toleranz.Toleranz_C = l.zahl("Toleranz", "Eingabe_C", "3e-11", wert);
     g.auswahl = l.index("Toleranz", "Auswahl", 0, 0, int(auswahlNamen().size()));
     g.reihe = l.index("Toleranz", "E-Reihe", 2, 2, int(reihenNamen().size()));
+    g.anzahl = l.index("Toleranz", "Bauteile", 0, 0, int(anzahlNamen().size()));
+    g.nurBestand = l.schalter("Toleranz", "NurBestand");
     return g;
 }
 
 void ToleranzSeite::laden(IniLeser& l) {
     const Gespeichert g = lesen(l);
     m_toleranz = g.toleranz;
+    m_anzahl->setItemIndex(g.anzahl, false);
+    m_nurBestand->setChecked(g.nurBestand);
     m_auswahl->waehle(g.auswahl);
     m_reihen->waehle(g.reihe);
 }
@@ -335,7 +561,12 @@ void ToleranzSeite::RG_Toleranzen_EReihenClick() {
     const auto r = reiheZuIndex(m_reihen->itemIndex());
     if (!r) return;
     m_maxF = fensterProzent(*r);
-    Toleranz_Berechnung(reihe(*r));
+    Toleranz_Berechnung(*r);
+}
+
+void ToleranzSeite::RG_Toleranzen_AnzahlClick() {
+    bilderZeigen(m_auswahl->itemIndex());
+    EReihe_ermitteln();
 }
 
 void ToleranzSeite::Toleranz_Wert_anzeigen() {
@@ -352,7 +583,7 @@ void ToleranzSeite::Toleranz_Wert_anzeigen() {
 }
 
 void ToleranzSeite::EReihe_ermitteln(const std::optional<QString>& getippt) {
-    if (const auto r = reiheZuIndex(m_reihen->itemIndex())) Toleranz_Berechnung(reihe(*r), getippt);
+    if (const auto r = reiheZuIndex(m_reihen->itemIndex())) Toleranz_Berechnung(*r, getippt);
 }
 
 void ToleranzSeite::Toleranz_E_WertKeyPress(double wert, const QString& getippt) {
@@ -402,19 +633,144 @@ std::optional<QString> ToleranzSeite::rechenText(const std::optional<QString>& g
     return alt;
 }
 
-void ToleranzSeite::Toleranz_Berechnung(std::span<const double> E, const std::optional<QString>& getippt) {
+void ToleranzSeite::Toleranz_Berechnung(EReihe r, const std::optional<QString>& getippt) {
     const auto text = rechenText(getippt);
     if (!text) return;
     const int art = m_auswahl->itemIndex();
-    const auto erg = zelmo::Toleranz_Berechnung(*text, E, m_maxF, art, dezimal());
+    ToleranzSuche suche;
+    suche.teile = m_anzahl->itemIndex() == 1 ? 3 : 2;
+    suche.dreierWerte = dreierReihe(r);
+    if (m_nurBestand->isChecked()) {
+        bestandLaden();
+        const int a = art >= 0 && art <= 2 ? art : 0;
+        if (m_bestand[a].empty()) {
+            listenLeeren();
+            Meldungen::hinweis(QStringLiteral(u"Der Bestand „") + bestandName(a) +
+                               QStringLiteral(u"“ ist leer, daher wird nichts gesucht.\r\rBitte die vorrätigen Werte "
+                                              u"über „Bestand …“ eintragen oder „nur Bestand“ ausschalten."));
+            return;
+        }
+        suche.bestand = &m_bestand[a];
+    }
+    const auto erg = zelmo::Toleranz_Berechnung(*text, reihe(r), m_maxF, art, dezimal(), suche);
     if (!erg) return;
     for (int k = 0; k < m_reihen->anzahl(); ++k) m_reihen->setKnopfFett(k, erg->fett[size_t(k)]);
+    if (m_teile != erg->teile) {
+        m_teile = erg->teile;
+        for (QPlainTextEdit* re : {m_reParallel, m_reSeriell}) tabStops(re, m_teile == 3);
+    }
     listeFuellen(m_reParallel, erg->parallel);
     listeFuellen(m_reSeriell, erg->seriell);
-    m_gbParallel->setTitle(parallelTitel(int(erg->parallel.size())));
-    m_gbReihe->setTitle(reiheTitel(int(erg->seriell.size())));
+    if (erg->teile == 3) {
+        m_gbParallel->setTitle(parallelTitel(int(erg->parallel.size()), erg->parallelAlle));
+        m_gbReihe->setTitle(reiheTitel(int(erg->seriell.size()), erg->seriellAlle));
+    } else {
+        m_gbParallel->setTitle(parallelTitel(int(erg->parallel.size())));
+        m_gbReihe->setTitle(reiheTitel(int(erg->seriell.size())));
+    }
     m_unten->setText(erg->unten);
     m_oben->setText(erg->oben);
+}
+
+void ToleranzSeite::listenLeeren() {
+    listeFuellen(m_reParallel, {});
+    listeFuellen(m_reSeriell, {});
+    m_gbParallel->setTitle(parallelTitel(0));
+    m_gbReihe->setTitle(reiheTitel(0));
+}
+
+void ToleranzSeite::bestandLaden() {
+    if (m_bestandGeladen) return;
+    m_bestandGeladen = true;
+    const QString ordner = umgebung().datenOrdner ? umgebung().datenOrdner() : QString();
+    if (ordner.isEmpty()) return;
+    QStringList meldungen;
+    for (int art = 0; art < 3; ++art) {
+        const auto datei = sicherung::textDateiLesen(bestandDatei(ordner, art));
+        if (!datei.fehler.isEmpty()) {
+            meldungen << datei.fehler;
+            continue;
+        }
+        m_bestandText[art] = datei.text;
+        if (m_bestandText[art].endsWith(u'\n')) m_bestandText[art].chop(1);
+        const Bestandsliste b = bestandLesen(m_bestandText[art], dezimal());
+        m_bestand[art] = b.werte;
+        if (!b.falsch.empty()) meldungen << bestandMeldung(b.falsch, art);
+    }
+    if (!meldungen.isEmpty()) Meldungen::fehler(meldungen.join(QStringLiteral("\r\r")));
+}
+
+void ToleranzSeite::bestandUebernehmen(const QString (&texte)[3]) {
+    bestandLaden();
+    const QString ordner = umgebung().datenOrdner ? umgebung().datenOrdner() : QString();
+    QStringList meldungen;
+    for (int art = 0; art < 3; ++art) {
+        const bool anders = texte[art] != m_bestandText[art];
+        m_bestandText[art] = texte[art];
+        const Bestandsliste b = bestandLesen(texte[art], dezimal());
+        m_bestand[art] = b.werte;
+        if (!b.falsch.empty()) meldungen << bestandMeldung(b.falsch, art);
+        if (anders && !ordner.isEmpty()) {
+            const QString fehler = sicherung::textSchreiben(bestandDatei(ordner, art), texte[art] + u'\n');
+            if (!fehler.isEmpty()) meldungen << fehler;
+        }
+    }
+    if (!meldungen.isEmpty()) Meldungen::fehler(meldungen.join(QStringLiteral("\r\r")));
+    EReihe_ermitteln();
+}
+
+void ToleranzSeite::bestandBearbeiten() {
+    bestandLaden();
+    QDialog d(this);
+    d.setObjectName(QStringLiteral("BestandDialog"));
+    d.setWindowTitle(QStringLiteral("Bestand"));
+    auto* lay = new QVBoxLayout(&d);
+    auto* hinweis = new QLabel(QStringLiteral(u"Ein Wert je Zeile, z. B. 4,7k  4.7k  4k7  100n  2,2 µH. "
+                                              u"Zeilen ohne Wert bleiben stehen und werden nicht verwendet."),
+                               &d);
+    hinweis->setWordWrap(true);
+    lay->addWidget(hinweis);
+    auto* karten = new QTabWidget(&d);
+    karten->setObjectName(QStringLiteral("Bestand_Arten"));
+    QPlainTextEdit* felder[3];
+    const char16_t* titel[3] = {u"R (Widerstände)", u"L (Spulen)", u"C (Kondensatoren)"};
+    const char* namen[3] = {"Bestand_R", "Bestand_L", "Bestand_C"};
+    for (int art = 0; art < 3; ++art) {
+        felder[art] = new QPlainTextEdit(karten);
+        felder[art]->setObjectName(QString::fromLatin1(namen[art]));
+        felder[art]->setPlainText(m_bestandText[art]);
+        karten->addTab(felder[art], QString::fromUtf16(titel[art]));
+    }
+    const int art = m_auswahl->itemIndex();
+    karten->setCurrentIndex(art >= 0 && art <= 2 ? art : 0);
+    lay->addWidget(karten);
+    auto* datei = new QPushButton(QStringLiteral(u"Aus Datei lesen …"), &d);
+    datei->setObjectName(QStringLiteral("Bestand_Datei"));
+    connect(datei, &QPushButton::clicked, &d, [&] {
+        const QString pfad = QFileDialog::getOpenFileName(&d, QStringLiteral("Bestand aus Datei lesen"), QString(),
+                                                          QStringLiteral("Text und CSV (*.txt *.csv);;Alle Dateien (*)"));
+        if (pfad.isEmpty()) return;
+        const auto t = sicherung::textDateiLesen(pfad);
+        if (!t.fehler.isEmpty()) {
+            Meldungen::fehler(t.fehler);
+            return;
+        }
+        QPlainTextEdit* f = felder[karten->currentIndex()];
+        QString neu = f->toPlainText();
+        if (!neu.isEmpty() && !neu.endsWith(u'\n')) neu += u'\n';
+        f->setPlainText(neu + bestandAusDatei(t.text, dezimal()));
+    });
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    knoepfe->addButton(datei, QDialogButtonBox::ActionRole);
+    connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    lay->addWidget(knoepfe);
+    d.resize(360, 380);
+    if (d.exec() != QDialog::Accepted) return;
+    QString texte[3];
+    for (int k = 0; k < 3; ++k) texte[k] = felder[k]->toPlainText();
+    bestandUebernehmen(texte);
 }
 
 void ToleranzSeite::listeFuellen(QPlainTextEdit* re, const std::vector<ToleranzZeile>& zeilen) {

@@ -7,13 +7,17 @@
 // neighbouring series values and bold marks on the series that hold the value.
 
 #include <span>
+#include <vector>
 
+#include "eseries/ereihen.h"
 #include "eseries/toleranz.h"
 #include "fields/Rechnerseite.h"
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace zelmo {
 
@@ -39,6 +43,8 @@ public:
         Toleranz toleranz;
         int auswahl = 0;
         int reihe = 2;
+        int anzahl = 0;  // 0: two parts, 1: three parts
+        bool nurBestand = false;
     };
     static Gespeichert lesen(IniLeser& l);
     void laufzeitEinstellungen() override;
@@ -51,6 +57,18 @@ public:
 
     Radiogruppe* reihenGruppe() const { return m_reihen; }
     Radiogruppe* auswahlGruppe() const { return m_auswahl; }
+    Radiogruppe* anzahlGruppe() const { return m_anzahl; }
+
+    // The stock of a kind: the text as the user keeps it, and the values read from it.
+    const QString& bestandText(int art) const { return m_bestandText[art]; }
+    const std::vector<double>& bestand(int art) const { return m_bestand[art]; }
+    // Takes the stock texts of the three kinds (as the dialog gives them), writes the files and
+    // calculates again; names the lines that are no value in one message.
+    void bestandUebernehmen(const QString (&texte)[3]);
+    // Opens the stock dialog.
+    void bestandBearbeiten();
+    // The selected lines (alle: every line) of a list as tab-separated text with a header line.
+    QString kopieren(const QPlainTextEdit* liste, bool alle) const;
     Eingabefeld* eingabefeld() const { return m_eingabe; }
 
     // Shows the stored value of the selected kind in the field and calculates.
@@ -59,11 +77,19 @@ public:
     // text of an Enter as typed (the calculation works on it, not on the re-displayed value).
     void EReihe_ermitteln(const std::optional<QString>& getippt = std::nullopt);
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
     void RG_Toleranzen_AuswahlClick();
     void RG_Toleranzen_EReihenClick();
     void Toleranz_E_WertKeyPress(double wert, const QString& getippt);
-    void Toleranz_Berechnung(std::span<const double> E, const std::optional<QString>& getippt = std::nullopt);
+    void Toleranz_Berechnung(EReihe r, const std::optional<QString>& getippt = std::nullopt);
+    void RG_Toleranzen_AnzahlClick();
+    void bestandLaden();
+    void listenLeeren();
+    void kopierenEinrichten(QPlainTextEdit* re);
+    void tabStops(QPlainTextEdit* re, bool drei);
     // The text the calculation reads: the typed text of an Enter, else the field's, or its last program
     // text when the field holds something that is not a number in range (the user is told so). Nothing
     // when neither is usable.
@@ -74,12 +100,19 @@ private:
 
     Toleranz m_toleranz;
     double m_maxF = 10;
+    int m_teile = 2;  // of the lists as they stand
+    QString m_bestandText[3];
+    std::vector<double> m_bestand[3];
+    bool m_bestandGeladen = false;
 
     QLabel* m_unten;
     QLabel* m_oben;
     Eingabefeld* m_eingabe;
     Radiogruppe* m_reihen;
     Radiogruppe* m_auswahl;
+    Radiogruppe* m_anzahl;
+    QPushButton* m_bestandKnopf;
+    QCheckBox* m_nurBestand;
     QGroupBox* m_gbParallel;
     QGroupBox* m_gbReihe;
     QPlainTextEdit* m_reParallel;
@@ -88,6 +121,10 @@ private:
     Schaltbild* m_bildSer[3];
     QLabel* m_kopfPar[3];
     QLabel* m_kopfSer[3];
+    Schaltbild* m_bildPar3[3];
+    Schaltbild* m_bildSer3[3];
+    QLabel* m_kopfPar3;
+    QLabel* m_kopfSer3;
 };
 
 }  // namespace zelmo

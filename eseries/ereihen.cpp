@@ -52,6 +52,18 @@ constexpr std::array<double, 3 * N + 1> dreiDekaden(const std::array<int, N>& de
     return t;
 }
 
+// The same from 0.01: four decades and the end value.
+template <size_t N>
+constexpr std::array<double, 4 * N + 1> vierDekaden(const std::array<int, N>& dekade, double basis) {
+    std::array<double, 4 * N + 1> t{};
+    const double teiler[4] = {basis * 100.0, basis * 10.0, basis, basis / 10.0};
+    for (size_t d = 0; d < 4; ++d)
+        for (size_t i = 0; i < N; ++i)
+            t[d * N + i] = dekade[i] / teiler[d];
+    t[4 * N] = 100.0;
+    return t;
+}
+
 constexpr auto ReiheE3 = dreiDekaden(e3, 10.0);
 constexpr auto ReiheE6 = dreiDekaden(e6, 10.0);
 constexpr auto ReiheE12 = dreiDekaden(e12, 10.0);
@@ -71,6 +83,26 @@ std::span<const double> reihe(EReihe r) {
         case EReihe::E48: return ReiheE48;
         case EReihe::E96: return ReiheE96;
         case EReihe::E192: return ReiheE192;
+    }
+    return {};
+}
+
+std::span<const double> dreierReihe(EReihe r) {
+    static constexpr auto d3 = vierDekaden(e3, 10.0);
+    static constexpr auto d6 = vierDekaden(e6, 10.0);
+    static constexpr auto d12 = vierDekaden(e12, 10.0);
+    static constexpr auto d24 = vierDekaden(e24, 10.0);
+    static constexpr auto d48 = vierDekaden(e48, 100.0);
+    static constexpr auto d96 = vierDekaden(e96, 100.0);
+    static constexpr auto d192 = vierDekaden(e192, 100.0);
+    switch (r) {
+        case EReihe::E3: return d3;
+        case EReihe::E6: return d6;
+        case EReihe::E12: return d12;
+        case EReihe::E24: return d24;
+        case EReihe::E48: return d48;
+        case EReihe::E96: return d96;
+        case EReihe::E192: return d192;
     }
     return {};
 }

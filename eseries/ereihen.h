@@ -22,6 +22,8 @@ inline constexpr std::array<EReihe, 7> toleranzEReihen{EReihe::E3,  EReihe::E6, 
 
 // The 3n + 1 values of a series in ascending order (index 0 is 0.1, the last one 100).
 std::span<const double> reihe(EReihe r);
+// The values a search for three parts takes: one decade further down, from 0.01 up to 100 (4n + 1).
+std::span<const double> dreierReihe(EReihe r);
 // Highest zero-based index (3n).
 int hoechsterIndex(EReihe r);
 // "E3" ... "E192"

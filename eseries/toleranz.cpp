@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "eseries/dreier.h"
 #include "values/zahlen.h"
 #include "values/zahltext.h"
 
@@ -236,6 +237,39 @@ std::vector<ToleranzZeile> ausgabe(std::span<const ToleranzKandidat> sortiert, W
     return aus;
 }
 
+// Shown lines of triples: the best ones in the order of the pair lists (the same key and sort), each
+// " a\tb\tc\tformula\tBE\tF%".
+std::vector<ToleranzZeile> dreierAusgabe(std::vector<DreierKandidat>&& beste, Wertetexte& texte, double maxF, int art) {
+    std::vector<double> schluessel;
+    schluessel.reserve(beste.size());
+    for (const auto& k : beste) schluessel.push_back(sortierSchluessel(k.F, texte.dezimal()));
+    QString formeln[4];
+    for (int s = 0; s < 4; ++s) formeln[s] = dreierFormel(Dreierschaltung(s), art);
+    std::vector<ToleranzZeile> aus;
+    aus.reserve(beste.size());
+    for (int i : toleranzFolge(schluessel)) {
+        const DreierKandidat& k = beste[size_t(i)];
+        QString z;
+        z.reserve(56);
+        z += u' ';
+        z += texte[k.a].voll;
+        z += u'\t';
+        z += texte[k.b].voll;
+        z += u'\t';
+        z += texte[k.c].voll;
+        z += u'\t';
+        z += formeln[int(k.schaltung)];
+        z += u'\t';
+        wertAnhaengen(z, k.BE * texte.temp1(), texte.einheit(), texte.dezimal());
+        z += u'\t';
+        festkommaAnhaengen(z, k.F, 2, texte.dezimal());
+        z += u'%';
+        const double t2 = farbWert(k.F, texte.dezimal());
+        aus.push_back({std::move(z), -maxF / 2 <= t2 && t2 <= maxF / 2});
+    }
+    return aus;
+}
+
 // First index in [von, bis) where the predicate holds (bis when nowhere), for a predicate that
 // holds from some index on.
 template <class P>
@@ -385,8 +419,37 @@ QString reiheTitel(int anzahl) {
     return QStringLiteral(" Reihensch. =  ") + QString::number(anzahl) + QStringLiteral(u" mögliche Kombinationen ");
 }
 
+namespace {
+QString titel(const char16_t* anfang, int anzahl, std::int64_t alle) {
+    if (alle <= anzahl) return QString::fromUtf16(anfang) + QString::number(anzahl) + QStringLiteral(u" mögliche Kombinationen ");
+    return QString::fromUtf16(anfang) + QString::number(anzahl) + QStringLiteral(u" von ") + QString::number(alle) +
+           QStringLiteral(u" Kombinationen ");
+}
+}  // namespace
+
+QString parallelTitel(int anzahl, std::int64_t alle) { return titel(u" Parallelsch. =  ", anzahl, alle); }
+
+QString reiheTitel(int anzahl, std::int64_t alle) { return titel(u" Reihensch. =  ", anzahl, alle); }
+
+std::vector<double> bestandSkaliert(const std::vector<double>& bestand, double temp1, double von, double bis) {
+    std::vector<double> v;
+    v.reserve(bestand.size());
+    for (double b : bestand) {
+        const double x = b / temp1;
+        if (x > 0 && std::isfinite(x) && x >= von * (1 - 1e-12) && x <= bis * (1 + 1e-12)) v.push_back(x);
+    }
+    std::sort(v.begin(), v.end());
+    v.erase(std::unique(v.begin(), v.end()), v.end());
+    return v;
+}
+
 std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::span<const double> E, double maxF,
                                                     int art, QChar dezimal) {
+    return Toleranz_Berechnung(text, E, maxF, art, dezimal, ToleranzSuche{});
+}
+
+std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::span<const double> E, double maxF,
+                                                    int art, QChar dezimal, const ToleranzSuche& suche) {
     const auto eingabe = Zahleneingabe(text, dezimal);
     if (!eingabe || !(*eingabe > 0) || !std::isfinite(*eingabe) || E.size() < 3) return std::nullopt;
 
@@ -417,23 +480,52 @@ std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::sp
                 }
     }
 
-    // every ordered pair, a value with itself included; numbers only, the texts follow for the
-    // lines that are shown
-    std::vector<ToleranzKandidat> parallelList;
-    std::vector<ToleranzKandidat> reiheList;
-    const auto summe = [](double a, double b) { return a + b; };
-    if (art == artR || art == artL) {
-        paareSuchen(E, Wert, maxF, [](double a, double b) { return (a * b) / (a + b); }, parallelList);
-        paareSuchen(E, Wert, maxF, summe, reiheList);
+    erg.teile = suche.teile == 3 ? 3 : 2;
+    if (erg.teile == 3) {
+        // triples from the wider span (or the stock within it)
+        const std::span<const double> weit = suche.dreierWerte.empty() ? E : suche.dreierWerte;
+        std::vector<double> eigene;
+        std::span<const double> werte = weit;
+        if (suche.bestand) {
+            eigene = bestandSkaliert(*suche.bestand, Temp1, weit.front(), weit.back());
+            werte = eigene;
+        }
+        Wertetexte texte(werte, Temp1, einheit, dezimal);
+        auto par = dreierSuchen(werte, Wert, maxF, art, true, suche.hoechstens);
+        auto ser = dreierSuchen(werte, Wert, maxF, art, false, suche.hoechstens);
+        erg.parallelAlle = par.anzahl;
+        erg.seriellAlle = ser.anzahl;
+        erg.parallelKandidaten = int(par.beste.size());
+        erg.seriellKandidaten = int(ser.beste.size());
+        erg.parallel = dreierAusgabe(std::move(par.beste), texte, maxF, art);
+        erg.seriell = dreierAusgabe(std::move(ser.beste), texte, maxF, art);
     } else {
-        paareSuchen(E, Wert, maxF, summe, parallelList);
-        paareSuchen(E, Wert, maxF, [](double a, double b) { return 1 / (1 / a + 1 / b); }, reiheList);
+        // every ordered pair, a value with itself included; numbers only, the texts follow for the
+        // lines that are shown
+        std::vector<double> eigene;
+        std::span<const double> werte = E;
+        if (suche.bestand) {
+            eigene = bestandSkaliert(*suche.bestand, Temp1, E.front(), E.back());
+            werte = eigene;
+        }
+        std::vector<ToleranzKandidat> parallelList;
+        std::vector<ToleranzKandidat> reiheList;
+        const auto summe = [](double a, double b) { return a + b; };
+        if (art == artR || art == artL) {
+            paareSuchen(werte, Wert, maxF, [](double a, double b) { return (a * b) / (a + b); }, parallelList);
+            paareSuchen(werte, Wert, maxF, summe, reiheList);
+        } else {
+            paareSuchen(werte, Wert, maxF, summe, parallelList);
+            paareSuchen(werte, Wert, maxF, [](double a, double b) { return 1 / (1 / a + 1 / b); }, reiheList);
+        }
+        erg.parallelKandidaten = int(parallelList.size());
+        erg.seriellKandidaten = int(reiheList.size());
+        erg.parallelAlle = erg.parallelKandidaten;
+        erg.seriellAlle = erg.seriellKandidaten;
+        Wertetexte texte(werte, Temp1, einheit, dezimal);
+        erg.parallel = ausgabe(sortiert(std::move(parallelList), dezimal), texte, maxF, true);
+        erg.seriell = ausgabe(sortiert(std::move(reiheList), dezimal), texte, maxF, false);
     }
-    erg.parallelKandidaten = int(parallelList.size());
-    erg.seriellKandidaten = int(reiheList.size());
-    Wertetexte texte(E, Temp1, einheit, dezimal);
-    erg.parallel = ausgabe(sortiert(std::move(parallelList), dezimal), texte, maxF, true);
-    erg.seriell = ausgabe(sortiert(std::move(reiheList), dezimal), texte, maxF, false);
 
     // neighbours: the series values strictly below and strictly above the wanted value
     const size_t hoechster = E.size() - 1;

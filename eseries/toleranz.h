@@ -8,6 +8,7 @@
 #include <QChar>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -49,6 +50,10 @@ struct ToleranzErgebnis {
     double temp1 = 1;  // decade factor: wanted value = wert * temp1
     int parallelKandidaten = 0;  // pairs within the window, before mirrored neighbours drop out
     int seriellKandidaten = 0;
+    // three parts: every triple within the window, of which the lists show the best
+    int teile = 2;
+    std::int64_t parallelAlle = 0;
+    std::int64_t seriellAlle = 0;
     std::vector<ToleranzZeile> parallel;
     std::vector<ToleranzZeile> seriell;
     QString unten;  // next smaller series value with prefix and unit sign
@@ -56,11 +61,25 @@ struct ToleranzErgebnis {
     std::array<bool, 7> fett{};  // series E3 ... E192 that contain the mantissa of the text
 };
 
+// How the page searches: pairs or triples, and from which values.
+struct ToleranzSuche {
+    int teile = 2;  // 2: pairs of the table; 3: triples
+    // The values triples are made of, on the table's scale from 0.01 to 100 (two decades further down
+    // than the table, so that a small trim part is found); empty: the table.
+    std::span<const double> dreierWerte;
+    // Only these values, in base units (any values, not only series values); nullptr: the series.
+    // Pairs take those within the table's span, triples those within the span of dreierWerte.
+    const std::vector<double>* bestand = nullptr;
+    std::size_t hoechstens = 1000;  // lines per list of triples
+};
+
 // One calculation for the text of the entry field. E is the table of the selected series, maxF its
 // window in percent, art the component kind. Nothing when the text gives no positive finite value
 // (so no normalisation can run away on 0, a negative number or a text without digits).
 std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::span<const double> E, double maxF,
                                                     int art, QChar dezimal);
+std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::span<const double> E, double maxF,
+                                                    int art, QChar dezimal, const ToleranzSuche& suche);
 
 // --- the steps, for the tests ---
 
@@ -103,5 +122,12 @@ std::vector<ToleranzZeile> toleranzAusgabe(std::span<const ToleranzKandidat> sor
 // Captions of the two group boxes with the number of shown lines.
 QString parallelTitel(int anzahl);
 QString reiheTitel(int anzahl);
+// The same for triples, saying how many there are in all when the list shows only the best of them.
+QString parallelTitel(int anzahl, std::int64_t alle);
+QString reiheTitel(int anzahl, std::int64_t alle);
+
+// The values of a stock list on the table's scale of one calculation (value / temp1), ascending,
+// each once, those from `von` to `bis` inclusive (with room for rounding).
+std::vector<double> bestandSkaliert(const std::vector<double>& bestand, double temp1, double von, double bis);
 
 }  // namespace zelmo

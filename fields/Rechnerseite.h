@@ -28,6 +28,9 @@ struct Umgebung {
     std::function<void(bool stern)> sternDreieckBilderZeigen;
     // Opens the window "Normwerte" (standard values, worst case and power of the page's parts).
     std::function<void()> normwerteZeigen;
+    // The folder of the user's files (the stock lists of the tolerance page); none or an empty answer:
+    // nothing is kept on disk.
+    std::function<QString()> datenOrdner;
 };
 
 // A page's content. It lies on the inner panel of its page frame; the page places its own controls

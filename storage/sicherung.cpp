@@ -76,6 +76,19 @@ QString schreiben(const QString& datei, const QByteArray& inhalt, bool behalten)
 
 }  // namespace
 
+QString textSchreiben(const QString& datei, const QString& text) { return schreiben(datei, text.toUtf8(), false); }
+
+TextDatei textDateiLesen(const QString& datei) {
+    const Inhalt i = lesen(datei);
+    TextDatei t;
+    t.vorhanden = i.vorhanden;
+    if (i.text)
+        t.text = *i.text;
+    else if (i.vorhanden)
+        t.fehler = QStringLiteral(u"Die Datei %1 kann nicht gelesen werden: %2").arg(QDir::toNativeSeparators(datei), i.grund);
+    return t;
+}
+
 Bericht datenLesen(const QString& datei, const std::vector<Speicherbar*>& seiten, QChar dezimal) {
     const Inhalt inhalt = lesen(datei);
     Bericht b{inhalt.vorhanden, false, {}};

@@ -79,6 +79,18 @@ QString einstellungenSchreiben(const QString& datei, const std::vector<Speicherb
 QString datenSchreiben(const QString& datei, const std::vector<Speicherbar*>& seiten, QChar dezimal,
                        bool behalten);
 
+// A plain text file of the user's (a stock list): written safely as the settings file is (the
+// folder is created; a crash while writing leaves the previous file); the error text, or empty.
+QString textSchreiben(const QString& datei, const QString& text);
+// Read and decoded as every stored byte is; nothing when it does not exist, fehler when it cannot be
+// read.
+struct TextDatei {
+    bool vorhanden = false;
+    QString text;
+    QString fehler;
+};
+TextDatei textDateiLesen(const QString& datei);
+
 }  // namespace sicherung
 
 }  // namespace zelmo

@@ -1,7 +1,14 @@
 // SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
@@ -15,6 +22,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Seitenregister.h"
 #include "eseries/ToleranzSeite.h"
+#include "eseries/dreier.h"
 #include "eseries/toleranz.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
@@ -50,6 +58,7 @@ QString zeile(const char16_t* a, const char16_t* b, const char16_t* ges, const c
 
 // A page on its own with the comma as decimal separator, started as on a first start.
 struct Seite : test::Seitenaufbau<ToleranzSeite> {
+    using test::Seitenaufbau<ToleranzSeite>::Seitenaufbau;
     ToleranzSeite& s = *seite;
     template <class T>
     T* w(const char* name) {
@@ -60,6 +69,8 @@ struct Seite : test::Seitenaufbau<ToleranzSeite> {
     Eingabefeld* feld() { return w<Eingabefeld>("Toleranz_E_Wert"); }
     Radiogruppe* reihen() { return w<Radiogruppe>("RG_Toleranzen_EReihen"); }
     Radiogruppe* auswahl() { return w<Radiogruppe>("RG_Toleranzen_Auswahl"); }
+    Radiogruppe* anzahl() { return w<Radiogruppe>("RG_Toleranzen_Anzahl"); }
+    QCheckBox* nurBestand() { return w<QCheckBox>("CB_Toleranzen_Bestand"); }
     QPlainTextEdit* parallel() { return w<QPlainTextEdit>("RE_Toleranz_parallel"); }
     QPlainTextEdit* seriell() { return w<QPlainTextEdit>("RE_Toleranz_seriell"); }
     QString unten() { return w<QLabel>("Tol_unten")->text(); }
@@ -352,6 +363,135 @@ private slots:
         QCOMPARE(p.s.toleranz().Toleranz_R, 1e-24);
     }
 
+    void dreiBauteile() {
+        Seite p;
+        test::MeldungsRecorder& rec = p.rec;
+        // the first start searches pairs
+        QCOMPARE(p.anzahl()->itemIndex(), 0);
+        QVERIFY(p.w<Schaltbild>("I_Toleranz_par_R")->isVisible());
+        QVERIFY(!p.w<Schaltbild>("I_Toleranz_par3_R")->isVisible());
+        p.reihen()->knopf(5)->click();
+        test::tippeUndEnter(p.feld(), QStringLiteral("3,37k"));
+        p.anzahl()->knopf(1)->click();
+        QVERIFY(rec.eintraege.empty());
+        QVERIFY(p.w<Schaltbild>("I_Toleranz_par3_R")->isVisible());
+        QVERIFY(p.w<Schaltbild>("I_Toleranz_ser3_R")->isVisible());
+        QVERIFY(!p.w<Schaltbild>("I_Toleranz_par_R")->isVisible());
+        QVERIFY(!p.w<QLabel>("Label58")->isVisible());
+        QVERIFY(p.w<QLabel>("Tol_Kopf3_parallel")->isVisible());
+        QVERIFY(p.w<QLabel>("Tol_Kopf3_seriell")->text().contains(QStringLiteral("Schaltung")));
+        // the lists are those of the calculation, in their colours
+        ToleranzSuche drei;
+        drei.teile = 3;
+        drei.dreierWerte = dreierReihe(EReihe::E96);
+        const auto e = Toleranz_Berechnung(QStringLiteral("3,37k"), reihe(EReihe::E96), 1, artR, u',', drei);
+        QVERIFY(e);
+        for (const auto& [box, soll] : {std::pair{p.parallel(), &e->parallel}, std::pair{p.seriell(), &e->seriell}}) {
+            const auto ist = zeilen(box);
+            QCOMPARE(ist.size(), soll->size());
+            for (size_t i = 0; i < ist.size(); i += 97) QCOMPARE(ist[i].text, (*soll)[i].text);
+        }
+        QCOMPARE(p.titelReihe(), reiheTitel(1000, e->seriellAlle));
+        QVERIFY(p.titelReihe().contains(QStringLiteral("1000 von")));
+        QVERIFY(zeilen(p.seriell())[0].text.contains(QStringLiteral(u"R1+")));
+        // five tab stops for the six columns
+        QCOMPARE(p.seriell()->document()->defaultTextOption().tabs().size(), 5);
+        // the kind changes the letters of the formula and the pictures
+        p.auswahl()->knopf(2)->click();
+        QVERIFY(p.w<Schaltbild>("I_Toleranz_par3_C")->isVisible());
+        QVERIFY(zeilen(p.parallel())[0].text.contains(u'C'));
+        QVERIFY(p.w<QLabel>("Tol_Kopf3_parallel")->text().contains(QStringLiteral("Cges")));
+        // stored, and back to pairs as they were
+        QVERIFY(p.gespeichert().contains("Bauteile=1"));
+        p.auswahl()->knopf(0)->click();
+        p.anzahl()->knopf(0)->click();
+        QCOMPARE(p.seriell()->document()->defaultTextOption().tabs().size(), 3);
+        const auto zwei = Toleranz_Berechnung(QStringLiteral("3,37k"), reihe(EReihe::E96), 1, artR, u',');
+        QCOMPARE(zeilen(p.seriell()).size(), zwei->seriell.size());
+        QCOMPARE(zeilen(p.seriell())[0].text, zwei->seriell[0].text);
+        QCOMPARE(p.titelReihe(), reiheTitel(int(zwei->seriell.size())));
+        QVERIFY(p.gespeichert().contains("Bauteile=0"));
+        QVERIFY(rec.eintraege.empty());
+    }
+
+    void kopieren() {
+        Seite p;
+        test::MeldungsRecorder& rec = p.rec;
+        test::tippeUndEnter(p.feld(), QStringLiteral("1k"));
+        // Ctrl+C takes the lines the selection touches, with the header, the columns without padding
+        QTextCursor c(p.seriell()->document());
+        c.setPosition(3);
+        c.setPosition(p.seriell()->document()->findBlockByNumber(1).position() + 2, QTextCursor::KeepAnchor);
+        p.seriell()->setTextCursor(c);
+        p.seriell()->setFocus();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(p.seriell(), Qt::Key_C, Qt::ControlModifier);
+        const auto ser = zeilen(p.seriell());
+        auto ohneRand = [](QString z) {
+            QStringList f = z.split(u'\t');
+            for (auto& x : f) x = x.trimmed();
+            return f.join(u'\t');
+        };
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("R1\tR2\tRges\tF\n") + ohneRand(ser[0].text) + u'\n' + ohneRand(ser[1].text) + u'\n');
+        QCOMPARE(ohneRand(ser[0].text), QStringLiteral(u"180,00\u2126\t820,00\u2126\t1,00k\t0,00%"));
+        // every line
+        const QString alle = p.s.kopieren(p.parallel(), true);
+        QCOMPARE(alle.count(u'\n'), int(zeilen(p.parallel()).size()) + 1);
+        QVERIFY(alle.startsWith(QStringLiteral("R1\tR2\tRges\tF\n")));
+        // nothing selected: nothing to copy
+        p.parallel()->setTextCursor(QTextCursor(p.parallel()->document()));
+        QVERIFY(p.s.kopieren(p.parallel(), false).isEmpty());
+        // the point as separator on such a system
+        Seite q(u'.');
+        test::tippeUndEnter(q.feld(), QStringLiteral("1k"));
+        QVERIFY(q.s.kopieren(q.seriell(), true).contains(QStringLiteral(u"180.00\u2126\t820.00\u2126\t1.00k\t0.00%")));
+        QVERIFY(rec.eintraege.empty());
+    }
+
+    void bestand() {
+        QTemporaryDir ordner;
+        Seite p;
+        test::MeldungsRecorder& rec = p.rec;
+        p.umgebung.datenOrdner = [&] { return ordner.path(); };
+        // empty stock with "nur Bestand": told, no search
+        p.nurBestand()->click();
+        QCOMPARE(rec.eintraege.size(), size_t(1));
+        QVERIFY(rec.letzter().startsWith(QStringLiteral(u"Der Bestand „Widerstände“ ist leer")));
+        QVERIFY(zeilen(p.parallel()).empty());
+        QCOMPARE(p.titelParallel(), parallelTitel(0));
+        // typed values of every form; a line that is no value is named once with its number and kept
+        const QString r = QStringLiteral("3,3k\n68\nvier\n4k7\n\n4.7k;Kiste 2\n100R\nx");
+        QString texte[3] = {r, QStringLiteral("10µ"), QString()};
+        p.s.bestandUebernehmen(texte);
+        QCOMPARE(rec.eintraege.size(), size_t(2));
+        QCOMPARE(rec.letzter(), QStringLiteral(u"Die Zeilen 3, 8 enthalten im Bestand „Widerstände“ keinen Bauteilwert. "
+                                               u"Sie bleiben im Bestand stehen, werden aber bei der Suche nicht verwendet."));
+        QCOMPARE(p.s.bestand(artR), (std::vector<double>{3300, 68, 4700, 4700, 100}));
+        QFile f(ordner.filePath(QStringLiteral("Bestand_R.txt")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), r + u'\n');
+        QVERIFY(QFile::exists(ordner.filePath(QStringLiteral("Bestand_L.txt"))));
+        QVERIFY(!QFile::exists(ordner.filePath(QStringLiteral("Bestand_C.txt"))));
+        // only the stock: 3,3k‖4,7k for 1,94 kΩ, nothing else
+        test::tippeUndEnter(p.feld(), QStringLiteral("1,94k"));
+        p.reihen()->knopf(5)->click();
+        const auto par = zeilen(p.parallel());
+        QCOMPARE(par.size(), size_t(1));
+        QVERIFY(par[0].text.contains(QStringLiteral("3,30k")) && par[0].text.contains(QStringLiteral("4,70k")));
+        QVERIFY(zeilen(p.seriell()).empty());
+        // a new page reads the files (the bad lines named again, once)
+        Seite q;
+        q.umgebung.datenOrdner = [&] { return ordner.path(); };
+        q.nurBestand()->click();
+        QCOMPARE(q.rec.eintraege.size(), size_t(1));
+        QVERIFY(q.rec.letzter().contains(QStringLiteral("Die Zeilen 3, 8")));
+        QCOMPARE(q.s.bestandText(artR), r);
+        QCOMPARE(q.s.bestand(artL).size(), size_t(1));
+        QVERIFY(std::fabs(q.s.bestand(artL)[0] - 1e-5) < 1e-18);
+        QVERIFY(q.gespeichert().contains("NurBestand=1"));
+    }
+
     void einstellungenGespeichert() {
         // the series (E192 included) goes into the settings file and comes back
         IniDokument d;
@@ -409,12 +549,30 @@ private slots:
         }
         QCOMPARE(p.reihen()->knopf(6)->width(), 66);
         const char16_t* auswahl[] = {u"Widerstand auswählen", u"Spulen auswählen", u"Kondensator auswählen"};
-        const int links2[] = {15, 60, 105};
+        const int links2[] = {8, 42, 76};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(p.auswahl()->knopf(i)->toolTip(), QString::fromUtf16(auswahl[i]));
             QCOMPARE(p.auswahl()->knopf(i)->x(), links2[i]);
+            QVERIFY2(p.auswahl()->knopf(i)->sizeHint().width() <= p.auswahl()->knopf(i)->width(),
+                     qPrintable(QString::number(p.auswahl()->knopf(i)->sizeHint().width())));
         }
-        QCOMPARE(p.auswahl()->knopf(2)->width(), 40);
+        QCOMPARE(p.anzahl()->title(), QStringLiteral(" Anzahl "));
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(p.anzahl()->knopf(i)->text(), QStringLiteral("%1 Bauteile").arg(i + 2));
+            QVERIFY2(p.anzahl()->knopf(i)->sizeHint().width() <= p.anzahl()->knopf(i)->width(), qPrintable(QString::number(p.anzahl()->knopf(i)->sizeHint().width())));
+            QVERIFY(p.anzahl()->knopf(i)->geometry().right() < p.anzahl()->width());
+        }
+        QCOMPARE(p.w<QPushButton>("B_Toleranzen_Bestand")->text(), QStringLiteral(u"Bestand …"));
+        QCOMPARE(p.w<QCheckBox>("CB_Toleranzen_Bestand")->text(), QStringLiteral("nur Bestand"));
+        // nothing overlaps in the two top rows
+        const QStringList oben{"Tol_unten", "Tol_L_kleiner1", "Toleranz_E_Wert", "Tol_L_kleiner2", "Tol_oben", "RG_Toleranzen_Anzahl"};
+        const QStringList mitte{"RG_Toleranzen_EReihen", "RG_Toleranzen_Auswahl", "B_Toleranzen_Bestand"};
+        for (const QStringList* reihe : {&oben, &mitte})
+            for (qsizetype i = 1; i < reihe->size(); ++i)
+                QVERIFY2(p.w<QWidget>(qPrintable((*reihe)[i - 1]))->geometry().right() <
+                             p.w<QWidget>(qPrintable((*reihe)[i]))->geometry().left(),
+                         qPrintable((*reihe)[i]));
+        QVERIFY(p.w<QWidget>("CB_Toleranzen_Bestand")->geometry().right() < p.s.width());
         QCOMPARE(p.reihen()->title(), QStringLiteral(" E-Reihen "));
         QCOMPARE(p.auswahl()->title(), QStringLiteral(" Auswahl "));
         QCOMPARE(p.w<QLabel>("Tol_unten")->toolTip(), QStringLiteral(u"nächst kleinerer Wert in der eingestellten E-Reihe"));

@@ -3,6 +3,7 @@
 
 #include "tools/hilfebau/Beispielseiten.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QJsonArray>
@@ -135,6 +136,24 @@ QString schritteAusfuehren(Beispielseite& b, const QJsonObject& beispiel) {
             if (!gruppe || item < 0 || item >= gruppe->anzahl())
                 return QStringLiteral("keine Auswahl %1 mit Punkt %2").arg(name).arg(item);
             gruppe->knopf(item)->click();
+        } else if (s.contains(QStringLiteral("haken"))) {
+            const QString name = s.value(QStringLiteral("haken")).toString();
+            auto* haken = b.seite->findChild<QCheckBox*>(name);
+            if (!haken) return QStringLiteral("kein Kontrollkästchen %1").arg(name);
+            haken->click();
+        } else if (s.contains(QStringLiteral("bestand"))) {
+            auto* t = qobject_cast<ToleranzSeite*>(b.seite.get());
+            const int art = s.value(QStringLiteral("bestand")).toInt(-1);
+            if (!t || art < 0 || art > 2) return QStringLiteral("kein Bestand %1 auf dieser Seite").arg(art);
+            QString texte[3] = {t->bestandText(0), t->bestandText(1), t->bestandText(2)};
+            texte[art] = s.value(QStringLiteral("text")).toString();
+            t->bestandUebernehmen(texte);
+        } else if (s.contains(QStringLiteral("kopieren"))) {
+            const QString name = s.value(QStringLiteral("kopieren")).toString();
+            auto* t = qobject_cast<ToleranzSeite*>(b.seite.get());
+            auto* liste = b.seite->findChild<QPlainTextEdit*>(name);
+            if (!t || !liste) return QStringLiteral("keine Liste %1 zum Kopieren").arg(name);
+            b.zwischenablage = t->kopieren(liste, true);
         } else if (s.contains(QStringLiteral("liste"))) {
             const QString name = s.value(QStringLiteral("liste")).toString();
             auto* liste = finde<QComboBox>(b, name);
@@ -160,6 +179,11 @@ QString gezeigt(const Beispielseite& b, const QString& schluessel) {
     if (const qsizetype raute = name.indexOf(u'#'); raute > 0) {
         zeile = name.mid(raute + 1).toInt();
         name.truncate(raute);
+    }
+    if (name == QStringLiteral("Zwischenablage")) {
+        const QStringList zeilen = b.zwischenablage.split(u'\n');
+        if (zeile <= 0) return b.zwischenablage;
+        return zeile <= zeilen.size() ? zeilen[zeile - 1] : QString();
     }
     QObject* o = finde<QObject>(b, name);
     if (!o) return {};

@@ -12,14 +12,17 @@
 //   { "id": "lm317_spannung", "seite": "LM317",
 //     "schritte": [ {"wahl": "RG_317ner_Reglerart", "item": 0},      radio group item (a click)
 //                   {"liste": "LM317ner_C_Iso", "item": 1},          combo box item (a user's pick)
-//                   {"feld": "LM317ner_E_I", "text": "1"},         typed text, then Enter
-//                   {"normwerte": true} ],                         opens the window "Normwerte" on the page
+//                   {"feld": "LM317ner_E_I", "text": "1"},          typed text, then Enter
+//                   {"haken": "CB_Toleranzen_Bestand"},              check box (a click)
+//                   {"bestand": 0, "text": "3,3k\n68"},             stock of a kind (tolerance page)
+//                   {"kopieren": "RE_Toleranz_seriell"},            "Alle kopieren" of a list
+//                   {"normwerte": true} ],                          opens the window "Normwerte" on the page
 //     "zeigt": { "LM317_E_R2": "720,00", "LM317_C_R2": "Ω" },      texts the page shows afterwards
 //     "meldungen": [ "..." ] }                                        boxes the steps bring (optional)
 // Keys of "zeigt": the objectName of a field, label, group box or list; "NAME#3" is the third line of
-// a list; "farbe:NAME" is the colour name of the row selected in a ring group. Once the window
-// "Normwerte" is open, the steps and keys also reach its controls (its list of parts reads one line per
-// part, the columns joined by " | ").
+// a list; "farbe:NAME" is the colour name of the row selected in a ring group; "Zwischenablage#2" is
+// the second line of what was copied last. Once the window "Normwerte" is open, the steps and keys also
+// reach its controls (its list of parts reads one line per part, the columns joined by " | ").
 
 #include <QJsonObject>
 #include <QString>
@@ -41,6 +44,7 @@ struct Beispielseite {
     std::unique_ptr<Rechnerseite> seite;
     std::unique_ptr<NormwerteFenster> normwerte;  // opened by a step of the example
     QStringList meldungen;  // boxes shown while the steps ran
+    QString zwischenablage;  // what the last "kopieren" step copied
 };
 std::unique_ptr<Beispielseite> baueSeite(const QString& name);
 
