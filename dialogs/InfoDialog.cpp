@@ -123,10 +123,10 @@ InfoDialog::InfoDialog(QWidget* parent)
     }
 
     // the notices the licence asks of an interactive program: copyright, no warranty, the licence
-    auto* lizenz = beschriftung(this, QString(), {12, 484, 280, 40}, QStringLiteral("Info_L_Lizenz"));
+    auto* lizenz = beschriftung(this, QString(), {12, 482, 280, 40}, QStringLiteral("Info_L_Lizenz"));
     lizenz->setTextFormat(Qt::RichText);
     lizenz->setWordWrap(true);
-    lizenz->setText(QStringLiteral(u"© 2026 QR2ZUX · freie Software ohne jede Gewährleistung<br>"
+    lizenz->setText(QStringLiteral(u"© 2026 QR2ZUX · ohne jede Gewährleistung<br>"
                                    u"<a href=\"lizenz\">Lizenz: GNU GPL, Version 3 oder später</a>"));
     lizenz->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lizenz->setFocusPolicy(Qt::StrongFocus);

@@ -172,7 +172,7 @@ package_stage() {
 # pedantic rest is shown).
 lintian_check() {
   local deb=$1 ausgabe
-  ausgabe=$(lintian --pedantic --display-info --no-tag-display-limit "$deb" 2>&1) || true
+  ausgabe=$(lintian --pedantic --display-info --tag-display-limit 0 "$deb" 2>&1) || true
   [[ -z $ausgabe ]] || echo "$ausgabe"
   if grep -E -e '^[EW]: ' -e ' hardening-' <<<"$ausgabe" >/dev/null; then
     echo "lintian found errors, warnings or hardening tags in $deb" >&2
