@@ -3,6 +3,7 @@
 
 #include "colourcode/ringe.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -138,11 +139,19 @@ int stellenzahl(double x) {
     return n;
 }
 
+// x with `stellen` digits after the first, in the C format whatever the process locale (to_chars and
+// from_chars, not printf and strtod, which follow LC_NUMERIC).
+static double gerundet(double x, int stellen) {
+    char puffer[64];
+    const auto geschrieben = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific, stellen);
+    double y = x;
+    std::from_chars(puffer, geschrieben.ptr, y);
+    return y;
+}
+
 int ganzeStellen(double x) {
     if (!std::isfinite(x) || !(x >= 1.0)) return 0;
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.14e", x);
-    const double ganz = std::floor(std::strtod(puffer, nullptr));
+    const double ganz = std::floor(gerundet(x, 14));
     int n = 1;
     double p = 10.0;
     while (ganz >= p) {
@@ -189,9 +198,7 @@ QString grenzText(double v, std::span<const Grenzstufe> stufen, QChar dezimal) {
         }
     double x = v * s->mal / s->teiler;
     if (std::isfinite(x) && x != 0.0) {
-        char puffer[64];
-        std::snprintf(puffer, sizeof puffer, "%.5e", x);
-        x = std::strtod(puffer, nullptr);
+        x = gerundet(x, 5);
     }
     return festkomma(x, 2, dezimal) + QString::fromUtf16(s->text);
 }

@@ -3,6 +3,7 @@
 
 #include "eseries/toleranz.h"
 
+#include <charconv>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -336,7 +337,9 @@ std::optional<double> markenMantisse(const QString& text, QChar dezimal) {
         }
     }
     if (!ziffer || trenner > 1) return std::nullopt;
-    double zahl = std::strtod(ascii.c_str(), nullptr);
+    // from_chars reads the point whatever the process locale (strtod would want its separator)
+    double zahl = 0.0;
+    std::from_chars(ascii.data(), ascii.data() + ascii.size(), zahl);
     if (!(zahl > 0) || !std::isfinite(zahl)) return std::nullopt;
     while (zahl > 100) zahl = zahl / 10;
     while (zahl < 0.1) zahl = zahl * 10;

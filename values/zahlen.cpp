@@ -76,12 +76,17 @@ std::optional<std::string> dezimalText(const QString& t, QChar dezimal) {
     return ascii;
 }
 
-// The number of a text strtod reads whole; nothing beyond the double range (overflow, or a value
-// that is not zero but would read as zero).
+// The number of a text read whole, in the C format whatever the process locale (from_chars, not
+// strtod, which reads the decimal separator of LC_NUMERIC); nothing beyond the double range (overflow,
+// or a value that is not zero but would read as zero).
 std::optional<double> leseAscii(const std::string& ascii) {
-    char* ende = nullptr;
-    const double w = std::strtod(ascii.c_str(), &ende);
-    if (ende != ascii.c_str() + ascii.size() || !std::isfinite(w)) return std::nullopt;
+    const char* anfang = ascii.c_str();
+    const char* const ende = anfang + ascii.size();
+    // from_chars takes no plus sign
+    if (anfang != ende && *anfang == '+' && anfang + 1 != ende && anfang[1] != '-' && anfang[1] != '+') ++anfang;
+    double w = 0.0;
+    const auto [stelle, fehler] = std::from_chars(anfang, ende, w);
+    if (fehler != std::errc() || stelle != ende || !std::isfinite(w)) return std::nullopt;
     if (w == 0.0 && ascii.find_first_of("123456789") < ascii.find_first_of("eE")) return std::nullopt;
     return w;
 }
