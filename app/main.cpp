@@ -4,14 +4,27 @@
 // Program entry: the application, the main window, the four dialogs, the message loop.
 
 #include <QApplication>
+#include <cstdio>
 
 #include "app/Programmfenster.h"
+#include "app/befehlszeile.h"
 #include "app/Sitzungsende.h"
 #include "platform/Einzelinstanz.h"
 #include "platform/Hilfeanzeige.h"
 #include "platform/Plattform.h"
 
 int main(int argc, char* argv[]) {
+    // --help, --version and wrong calls are answered before anything else: no display, no window, no
+    // file, no request to a running program
+    if (const auto aufruf = zelmo::befehlszeile::auswerten(zelmo::befehlszeile::argumente(argc, argv),
+                                                          QStringLiteral(ZELMO_VERSION));
+        aufruf.art != zelmo::befehlszeile::Art::starten) {
+        const QByteArray text = aufruf.text.toLocal8Bit();
+        std::FILE* ziel = aufruf.art == zelmo::befehlszeile::Art::fehler ? stderr : stdout;
+        std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), ziel);
+        return std::fflush(ziel) == 0 ? aufruf.exitCode : 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelmotron V1.2"));
     QApplication::setApplicationDisplayName(QString());

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "fields/Bausteine.h"
+#include "fields/Meldungen.h"
 #include "platform/Plattform.h"
 
 namespace zelmo {
@@ -41,6 +42,21 @@ QPlainTextEdit* memo(QWidget* eltern, const QString& name, const QString& inhalt
     return m;
 }
 }  // namespace
+
+QString lizenzHinweis() {
+    return QStringLiteral(u"Zelmotron " ZELMO_VERSION "\r"
+                          u"Copyright © 2026 QR2ZUX <autor@qr2zux.example>\r\r"
+                          u"Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU "
+                          u"General Public License, wie von der Free Software Foundation veröffentlicht, "
+                          u"weitergeben und/oder ändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer "
+                          u"Wahl) jeder späteren Version.\r\r"
+                          u"Dieses Programm wird in der Hoffnung verbreitet, dass es nützlich ist, aber OHNE "
+                          u"JEDE GEWÄHRLEISTUNG, sogar ohne die implizite Gewährleistung der MARKTREIFE oder "
+                          u"der EIGNUNG FÜR EINEN BESTIMMTEN ZWECK. Einzelheiten stehen in der GNU General "
+                          u"Public License.\r\r"
+                          u"Den Wortlaut der Lizenz gibt es unter https://www.gnu.org/licenses/gpl-3.0.html, "
+                          u"auf Debian-Systemen auch in /usr/share/common-licenses/GPL-3.");
+}
 
 QString mailLink() {
     return QStringLiteral("mailto:") + autorAdresse + QStringLiteral(" ?Subject=Zelmos V1.2.1   Build vom:  ") +
@@ -105,6 +121,16 @@ InfoDialog::InfoDialog(QWidget* parent)
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
     }
+
+    // the notices the licence asks of an interactive program: copyright, no warranty, the licence
+    auto* lizenz = beschriftung(this, QString(), {12, 482, 280, 40}, QStringLiteral("Info_L_Lizenz"));
+    lizenz->setTextFormat(Qt::RichText);
+    lizenz->setWordWrap(true);
+    lizenz->setText(QStringLiteral(u"© 2026 QR2ZUX · ohne jede Gewährleistung<br>"
+                                   u"<a href=\"lizenz\">Lizenz: GNU GPL, Version 3 oder später</a>"));
+    lizenz->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    lizenz->setFocusPolicy(Qt::StrongFocus);
+    connect(lizenz, &QLabel::linkActivated, this, [] { Meldungen::hinweis(lizenzHinweis()); });
 
     auto* ok = new QPushButton(QStringLiteral("Schliessen"), this);
     ok->setObjectName(QStringLiteral("OK"));

@@ -3,7 +3,7 @@
 
 #pragma once
 // "Info" (TForm3): program name, version and build, notes, credits, web page and mail links, the
-// button that opens the update dialog.
+// button that opens the update dialog, and the copyright and licence line.
 
 #include <functional>
 
@@ -17,6 +17,9 @@ namespace zelmo {
 
 inline const QString webSeite = QStringLiteral("https://www.qr2zux.example/zelmotron/");
 inline const QString autorAdresse = QStringLiteral("autor@qr2zux.example");
+// The licence notice the line "Lizenz" at the bottom shows: copyright, no warranty, the licence and
+// where to read it.
+QString lizenzHinweis();
 // The mail link: address, subject and body as the author wants to receive them.
 QString mailLink();
 

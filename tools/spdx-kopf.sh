@@ -16,14 +16,16 @@ KOPIE="SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>"
 LIZENZ="SPDX-License-Identifier: GPL-3.0-or-later"
 # REUSE-IgnoreEnd
 
-# the comment form of a file: slash (//), hash (#), block (/* */), markup (<!-- -->), or nothing
+# the comment form of a file: slash (//), hash (#), block (/* */), markup (<!-- -->), roff (.\"), or
+# nothing
 form() {
   case "$1" in
     *.cpp | *.h) echo slash ;;
-    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.supp | *.in.desktop | *.desktop.in | \
-      packages.txt | .gitignore | */inhalt.txt) echo hash ;;
+    CMakeLists.txt | */CMakeLists.txt | *.cmake | *.cmake.in | *.sh | *.supp | *.desktop.in | \
+      packages.txt | .gitignore | */inhalt.txt | CHANGELOG) echo hash ;;
     *.css | *.exporte) echo block ;;
     *.htm | *.html | *.svg | *.qrc | *.xml | *.xml.in | *.md) echo markup ;;
+    *.1 | *.1.in) echo roff ;;
     *) echo nichts ;;
   esac
 }
@@ -43,6 +45,7 @@ kopf() {
       fi
       ;;
     block) printf '/* %s\n   %s */\n' "$KOPIE" "$LIZENZ" | cat - "$datei" >"$tmp" ;;
+    roff) printf '.\\" %s\n.\\" %s\n' "$KOPIE" "$LIZENZ" | cat - "$datei" >"$tmp" ;;
     markup)
       # an XML declaration or an HTML document type stays the first line
       if head -n 1 "$datei" | grep -qi -e '^<?xml' -e '^<!DOCTYPE html'; then

@@ -90,11 +90,12 @@ wait_for_term_handler() {
   return 1
 }
 
-# The Debian package: built by CPack from the test build, its contents and dependencies checked, its
-# desktop file and AppStream data validated; then a staged installation (DESTDIR) is started offscreen
-# and closed the way a desktop session does. An installed program finds its help file in
-# ../share/zelmotron and therefore keeps its files in the user's config folder: the settings file
-# appearing there proves both.
+# The Debian package: built by CPack from the test build, its contents and dependencies checked,
+# lintian, its desktop file, AppStream data and manual pages validated, the licence information of
+# the tree checked (reuse lint); the staged program answers --version and --help without a display;
+# then a staged installation (DESTDIR) is started offscreen and closed the way a desktop session does.
+# An installed program finds its help file in ../share/zelmotron and therefore keeps its files in the
+# user's config folder: the settings file appearing there proves both.
 package_stage() {
   echo "== package"
   local id version deb tmp
@@ -112,6 +113,8 @@ package_stage() {
   local expected=(./usr/bin/zelmotron "$modul" ./usr/share/zelmotron/ZelmosV121.chm
     "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml"
     "./usr/share/icons/hicolor/scalable/apps/$id.svg")
+  expected+=(./usr/share/doc/zelmotron/copyright ./usr/share/doc/zelmotron/changelog.gz
+    ./usr/share/man/man1/zelmotron.1.gz ./usr/share/man/de/man1/zelmotron.1.gz)
   for size in 16 22 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
   done
@@ -133,12 +136,24 @@ package_stage() {
   dpkg-deb -x "$deb" "$tmp/deb"
   update_module_check "$tmp/deb/usr/bin/zelmotron" "$tmp/deb/${modul#./}"
   desktop-file-validate "$tmp/deb/usr/share/applications/$id.desktop"
-  appstreamcli validate --no-net "$tmp/deb/usr/share/metainfo/$id.metainfo.xml"
+  local meldungen
+  meldungen=$(appstreamcli validate --no-net --pedantic "$tmp/deb/usr/share/metainfo/$id.metainfo.xml") || {
+    echo "$meldungen" >&2
+    return 1
+  }
+  if grep -E '^[EW]:' <<<"$meldungen"; then
+    echo "appstreamcli found errors or warnings in the AppStream data" >&2
+    return 1
+  fi
+  lintian_check "$deb"
+  manual_pages_check "$tmp/deb/usr/share/man"
+  reuse lint >"$tmp/reuse.txt" || { cat "$tmp/reuse.txt" >&2; echo "reuse lint: licence information missing" >&2; return 1; }
 
   DESTDIR="$tmp/stage" cmake --install build --prefix /usr >/dev/null
   local l
   for l in "${locales[@]}"; do
     echo "staged program under LC_ALL=$l"
+    LC_ALL=$l command_line_check "$tmp/stage/usr/bin/zelmotron" "$version" "$tmp/cli-$l" || return 1
     LC_ALL=$l staged_start "$tmp/stage/usr/bin/zelmotron" "$tmp/config-$l" || return 1
   done
   echo "package $deb: contents, dependencies, desktop file and AppStream data fine; staged program ran"
@@ -175,6 +190,48 @@ staged_start() {
   done
   [[ ! -e "$(dirname "$program")/ZelmosV121.ini" ]] || { echo "staged program wrote beside itself" >&2; return 1; }
   staged_update_module "$program" "$config"
+}
+
+# lintian --pedantic on the package: no error, no warning, no hardening tag (the informational and
+# pedantic rest is shown, and the overrides of packaging/lintian-overrides with their reasons).
+lintian_check() {
+  local deb=$1 ausgabe
+  ausgabe=$(lintian --pedantic --display-info --show-overrides --tag-display-limit 0 "$deb" 2>&1) || true
+  [[ -z $ausgabe ]] || echo "$ausgabe"
+  if grep -E -e '^[EW]: ' -e '^[IPX]: .* hardening-' <<<"$ausgabe" >/dev/null; then
+    echo "lintian found errors, warnings or hardening tags in $deb" >&2
+    return 1
+  fi
+  echo "lintian: no error, no warning, no hardening tag"
+}
+
+# Every manual page of the package renders at 80 columns without a warning.
+manual_pages_check() {
+  local seite warnungen
+  for seite in "$1"/man1/zelmotron.1.gz "$1"/de/man1/zelmotron.1.gz; do
+    warnungen=$(MANWIDTH=80 man --warnings -l "$seite" 2>&1 >/dev/null)
+    [[ -z $warnungen ]] || { echo "$seite: $warnungen" >&2; return 1; }
+  done
+}
+
+# --version and --help answer without a display and without a file; a wrong call ends with 2.
+command_line_check() {
+  local program=$1 version=$2 home=$3 ausgabe rc
+  mkdir -p "$home"
+  local ohne=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$home/config" HOME="$home")
+  ausgabe=$("${ohne[@]}" "$program" --version) || { echo "zelmotron --version failed" >&2; return 1; }
+  [[ $ausgabe == "Zelmotron $version" ]] || { echo "zelmotron --version printed: $ausgabe" >&2; return 1; }
+  ausgabe=$("${ohne[@]}" "$program" --help) || { echo "zelmotron --help failed" >&2; return 1; }
+  [[ $ausgabe == "Aufruf: zelmotron "* ]] || { echo "zelmotron --help printed: $ausgabe" >&2; return 1; }
+  rc=0
+  "${ohne[@]}" "$program" --gibtesnicht 2>/dev/null || rc=$?
+  [[ $rc -eq 2 ]] || { echo "zelmotron --gibtesnicht ended with $rc, not 2" >&2; return 1; }
+  if [[ -n $(find "$home" -mindepth 1 -print -quit) ]]; then
+    echo "zelmotron --version/--help wrote files:" >&2
+    find "$home" -mindepth 1 >&2
+    return 1
+  fi
+  echo "zelmotron --version and --help answered without display and files"
 }
 
 # The update path is a module of its own: the program file links none of its libraries, the module
