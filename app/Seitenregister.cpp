@@ -77,6 +77,12 @@ QWidget* Seitenregister::neueSeite(const QString& name, const QString& titel) {
     return s;
 }
 
+int Seitenregister::indexVon(const QWidget* s) const {
+    for (int i = 0; i < count(); ++i)
+        if (seite(i) == s) return i;
+    return -1;
+}
+
 void Seitenregister::setCurrentIndex(int i) {
     if (i < 0 || i >= count() || i == m_aktuell) return;
     const int alt = m_aktuell;
@@ -85,6 +91,8 @@ void Seitenregister::setCurrentIndex(int i) {
     m_aktuell = i;
     anordnen();
     seite(i)->show();
+    // assistive technology hears of the new page before the focus moves into it
+    meldeAuswahl(alt, i);
     // the focus moves into the new page before the old one hides, so that it never lands elsewhere
     if (fokusInSeite) {
         if (QWidget* ziel = ersterHalt(seite(i)))
@@ -94,7 +102,6 @@ void Seitenregister::setCurrentIndex(int i) {
     }
     if (alt >= 0) seite(alt)->hide();
     update();
-    meldeAuswahl(alt, i);
     emit currentChanged(i);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The small glyph button beside a computed resistance that hands it to the tolerance page.
+// The small glyph button beside a computed resistance that hands it to the tolerance page. It shows
+// no text: assistive technology names it by its hint.
 
 #include <QToolButton>
 
@@ -9,6 +10,9 @@ class Uebergabeknopf : public QToolButton {
     Q_OBJECT
 public:
     Uebergabeknopf(const QString& name, const QString& hinweis, QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* e) override;
 };
 
 }  // namespace zelmo
