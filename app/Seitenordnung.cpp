@@ -1,7 +1,9 @@
 #include "app/Seitenordnung.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -233,6 +235,12 @@ void feldnamenSetzen(QWidget* bereich) {
             }
         }
         if (!labelVon(feld)) feld->setAccessibleName(name);
+    }
+    // a list or text box alone in a group is named by the group's title (without its blanks)
+    for (QAbstractScrollArea* t : bereich->findChildren<QAbstractScrollArea*>()) {
+        auto* gruppe = qobject_cast<QGroupBox*>(t->parentWidget());
+        if (!gruppe || !t->accessibleName().isEmpty() || labelVon(t) || istFeld(t)) continue;
+        t->setAccessibleName(gruppe->title().simplified());
     }
 }
 

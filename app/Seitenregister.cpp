@@ -111,7 +111,6 @@ void Seitenregister::blaettern(int schritt) {
 }
 
 void Seitenregister::meldeAuswahl(int alt, int neu) {
-    if (!QAccessible::isActive()) return;
     QAccessible::State gewaehlt;
     gewaehlt.selected = true;
     if (alt >= 0) {
@@ -229,7 +228,7 @@ void Seitenregister::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     update();
     // the selected tab is what holds the focus
-    if (QAccessible::isActive() && m_aktuell >= 0) {
+    if (m_aktuell >= 0) {
         QAccessibleEvent fokus(this, QAccessible::Focus);
         fokus.setChild(m_aktuell);
         QAccessible::updateAccessibility(&fokus);
