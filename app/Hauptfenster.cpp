@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/Hauptfenster.h"
 
 #include <QApplication>
@@ -9,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -19,6 +23,7 @@
 #include "circuits/LM317Seite.h"
 #include "circuits/LedSeite.h"
 #include "circuits/NE555Seite.h"
+#include "circuits/NormwerteFenster.h"
 #include "circuits/SternDreieckSeite.h"
 #include "circuits/SpannungsteilerSeite.h"
 #include "colourcode/DrosselSeite.h"
@@ -96,18 +101,40 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     m_pc2->setCurrentIndex(2);
 
     // in the order of the settings and data files; each page is built when it is first shown
-    platz<WiderstandSeite>(widerstaende, "LHilfe_R", "IHilfe_R", 90);
-    platz<DrosselSeite>(drosseln, "LHilfe_L", "IHilfe_L", 100);
-    platz<KondensatorSeite>(kondensatore, "LHilfe_C", "IHilfe_C", 110);
-    m_toleranz = platz<ToleranzSeite>(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120);
-    platz<SpannungsteilerSeite>(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130);
-    platz<LedSeite>(led, "LHilfe_LED", "IHilfe_LED", 140);
-    m_lm317 = platz<LM317Seite>(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150);
-    platz<NE555Seite>(ne555, "LHilfe_NE555", "IHilfe_NE555", 160);
-    platz<KonstantstromSeite>(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170);
-    platz<SternDreieckSeite>(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180);
+    m_unterkarten[0] = platz<WiderstandSeite>(widerstaende, "LHilfe_R", "IHilfe_R", 90);
+    m_unterkarten[1] = platz<DrosselSeite>(drosseln, "LHilfe_L", "IHilfe_L", 100);
+    m_unterkarten[2] = platz<KondensatorSeite>(kondensatore, "LHilfe_C", "IHilfe_C", 110);
+    m_toleranz = m_karten[1] = platz<ToleranzSeite>(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120);
+    m_karten[2] = platz<SpannungsteilerSeite>(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130);
+    m_karten[3] = platz<LedSeite>(led, "LHilfe_LED", "IHilfe_LED", 140);
+    m_lm317 = m_karten[4] = platz<LM317Seite>(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150);
+    m_karten[5] = platz<NE555Seite>(ne555, "LHilfe_NE555", "IHilfe_NE555", 160);
+    m_karten[6] = platz<KonstantstromSeite>(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170);
+    m_karten[7] = platz<SternDreieckSeite>(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180);
     // pages added later come last, so that the sections of the older ones keep their places
-    platz<SmdSeite>(smd, "LHilfe_SMD", "IHilfe_SMD", SmdSeite::Hilfekontext);
+    m_unterkarten[3] = platz<SmdSeite>(smd, "LHilfe_SMD", "IHilfe_SMD", SmdSeite::Hilfekontext);
+
+    // the window "Normwerte" follows the page in view
+    m_normwerte = new NormwerteFenster(m_umgebung.dezimal, this);
+    m_umgebung.normwerteZeigen = [this] { normwerteZeigen(); };
+    m_normwerte->weiterreichen = [this](double ohm, EReihe reihe) {
+        auto* t = static_cast<ToleranzSeite*>(m_toleranz->gebaut());
+        t->reihenGruppe()->setItemIndex(int(reihe));
+        if (t->Uebergabe(ohm)) m_pc1->setCurrentIndex(1);
+    };
+    m_normwerte->hilfe = [] { plattform::zeigeHilfe(normwerteHilfekontext); };
+    connect(m_pc1, &Seitenregister::currentChanged, this, &Hauptfenster::normwerteFolgen);
+    connect(m_pc2, &Seitenregister::currentChanged, this, &Hauptfenster::normwerteFolgen);
+    auto* taste = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    taste->setContext(Qt::ApplicationShortcut);
+    connect(taste, &QShortcut::activated, this, [this] {
+        if (m_normwerte->isVisible() && m_normwerte->isActiveWindow()) {
+            activateWindow();
+            raise();
+        } else {
+            normwerteZeigen();
+        }
+    });
 
     auto* optionen = knopf(this, QStringLiteral("Button1"), QStringLiteral("Optionen"), {8, 571, 75, 23});
     connect(optionen, &QPushButton::clicked, this, [this] {
@@ -138,6 +165,33 @@ void Hauptfenster::setzeDialoge(OptionenDialog* optionen, Dialogquelle<InfoDialo
             if (auto* s = static_cast<LM317Seite*>(m_lm317->seite())) s->setTjmax(tj);
         };
     }
+}
+
+Rechnerseite* Hauptfenster::seiteInSicht() const {
+    const int i = m_pc1->currentIndex();
+    Seitenplatz* p = nullptr;
+    if (i == 0) {
+        const int j = m_pc2->currentIndex();
+        if (j >= 0 && j < int(m_unterkarten.size())) p = m_unterkarten[size_t(j)];
+    } else if (i > 0 && i < int(m_karten.size())) {
+        p = m_karten[size_t(i)];
+    }
+    return p ? p->seite() : nullptr;
+}
+
+void Hauptfenster::normwerteFolgen() {
+    if (!m_normwerte->isVisible()) return;
+    const int i = m_pc1->currentIndex();
+    const QString titel = i >= 0 && i < m_pc1->count() ? m_pc1->tabText(i) : QString();
+    const auto* quelle = dynamic_cast<const normwerte::Normwertquelle*>(seiteInSicht());
+    m_normwerte->folge(titel, quelle != nullptr, quelle ? quelle->normAufgabe() : std::nullopt);
+}
+
+void Hauptfenster::normwerteZeigen() {
+    m_normwerte->show();
+    normwerteFolgen();
+    m_normwerte->raise();
+    m_normwerte->activateWindow();
 }
 
 void Hauptfenster::infoZeigen() {
@@ -197,7 +251,7 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
     }
     // no tool tips in the window until short hints are switched on
     if (e->type() == QEvent::ToolTip && !m_kurzhinweise && o->isWidgetType() &&
-        static_cast<QWidget*>(o)->window() == this)
+        (static_cast<QWidget*>(o)->window() == this || static_cast<QWidget*>(o)->window() == m_normwerte))
         return true;
     return QWidget::eventFilter(o, e);
 }
@@ -225,6 +279,10 @@ void Hauptfenster::FormShow() {
     m_ini = std::make_unique<sicherung::Einstellungsdatei>(m_iniPath + u'/' + iniDateiName, m_umgebung.dezimal);
     m_iniBehalten = m_ini->bericht().vorhanden && !m_ini->bericht().gelesen;
     for (Seitenplatz* s : m_seiten) s->starten(m_ini->leser());
+    if (m_ini->leser())
+        m_normwerte->laden(*m_ini->leser());
+    else
+        m_normwerte->ersterStart();
     if (m_ini->leser()) {
         Fensterwerte w = fensterwerte();
         m_ini->fensterLesen(w);
@@ -236,6 +294,7 @@ void Hauptfenster::FormShow() {
     // from now on a page is built when it is shown; the ones in view are built now, before anything
     // is painted or asked
     for (Seitenplatz* s : m_seiten) s->freigeben();
+    if (m_normwerte->warOffen()) normwerteZeigen();
     if (!daten.meldung.isEmpty()) Meldungen::standardFehler(daten.meldung);
     if (const QString m = m_ini->meldung(); !m.isEmpty()) Meldungen::standardFehler(m);
     // 6: help file (beside the program, or in the shared folder of an installation)
@@ -271,6 +330,7 @@ void Hauptfenster::updateNachBild() {
 
 void Hauptfenster::Eingabefelder_laden() {
     for (Seitenplatz* s : m_seiten) s->gebaut()->ersterStart();
+    m_normwerte->ersterStart();
     m_pc1->setCurrentIndex(6);
     m_pc2->setCurrentIndex(0);
 }
@@ -298,6 +358,11 @@ void Hauptfenster::fensterwerteAnwenden(const Fensterwerte& w) {
 }
 
 void Hauptfenster::seiteGebaut(Rechnerseite& seite) {
+    connect(&seite, &Rechnerseite::gerechnet, this, [this, s = &seite] {
+        if (s == seiteInSicht()) normwerteFolgen();
+    });
+    // a page built while it comes into view has calculated before the line above
+    if (&seite == seiteInSicht()) normwerteFolgen();
     if (m_tjmax && m_lm317 && &seite == m_lm317->seite()) static_cast<LM317Seite&>(seite).setTjmax(*m_tjmax);
     QWidget* letzter = nullptr;
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
@@ -325,9 +390,12 @@ void Hauptfenster::FormClose() {
         alleSeitenBauen();
     }
     // settings first, then the data file; both are written even when one fails, and the window closes
-    const std::vector<Speicherbar*> seiten(m_seiten.begin(), m_seiten.end());
+    std::vector<Speicherbar*> seiten(m_seiten.begin(), m_seiten.end());
     QStringList fehler;
-    if (QString f = sicherung::einstellungenSchreiben(m_iniPath + u'/' + iniDateiName, seiten, fensterwerte(),
+    // the window "Normwerte" writes its keys after the pages'
+    std::vector<Speicherbar*> mitFenster = seiten;
+    mitFenster.push_back(m_normwerte);
+    if (QString f = sicherung::einstellungenSchreiben(m_iniPath + u'/' + iniDateiName, mitFenster, fensterwerte(),
                                                       m_umgebung.dezimal, m_iniBehalten);
         !f.isEmpty())
         fehler << f;

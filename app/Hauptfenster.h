@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: every calculator on the pages of a two-level page control, the frame buttons,
 // start-up (data folder, files, help check, hints, update check) and shutdown (files written).
@@ -24,6 +27,7 @@ class SternDreieckDialog;
 class Updatefenster;
 class ToleranzSeite;
 class LM317Seite;
+class NormwerteFenster;
 struct Fensterwerte;
 
 // A dialog the window opens: one that exists already, or one built the first time it is wanted.
@@ -66,6 +70,11 @@ public:
     void setzeKurzhinweise(bool an) { m_kurzhinweise = an; }
     void setzeVordergrund(bool an);
     const Umgebung& umgebung() const { return m_umgebung; }
+    // The window "Normwerte" (exists from the start, shown when wanted).
+    NormwerteFenster* normwerteFenster() const { return m_normwerte; }
+    // Shows the window "Normwerte" for the page in view and brings it to the front (the buttons of
+    // the circuit pages and Ctrl+N); Ctrl+N in that window comes back here.
+    void normwerteZeigen();
 
     // Start-up and shutdown steps, public so that tests can run them on a window of their own.
     void FormShow();
@@ -93,6 +102,10 @@ private:
     template <class S>
     Seitenplatz* platz(QWidget* huelle, const char* hilfeLabel, const char* hilfeBild, int kontext);
     void hilfeLink(int kontext);
+    // The page in view (built now if need be; nullptr for the colour codes' page control itself).
+    Rechnerseite* seiteInSicht() const;
+    // The window "Normwerte" follows the page in view and its last calculation.
+    void normwerteFolgen();
     void aufUpdatePruefen();
     void updateNachBild();
     void infoZeigen();
@@ -120,6 +133,9 @@ private:
     std::vector<Seitenplatz*> m_seiten;
     Seitenplatz* m_toleranz = nullptr;  // takes transfers from other pages
     Seitenplatz* m_lm317 = nullptr;     // follows the options' maximum junction temperature
+    std::array<Seitenplatz*, 8> m_karten{};       // the page of each tab of PageControl1 (not "Farbcode")
+    std::array<Seitenplatz*, 4> m_unterkarten{};  // the pages of PageControl2
+    NormwerteFenster* m_normwerte = nullptr;
     std::optional<double> m_tjmax;      // the options' maximum junction temperature, once changed
     // the settings file read at start-up: pages built later start from it
     std::unique_ptr<sicherung::Einstellungsdatei> m_ini;

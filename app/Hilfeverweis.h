@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The "Hilfe" link at the bottom of every page: a click, or Enter or Space while it has the focus,
 // asks for the page's help.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window with the dialogs it opens, wired together, as the program builds it. Tools that
 // need the whole window (the README's page pictures) build it the same way. The options dialog is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Keyboard order and names of a page's controls, found from where the page placed them, so that no
 // page has to list them: Tab visits fields, groups and buttons in reading order (left to right, top to

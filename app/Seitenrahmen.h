@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The frame every calculator page shares: pale green outer panel, bevelled inner panel holding the
 // page, and along its bottom "Berechnung nach Drücken der Enter-Taste" and the help link.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What assistive technology (screen readers) sees of the program's controls: the page control as a
 // page tab list with one page tab per page that holds its page; the help links and the labels that act

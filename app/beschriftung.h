@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which labels name an entry field, found from where they stand (the pages place their controls with
 // fixed geometry): the labels just left of the field on its row, joined when they touch (an index

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Keyboard rules of the window that need no widget: the page-switching keys and the reading order
 // in which Tab visits the controls of a page.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: starts the program and an empty Qt Widgets window alternately, ten times each,
 # and prints the medians of the time to the first painted frame, of the peak memory and the processor
 # time up to then, and the program's ratios to the empty window; and how many shared libraries each has

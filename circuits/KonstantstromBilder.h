@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The eight circuit pictures of the constant-current page: two transistors, two diodes with a
 // transistor, a J-FET, a Z-diode with a transistor, each for npn (n-channel) and pnp (p-channel).

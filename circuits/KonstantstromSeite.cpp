@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "circuits/KonstantstromSeite.h"
 
 #include <QGroupBox>
@@ -120,6 +123,7 @@ KonstantstromSeite::KonstantstromSeite(const Umgebung& umgebung, QWidget* parent
     m_npnpnp = new Radiogruppe(QStringLiteral("RG_kStrom_npnpnp"), QStringLiteral(" Schaltbildauswahl "),
                                kstrom::polaritaetsNamen(), 2, this);
     m_npnpnp->setGeometry(312, 403, 315, 60);
+    normwerteKnopf(this, QStringLiteral("kStrom_B_Normwerte"), {537, 296, 90, 25});
     m_npnpnp->setToolTip(QStringLiteral("Auswahl der Transistorart"));
     m_npnpnp->klick = [this] { RG_kStrom_npnpnpClick(); };
 }
@@ -283,6 +287,9 @@ void KonstantstromSeite::kStrom_Berechnung() {
     // only a resistance above 0 can be handed on
     m_bitBtn5->setEnabled(angezeigterWert(m_r1->text(), m_cR1->text(), dezimal()).has_value());
     m_bitBtn6->setEnabled(angezeigterWert(m_r2->text(), m_cR2->text(), dezimal()).has_value());
+    m_norm = normwerte::Konstantstrom{item, *U, *I, Iq, *kstrom::referenz(m_daten, item), e.R1.value_or(0),
+                                      s->querstrom ? e.R2.value_or(0) : 0};
+    emit gerechnet();
 }
 
 void KonstantstromSeite::uebergeben(const QLineEdit* feld, const QLabel* einheit) {

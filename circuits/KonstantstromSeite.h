@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "konst. Stromquelle": dimensions a simple constant-current source in one of four circuits, each
 // for both polarities: the current-setting resistor R1, the bias resistor R2 and the largest load RL.
@@ -7,6 +10,7 @@
 #include <optional>
 
 #include "circuits/konstantstrom.h"
+#include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
 
 class QLabel;
@@ -19,9 +23,12 @@ class Radiogruppe;
 class Schaltbild;
 class Uebergabeknopf;
 
-class KonstantstromSeite : public Rechnerseite {
+class KonstantstromSeite : public Rechnerseite, public normwerte::Normwertquelle {
     Q_OBJECT
 public:
+    // The parts as the last calculation left them, for the window "Normwerte".
+    std::optional<normwerte::Aufgabe> normAufgabe() const override { return m_norm; }
+
     KonstantstromSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
@@ -97,6 +104,7 @@ private:
     QLabel* m_cRL;
     Uebergabeknopf* m_bitBtn5;
     Uebergabeknopf* m_bitBtn6;
+    std::optional<normwerte::Aufgabe> m_norm;
 };
 
 }  // namespace zelmo

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawings of the LM317 page: the regulator as voltage regulator (R1, R2) and as current regulator
 // (R2 and the load), drawn with the shared schematic symbols, and the pin-outs of the ten housings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "circuits/LM317Seite.h"
 
 #include <QComboBox>
@@ -173,7 +176,8 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     m_kk = anzeigefeld(ausgaben, QStringLiteral("LM317_E_KK"), {135, 84, 100, h});
     m_cKK = beschriftung(ausgaben, QStringLiteral("K/W"), {240, 84, 60, h}, QStringLiteral("LM317_C_KK"));
 
-    m_urteil = beschriftung(ausgaben, QStringLiteral(u"Kühlkörper"), {8, 118, 301, 52}, QStringLiteral("Label138"));
+    m_urteil = beschriftung(ausgaben, QStringLiteral(u"Kühlkörper"), {8, 112, 301, 40}, QStringLiteral("Label138"));
+    normwerteKnopf(ausgaben, QStringLiteral("LM317_B_Normwerte"), {113, 152, 90, 25});
     m_urteil->setAlignment(Qt::AlignCenter);
     m_urteil->setWordWrap(true);
     QFont fett = m_urteil->font();
@@ -329,6 +333,8 @@ void LM317Seite::keinErgebnis(const QString& grund) {
     m_kk->setText(QStringLiteral("---"));
     zeigeUrteil(grund, rot);
     m_bitBtn3->setEnabled(false);
+    m_norm.reset();
+    emit gerechnet();
 }
 
 void LM317Seite::LM317_Berechnung() {
@@ -386,6 +392,8 @@ void LM317Seite::LM317_Berechnung() {
     }
     // only a resistance above 0 can be handed on (U2 = 1,25 V gives R2 = 0)
     m_bitBtn3->setEnabled(angezeigterWert(m_r2->text(), m_cR2->text(), dez).has_value());
+    m_norm = normwerte::LM317{e.reglerart == lm317::Stromregler, e.U1, e.U2, e.I, e.R1, r.R2};
+    emit gerechnet();
 }
 
 void LM317Seite::BitBtn3Click() {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "LM317 Berechnung": the programming resistor R2 of an LM317 as voltage or current regulator, the
 // power in the IC and whether (and how good) a heat sink is needed for the chosen housing. The thermal
@@ -7,6 +10,7 @@
 #include <optional>
 
 #include "circuits/lm317.h"
+#include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
 
 class QComboBox;
@@ -20,9 +24,12 @@ class Radiogruppe;
 class Schaltbild;
 class Uebergabeknopf;
 
-class LM317Seite : public Rechnerseite {
+class LM317Seite : public Rechnerseite, public normwerte::Normwertquelle {
     Q_OBJECT
 public:
+    // The parts as the last calculation left them, for the window "Normwerte".
+    std::optional<normwerte::Aufgabe> normAufgabe() const override { return m_norm; }
+
     LM317Seite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
@@ -109,6 +116,7 @@ private:
     QLabel* m_cKK;
     QLabel* m_urteil;
     Uebergabeknopf* m_bitBtn3;
+    std::optional<normwerte::Aufgabe> m_norm;
 };
 
 }  // namespace zelmo

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawings of the LED page: the circuit with one LED and with several LEDs in series (each with its
 // series resistor on the supply U), and the pin-out of a 5 mm LED from below and from the side.

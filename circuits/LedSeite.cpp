@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "circuits/LedSeite.h"
 
 #include "fields/Bausteine.h"
@@ -130,6 +133,8 @@ LedSeite::LedSeite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite(umg
     m_p = anzeigefeld(ausgaben, QStringLiteral("LED_E_R_P"), {135, 55, 100, 22});
     m_cP = beschriftung(ausgaben, QStringLiteral("Watt"), {240, 55, 45, 22});
     m_cP->setObjectName(QStringLiteral("LED_C_R_P"));
+
+    normwerteKnopf(this, QStringLiteral("LED_B_Normwerte"), {537, 236, 90, 25});
 
     // --- pictures
     m_anschluss = new Schaltbild(QStringLiteral("Image15"), ledbild::anschlussGroesse, this);
@@ -267,6 +272,9 @@ void LedSeite::LED_Vorwiderstand_berechnen() {
     m_p->setText(p.zahl);
     // only a resistance above 0 can be handed on
     m_bitBtn4->setEnabled(angezeigterWert(m_r->text(), m_cR->text(), dezimal()).has_value());
+    m_norm.reset();
+    if (e) m_norm = normwerte::Led{*U, *I, *Uf, m_daten.Anzahl_LED, e->R};
+    emit gerechnet();
 }
 
 int LedSeite::anzahlAngleichen(int n, double uf, double u) {

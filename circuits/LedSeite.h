@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "LED-Vorwiderstand": series resistor and its power for one or more LEDs of one colour in series
 // on a supply U at a current I. The page keeps the inputs possible: a supply below the LEDs' forward
@@ -6,6 +9,7 @@
 #include <optional>
 
 #include "circuits/ledvorwiderstand.h"
+#include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
 
 class QLabel;
@@ -18,9 +22,12 @@ class Radiogruppe;
 class Schaltbild;
 class Uebergabeknopf;
 
-class LedSeite : public Rechnerseite {
+class LedSeite : public Rechnerseite, public normwerte::Normwertquelle {
     Q_OBJECT
 public:
+    // The parts as the last calculation left them, for the window "Normwerte".
+    std::optional<normwerte::Aufgabe> normAufgabe() const override { return m_norm; }
+
     LedSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
@@ -96,6 +103,7 @@ private:
     Schaltbild* m_eineLed;
     Schaltbild* m_vieleLeds;
     Schaltbild* m_anschluss;
+    std::optional<normwerte::Aufgabe> m_norm;
 };
 
 }  // namespace zelmo

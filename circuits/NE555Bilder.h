@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawings of the NE555 page: the astable multivibrator (free pulse and pause), the astable one
 // with the diode across R2 for 50 % : 50 %, the monostable one, each with the shape of its output

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "circuits/NE555Seite.h"
 
 #include <QGroupBox>
@@ -88,7 +91,8 @@ NE555Seite::NE555Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     // --- results
     auto* ausgaben = new QGroupBox(QStringLiteral(" Ausgaben "), this);
     ausgaben->setObjectName(QStringLiteral("GroupBox13"));
-    ausgaben->setGeometry(322, 132, 305, 116);
+    ausgaben->setGeometry(322, 132, 305, 144);
+    normwerteKnopf(ausgaben, QStringLiteral("NE555_B_Normwerte"), {feldX, 112, 90, 25});
     beschriftung(ausgaben, QStringLiteral("Impulsbreite t1"), {14, zeile1, 120, 22}, QStringLiteral("Label149"));
     m_label156 = beschriftung(ausgaben, QStringLiteral("Impulsbreite t2"), {14, zeile2, 120, 22},
                               QStringLiteral("Label156"));
@@ -107,9 +111,9 @@ NE555Seite::NE555Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     // --- top view of the package
     auto* gehaeuse = new QGroupBox(QStringLiteral(u" Gehäuseansicht (Draufsicht) "), this);
     gehaeuse->setObjectName(QStringLiteral("GroupBox6"));
-    gehaeuse->setGeometry(322, 256, 305, 209);
+    gehaeuse->setGeometry(322, 284, 305, 181);
     auto* image4 = new Schaltbild(QStringLiteral("Image4"), ne555bild::gehaeuseGroesse, gehaeuse);
-    image4->setGeometry(8, 20, 289, 182);
+    image4->setGeometry(8, 20, 289, 154);
     image4->setToolTip(QStringLiteral("Ansicht der IC in oft verwendeten Beschaltung"));
     image4->setZeichnung(ne555bild::gehaeuse);
 }
@@ -214,8 +218,17 @@ void NE555Seite::NE555_Berechnung(int NE) {
         if (beliebig)
             m_tast->knopf(ne555::Beliebig)->setText(a ? ne555::tastText(a->D1, a->D2, dezimal())
                                                       : ne555::tastNamen().at(ne555::Beliebig));
+        m_norm.reset();
+        if (a) {
+            const auto R2 = ne555::r2AusText(m_R2->text(), dezimal());
+            m_norm = normwerte::NE555{false, !beliebig, m_daten.asta_R1, beliebig ? R2.value_or(0) : m_daten.asta_R1,
+                                      m_daten.asta_C};
+        }
+        emit gerechnet();
     } else if (NE == ne555::Monostabil) {
         zeige(m_t1, m_cT1, ne555::monostabil(m_daten.mono_R1, m_daten.mono_C), QStringLiteral("s"));
+        m_norm = normwerte::NE555{true, false, m_daten.mono_R1, 0, m_daten.mono_C};
+        emit gerechnet();
     }
 }
 

@@ -1,9 +1,15 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "NE555 Berechnung": timing of the 555 timer as astable multivibrator (pulse t1, pause t2,
 // frequency F and duty cycle, with free times or 50 % : 50 %) and as monostable multivibrator (pulse
 // t1). Each circuit keeps its own R1 and C in the page's record.
 
 #include "circuits/ne555.h"
+#include <optional>
+
+#include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
 
 class QLabel;
@@ -15,9 +21,12 @@ class Eingabefeld;
 class Radiogruppe;
 class Schaltbild;
 
-class NE555Seite : public Rechnerseite {
+class NE555Seite : public Rechnerseite, public normwerte::Normwertquelle {
     Q_OBJECT
 public:
+    // The parts as the last calculation left them, for the window "Normwerte".
+    std::optional<normwerte::Aufgabe> normAufgabe() const override { return m_norm; }
+
     NE555Seite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;
@@ -77,6 +86,7 @@ private:
     QLabel* m_cT2;
     QLineEdit* m_F;
     QLabel* m_cF;
+    std::optional<normwerte::Aufgabe> m_norm;
 };
 
 }  // namespace zelmo

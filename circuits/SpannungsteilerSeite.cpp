@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "circuits/SpannungsteilerSeite.h"
 
 #include "fields/Bausteine.h"
@@ -196,6 +199,7 @@ void SpannungsteilerSeite::aufbauen() {
     m_lRG->setObjectName(QStringLiteral("SpT_L_RG"));
     m_lRG->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_lRG->setGeometry(feldX - 20, 114, feldB + 40, 18);
+    normwerteKnopf(m_gbBauteile, QStringLiteral("SpT_B_Normwerte"), {feldX + feldB + 8, 88, 90, 25});
 }
 
 void SpannungsteilerSeite::eingabenVerbinden() {
@@ -460,6 +464,23 @@ void SpannungsteilerSeite::ausfuehren(const Plan& plan) {
         else if (auto* l = qobject_cast<QLabel*>(s.ziel))
             l->setText(s.text);
     }
+    normMerken();
+}
+
+void SpannungsteilerSeite::normMerken() {
+    const auto w = [this](const Eingabefeld* f) { return Zahleneingabe(f->text(), dezimal()); };
+    m_norm.reset();
+    const auto R1 = w(m_R1), R2 = w(m_R2);
+    if (!strom()) {
+        const auto U = w(m_U), U2 = w(m_U2), IL = w(m_IL);
+        if (U && U2 && IL && R1 && R2)
+            m_norm = normwerte::Teiler{false, mitLast(), *U, *U2, *IL, 0, 0, 0, *R1, *R2};
+    } else {
+        const auto I = w(m_stromI), I2 = w(m_stromI2), U = w(m_stromU), RL = w(m_stromRL);
+        if (I && I2 && U && RL && R1 && R2)
+            m_norm = normwerte::Teiler{true, mitLast(), *U, 0, 0, *I, *I2, *RL, *R1, *R2};
+    }
+    emit gerechnet();
 }
 
 void SpannungsteilerSeite::rechnen(const Plan& plan) {
@@ -471,6 +492,7 @@ void SpannungsteilerSeite::rechnen(const Plan& plan) {
     m_verhaeltnis->setText(strom() ? QStringLiteral("I : I2") : QStringLiteral("U : U2"));
     m_label100->clear();
     for (Eingabefeld* f : {m_R1, m_R2, m_GR}) f->setzeText(QString());
+    normMerken();
     Meldungen::fehler(*plan.fehler);
 }
 

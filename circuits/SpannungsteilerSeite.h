@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The page "Spannungs-/ Stromteiler": a two-resistor voltage or current divider, with or without load.
 
@@ -8,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "circuits/normwerte.h"
 #include "circuits/spannungsteiler.h"
 #include "fields/Rechnerseite.h"
 
@@ -22,10 +26,13 @@ class Radiogruppe;
 class Schaltbild;
 class Uebergabeknopf;
 
-class SpannungsteilerSeite : public Rechnerseite {
+class SpannungsteilerSeite : public Rechnerseite, public normwerte::Normwertquelle {
     Q_OBJECT
 public:
     SpannungsteilerSeite(const Umgebung& umgebung, QWidget* parent);
+
+    // The divider as the last calculation left it, for the window "Normwerte".
+    std::optional<normwerte::Aufgabe> normAufgabe() const override { return m_norm; }
 
     void ersterStart() override;
     // [Spannungsteiler] and [Stromteiler]: the fields as they stand, the ratios, the modes.
@@ -67,6 +74,8 @@ private:
 
     void aufbauen();
     void eingabenVerbinden();
+    // Keeps what the fields show after a calculation for the window "Normwerte" and says so.
+    void normMerken();
     void verbinde(Eingabefeld* feld, Kreuzpruefung nach, std::function<Plan(double)> planer);
 
     void SpT_RG_SpannungStromClick();
@@ -129,6 +138,7 @@ private:
     Eingabefeld* m_R1 = nullptr;
     Eingabefeld* m_R2 = nullptr;
     Eingabefeld* m_GR = nullptr;
+    std::optional<normwerte::Aufgabe> m_norm;
     QLabel* m_lRG = nullptr;
     Uebergabeknopf* m_bitBtn1 = nullptr;
     Uebergabeknopf* m_bitBtn2 = nullptr;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawings of the star-delta page and of its picture dialog, made of the shared schematic symbols.
 // Every drawing names the resistors and terminals alike: Rs1, Rs2, Rs3 lead from the star point to the

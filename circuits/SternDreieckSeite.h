@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Page "Stern-/Dreieckwandlung": three resistors in star connection and the equivalent delta, both
 // sides entry fields. Confirming a star resistor recomputes the delta, confirming a delta resistor the

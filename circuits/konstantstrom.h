@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Constant-current source in one of four circuits (two transistors, two silicon diodes with a transistor,
 // a J-FET, a Z-diode with a transistor), each for both polarities: the reference voltage remembered per

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Series resistor of one or more LEDs of one colour on a supply voltage: the forward voltages per
 // colour, the count and colour rules that keep the inputs physically possible, the formulas and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Adjustable three-terminal regulator of the LM317 kind as voltage or current regulator: the
 // programming resistor R2, the power in the IC, the junction temperature without heat sink and the

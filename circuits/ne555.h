@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Timing of the 555 timer: astable multivibrator (pulse t1, pause t2, frequency, duty cycle; pulse and
 // pause freely chosen by R1 and R2, or fixed at 50 % each with the diode across R2) and monostable

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The help file ZelmosV121.chm, beside the program.
 # hilfebau (linked with the program's own pages and drawings) writes into build/hilfe: the topics of
 # help/ with the numbers of the worked examples (help/beispiele.json) put in, the pictures of the

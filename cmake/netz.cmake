@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The update path, loaded by the program only when it is needed.
 #
 # zelmo_netz (net/): HTTPS through Qt Network (TLS by Qt's OpenSSL backend), release signatures

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds that look for faults (before any target is defined, so that every target gets the flags).
 #   ZELMO_SANITIZE  AddressSanitizer (with leak checking) and UndefinedBehaviorSanitizer on the whole
 #                   program and test suite; tools/zelmo.sh test builds it in build-asan/.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawing of a colour-coded component: lead wires, a body, ring shapes standing on the body, a
 // shading over body and rings (so that they look round) and the small ring labels under the body.

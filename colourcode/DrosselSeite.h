@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Sub-page "Drosseln": the colour rings of an inductor in the codings IEC, Jahre Dezi and Jahre Multi
 // and its inductance and tolerance, converted in both directions, with the tolerance limits and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The widgets every colour-code sub-page shares: the colour legend " Farben ", the ring radio
 // groups beside it, a ring (its shape and its group), the tolerance-limit displays and the E-series

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Sub-page "Kondensatore": the colour rings of a ceramic capacitor (with its two tolerance classes) or
 // a tantalum capacitor and its capacitance, tolerance and voltage, converted in both directions, with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawing of the SMD-code sub-page: a chip resistor (black body, white print, tinned end caps) or a
 // ceramic disc capacitor with its code printed on it. Painted as vectors in logical coordinates and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Sub-page "SMD-Code": the number code of an SMD resistor (3 digits, 4 digits, EIA-96) or the 3-digit
 // code of a capacitor with tolerance letter and voltage code, read in both directions: a code gives the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Sub-page "Widerstände": the colour rings of a resistor with 4 or 5 rings and its value, tolerance
 // and maximum voltage, converted in both directions, with the tolerance limits and the E-series.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The inductor colour code: its record, the three coding systems, ring tables, rings from a value,
 // tolerance sets and their messages. Pure logic.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The capacitor colour code: its record, ceramic and tantalum ring tables, rings from a value, the
 // tolerance classes of ceramic capacitors, tolerance and voltage sets and their messages. Pure logic.

@@ -1,12 +1,14 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "colourcode/ringe.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "eseries/ereihen.h"
 #include "values/zahlen.h"
+#include "values/zahltext.h"
 
 namespace zelmo {
 
@@ -137,9 +139,8 @@ int stellenzahl(double x) {
 
 int ganzeStellen(double x) {
     if (!std::isfinite(x) || !(x >= 1.0)) return 0;
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.14e", x);
-    const double ganz = std::floor(std::strtod(puffer, nullptr));
+    // the integer part of x rounded to 15 significant digits
+    const double ganz = std::floor(leseCZahl(schreibeCZahl(x, std::chars_format::scientific, 14)).value_or(x));
     int n = 1;
     double p = 10.0;
     while (ganz >= p) {
@@ -186,9 +187,7 @@ QString grenzText(double v, std::span<const Grenzstufe> stufen, QChar dezimal) {
         }
     double x = v * s->mal / s->teiler;
     if (std::isfinite(x) && x != 0.0) {
-        char puffer[64];
-        std::snprintf(puffer, sizeof puffer, "%.5e", x);
-        x = std::strtod(puffer, nullptr);
+        x = leseCZahl(schreibeCZahl(x, std::chars_format::scientific, 5)).value_or(x);
     }
     return festkomma(x, 2, dezimal) + QString::fromUtf16(s->text);
 }

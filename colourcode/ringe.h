@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The colour rings shared by the resistor, inductor and capacitor colour codes: the 13 colour rows,
 // ring tables as data, value from the rings, rings from a value, the tolerance-limit texts and the

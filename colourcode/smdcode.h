@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The number codes printed on SMD resistors (3 digits, 4 digits, EIA-96) and on capacitors (3 digits in
 // picofarad with tolerance letter and EIA voltage code), read in both directions: code to value, value

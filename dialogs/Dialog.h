@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Base of the dialogs the main window opens modeless. Each is created once (at start or when first
 // wanted) and then only hidden.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // "Info" (TForm3): program name, version and build, notes, credits, web page and mail links, the
 // button that opens the update dialog.

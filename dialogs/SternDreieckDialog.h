@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Further drawings of the star and the delta circuit (TForm4). Created when first wanted, then only hidden;
 // which drawings it shows is decided when it becomes visible.

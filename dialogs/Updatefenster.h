@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The update dialog as the main window knows it. The dialog and everything it needs for the network
 // (Qt Network, OpenSSL, libzip) live in a module of their own (update/), which the program loads only

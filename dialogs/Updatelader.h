@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's way to the update dialog: loads the update module the first time the dialog is
 // wanted and builds the dialog from it. A module that is missing or does not fit is named in a German

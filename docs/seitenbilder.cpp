@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of every page of the real main window, rendered offscreen, for the README:
 //   zelmo_seitenbilder <folder>   writes one PNG per page into the folder.
 // The window starts as at a first start (first-start values, a temporary data folder of its own).

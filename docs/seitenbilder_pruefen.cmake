@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the picture tool into a fresh folder and expects a PNG of every page.
 file(REMOVE_RECURSE ${ZIEL})
 execute_process(COMMAND ${WERKZEUG} ${ZIEL} RESULT_VARIABLE ergebnis)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "eseries/ToleranzSeite.h"
 
 #include <QFrame>
@@ -29,8 +32,8 @@ const QColor clGreen(0x00, 0x80, 0x00);   // $008000
 const QColor clMaroon(0x80, 0x00, 0x00);  // $000080
 
 QStringList reihenNamen() {
-    return {QStringLiteral("E 3"),  QStringLiteral("E 6"),  QStringLiteral("E 12"),
-            QStringLiteral("E 24"), QStringLiteral("E 48"), QStringLiteral("E 96")};
+    return {QStringLiteral("E 3"),  QStringLiteral("E 6"),  QStringLiteral("E 12"), QStringLiteral("E 24"),
+            QStringLiteral("E 48"), QStringLiteral("E 96"), QStringLiteral("E 192")};
 }
 QStringList auswahlNamen() { return {QStringLiteral("R"), QStringLiteral("L"), QStringLiteral("C")}; }
 
@@ -180,16 +183,16 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
 
     // series and kind
     m_reihen = new Radiogruppe(QStringLiteral("RG_Toleranzen_EReihen"), QStringLiteral(" E-Reihen "),
-                               reihenNamen(), 6, this);
+                               reihenNamen(), 7, this);
     m_reihen->setToolTip(
         QStringLiteral("E-Reihe auswählen - fett gedruckt = Bauteilwert in dieser E-Reihe enthalten"));
-    m_reihen->setGeometry(38, 53, 400, 44);
+    m_reihen->setGeometry(8, 53, 400, 44);
     m_reihen->klick = [this] { RG_Toleranzen_EReihenClick(); };
 
     m_auswahl = new Radiogruppe(QStringLiteral("RG_Toleranzen_Auswahl"), QStringLiteral(" Auswahl "),
                                 auswahlNamen(), 3, this);
     m_auswahl->setToolTip(QStringLiteral(u"Widerstand, Spule oder Kondensator auswählen"));
-    m_auswahl->setGeometry(448, 53, 151, 44);
+    m_auswahl->setGeometry(414, 53, 151, 44);
     m_auswahl->klick = [this] { RG_Toleranzen_AuswahlClick(); };
 
     // the two lists with their circuit pictures and column headers
@@ -285,11 +288,11 @@ void ToleranzSeite::ersterStart() {
 }
 
 void ToleranzSeite::laufzeitEinstellungen() {
-    const char16_t* reihenHinweise[6] = {u">20%", u"20%", u"10%", u"5%", u"2%", u"1%"};
-    const int reihenLinks[6] = {18, 83, 148, 213, 278, 343};
-    for (int i = 0; i < 6; ++i) {
+    const char16_t* reihenHinweise[7] = {u">20%", u"20%", u"10%", u"5%", u"2%", u"1%", u"0,5%"};
+    const int reihenLinks[7] = {10, 60, 110, 165, 220, 275, 331};
+    for (int i = 0; i < 7; ++i) {
         m_reihen->knopf(i)->setToolTip(QString::fromUtf16(reihenHinweise[i]));
-        m_reihen->setzeKnopf(i, reihenLinks[i], i == 5 ? 50 : -1);
+        m_reihen->setzeKnopf(i, reihenLinks[i], i == 6 ? 66 : -1);
     }
     const char16_t* auswahlHinweise[3] = {u"Widerstand auswählen", u"Spulen auswählen", u"Kondensator auswählen"};
     const int auswahlLinks[3] = {15, 60, 105};
@@ -408,7 +411,7 @@ void ToleranzSeite::Toleranz_Berechnung(std::span<const double> E, const std::op
     const int art = m_auswahl->itemIndex();
     const auto erg = zelmo::Toleranz_Berechnung(*text, E, m_maxF, art, dezimal());
     if (!erg) return;
-    for (int k = 0; k < 6; ++k) m_reihen->setKnopfFett(k, erg->fett[size_t(k)]);
+    for (int k = 0; k < m_reihen->anzahl(); ++k) m_reihen->setKnopfFett(k, erg->fett[size_t(k)]);
     listeFuellen(m_reParallel, erg->parallel);
     listeFuellen(m_reSeriell, erg->seriell);
     m_gbParallel->setTitle(parallelTitel(int(erg->parallel.size())));

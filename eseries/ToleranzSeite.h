@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The page "Toleranz (E-Reihen)": for a wanted R, L or C every pair of values of one E-series whose
 // parallel or series connection lies within the series' window, sorted by the deviation, with the

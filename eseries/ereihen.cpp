@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "eseries/ereihen.h"
 
 #include <cmath>
@@ -6,7 +9,7 @@ namespace zelmo {
 
 namespace {
 
-// One decade of each series as integers: two significant digits up to E24, three for E48 and E96.
+// One decade of each series as integers: two significant digits up to E24, three from E48 on.
 constexpr std::array<int, 3> e3{10, 22, 47};
 constexpr std::array<int, 6> e6{10, 15, 22, 33, 47, 68};
 constexpr std::array<int, 12> e12{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
@@ -22,6 +25,19 @@ constexpr std::array<int, 96> e96{
     261, 267, 274, 280, 287, 294, 301, 309, 316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412,
     422, 432, 442, 453, 464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
     681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
+// As published: every second value is one of E96, and 920 stands where the rounded geometric step
+// would give 919.
+constexpr std::array<int, 192> e192{
+    100, 101, 102, 104, 105, 106, 107, 109, 110, 111, 113, 114, 115, 117, 118, 120, 121, 123, 124, 126,
+    127, 129, 130, 132, 133, 135, 137, 138, 140, 142, 143, 145, 147, 149, 150, 152, 154, 156, 158, 160,
+    162, 164, 165, 167, 169, 172, 174, 176, 178, 180, 182, 184, 187, 189, 191, 193, 196, 198, 200, 203,
+    205, 208, 210, 213, 215, 218, 221, 223, 226, 229, 232, 234, 237, 240, 243, 246, 249, 252, 255, 258,
+    261, 264, 267, 271, 274, 277, 280, 284, 287, 291, 294, 298, 301, 305, 309, 312, 316, 320, 324, 328,
+    332, 336, 340, 344, 348, 352, 357, 361, 365, 370, 374, 379, 383, 388, 392, 397, 402, 407, 412, 417,
+    422, 427, 432, 437, 442, 448, 453, 459, 464, 470, 475, 481, 487, 493, 499, 505, 511, 517, 523, 530,
+    536, 542, 549, 556, 562, 569, 576, 583, 590, 597, 604, 612, 619, 626, 634, 642, 649, 657, 665, 673,
+    681, 690, 698, 706, 715, 723, 732, 741, 750, 759, 768, 777, 787, 796, 806, 816, 825, 835, 845, 856,
+    866, 876, 887, 898, 909, 920, 931, 942, 953, 965, 976, 988};
 
 // Three decades from 0.1 and the end value 100; each entry is the double nearest to its decimal
 // value because it is one exact integer divided by an exact power of ten.
@@ -42,6 +58,7 @@ constexpr auto ReiheE12 = dreiDekaden(e12, 10.0);
 constexpr auto ReiheE24 = dreiDekaden(e24, 10.0);
 constexpr auto ReiheE48 = dreiDekaden(e48, 100.0);
 constexpr auto ReiheE96 = dreiDekaden(e96, 100.0);
+constexpr auto ReiheE192 = dreiDekaden(e192, 100.0);
 
 }  // namespace
 
@@ -53,6 +70,7 @@ std::span<const double> reihe(EReihe r) {
         case EReihe::E24: return ReiheE24;
         case EReihe::E48: return ReiheE48;
         case EReihe::E96: return ReiheE96;
+        case EReihe::E192: return ReiheE192;
     }
     return {};
 }
@@ -60,12 +78,12 @@ std::span<const double> reihe(EReihe r) {
 int hoechsterIndex(EReihe r) { return int(reihe(r).size()) - 1; }
 
 QString reihenName(EReihe r) {
-    static const char* namen[] = {"E3", "E6", "E12", "E24", "E48", "E96"};
+    static const char* namen[] = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
     return QString::fromLatin1(namen[int(r)]);
 }
 
 QString toleranzText(EReihe r) {
-    static const char* texte[] = {">20%", "20%", "10%", "5%", "2%", "1%"};
+    static const char* texte[] = {">20%", "20%", "10%", "5%", "2%", "1%", "0,5%"};
     return QString::fromLatin1(texte[int(r)]);
 }
 
@@ -90,8 +108,8 @@ std::vector<EReihe> EReihenMitWert(double v) {
 }
 
 std::optional<EReihe> reiheZuIndex(int i) {
-    if (i < 0 || i > 5) return std::nullopt;
-    return alleEReihen[size_t(i)];
+    if (i < 0 || i >= int(toleranzEReihen.size())) return std::nullopt;
+    return toleranzEReihen[size_t(i)];
 }
 
 }  // namespace zelmo

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "eseries/toleranz.h"
 
 #include <algorithm>
@@ -7,6 +10,7 @@
 #include <string>
 
 #include "values/zahlen.h"
+#include "values/zahltext.h"
 
 namespace zelmo {
 
@@ -296,6 +300,7 @@ double fensterProzent(EReihe r) {
         case EReihe::E24: return 5;
         case EReihe::E48: return 2;
         case EReihe::E96: return 1;
+        case EReihe::E192: return 0.5;
     }
     return 10;
 }
@@ -333,7 +338,7 @@ std::optional<double> markenMantisse(const QString& text, QChar dezimal) {
         }
     }
     if (!ziffer || trenner > 1) return std::nullopt;
-    double zahl = std::strtod(ascii.c_str(), nullptr);
+    double zahl = leseCZahl(ascii).value_or(0.0);
     if (!(zahl > 0) || !std::isfinite(zahl)) return std::nullopt;
     while (zahl > 100) zahl = zahl / 10;
     while (zahl < 0.1) zahl = zahl * 10;
@@ -404,7 +409,7 @@ std::optional<ToleranzErgebnis> Toleranz_Berechnung(const QString& text, std::sp
 
     // bold marks: every series whose table holds the mantissa exactly
     if (const auto zahl = markenMantisse(text, dezimal)) {
-        for (EReihe r : alleEReihen)
+        for (EReihe r : toleranzEReihen)
             for (double e : reihe(r))
                 if (e == *zahl) {
                     erg.fett[size_t(r)] = true;

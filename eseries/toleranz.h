@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pair search of the tolerance page: which two values of one E-series, in parallel or in series,
 // come within the series' window of a wanted value. Pure code: the page only shows the lines.
@@ -21,7 +24,7 @@ inline constexpr int artC = 2;
 // Unit sign of a kind: "Ω", "H", "F"; empty for any other index.
 QString einheitZeichen(int art);
 
-// Acceptance window in percent of a series: 36, 20, 10, 5, 2, 1 (E3 ... E96).
+// Acceptance window in percent of a series: 36, 20, 10, 5, 2, 1, 0.5 (E3 ... E192).
 double fensterProzent(EReihe r);
 
 // The last accepted wanted value per component kind, in base units.
@@ -50,7 +53,7 @@ struct ToleranzErgebnis {
     std::vector<ToleranzZeile> seriell;
     QString unten;  // next smaller series value with prefix and unit sign
     QString oben;   // next larger series value
-    std::array<bool, 6> fett{};  // series E3 ... E96 that contain the mantissa of the text
+    std::array<bool, 7> fett{};  // series E3 ... E192 that contain the mantissa of the text
 };
 
 // One calculation for the text of the entry field. E is the table of the selected series, maxF its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A group box of radio buttons with an item index, laid out in columns (filled column by column).
 // Selecting an item from code runs the click handler when the index changes, as a user's click does,

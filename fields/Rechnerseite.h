@@ -1,12 +1,18 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Base of every calculator page and what the shell hands to the pages.
 
 #include <QChar>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <functional>
 
 #include "storage/speicherbar.h"
+
+class QPushButton;
 
 namespace zelmo {
 
@@ -20,6 +26,8 @@ struct Umgebung {
     std::function<void(double ohm)> anToleranzUebergeben;
     // Opens the dialog with further drawings of the star (true) or the delta circuit (false).
     std::function<void(bool stern)> sternDreieckBilderZeigen;
+    // Opens the window "Normwerte" (standard values, worst case and power of the page's parts).
+    std::function<void()> normwerteZeigen;
 };
 
 // A page's content. It lies on the inner panel of its page frame; the page places its own controls
@@ -50,11 +58,17 @@ public:
     // with numbers in the data file checks them the same way; this one has none.
     static void datenPruefen(DatenLeser&, QChar) {}
 
+signals:
+    // The page's calculation has run and shows new results (or none).
+    void gerechnet();
+
 protected:
     QChar dezimal() const { return m_umgebung.dezimal; }
     // A text written with a decimal comma ("12,00 V"), with the user's decimal separator.
     QString mitTrenner(QStringView text) const { return text.toString().replace(u',', dezimal()); }
     const Umgebung& umgebung() const { return m_umgebung; }
+    // The button beside a page's results that opens the window "Normwerte".
+    QPushButton* normwerteKnopf(QWidget* eltern, const QString& name, QRect platz);
 
 private:
     const Umgebung& m_umgebung;

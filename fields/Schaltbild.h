@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Circuit drawings: a widget that paints a schematic in its own logical coordinates (scaled to the
 // widget, so it stays crisp at any size), and the symbols the pages combine.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fields/grenzen.h"
 
 namespace zelmo {
@@ -54,6 +57,9 @@ const Grenze SD_E_Rs3{"SD_E_Rs3", zahl(SDRs_min), zahl(SDRs_max), u"", u"1E-21 b
 const Grenze SD_E_Rd1{"SD_E_Rd1", zahl(SDRs_min), zahl(SDRs_max), u"", u"1E-21 bis 1E21 Ω", u"\u03A9"};
 const Grenze SD_E_Rd2{"SD_E_Rd2", zahl(SDRs_min), zahl(SDRs_max), u"", u"1E-21 bis 1E21 Ω", u"\u03A9"};
 const Grenze SD_E_Rd3{"SD_E_Rd3", zahl(SDRs_min), zahl(SDRs_max), u"", u"1E-21 bis 1E21 Ω", u"\u03A9"};
+const Grenze Norm_E_Toleranz{"Norm_E_Toleranz", NormToleranz_min, NormToleranz_max, u"", u"0,01% bis 50%", u"%"};
+const Grenze Norm_E_C_Toleranz{"Norm_E_C_Toleranz", NormToleranz_min, NormToleranz_max, u"", u"0,01% bis 50%", u"%"};
+const Grenze Norm_E_Last{"Norm_E_Last", NormLast_min, NormLast_max, u"", u"1% bis 100%", u"%"};
 }  // namespace grenzen
 
 std::span<const Grenze* const> alleGrenzen() {
@@ -97,6 +103,9 @@ std::span<const Grenze* const> alleGrenzen() {
         &grenzen::SD_E_Rd1,
         &grenzen::SD_E_Rd2,
         &grenzen::SD_E_Rd3,
+        &grenzen::Norm_E_Toleranz,
+        &grenzen::Norm_E_C_Toleranz,
+        &grenzen::Norm_E_Last,
     };
     return tabelle;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The range limits of every range-checked entry field and the standard entry messages.
 
@@ -28,7 +31,8 @@ extern const Grenze R_E_Wert, L_E_Wert, C_E_Wert, Toleranz_E_Wert,
     LED_E_U, LED_E_I, NE555_E_R1, NE555_E_R2, NE555_E_C,
     LM317ner_E_U1, LM317ner_E_U2, LM317ner_E_I, LM317ner_E_R1, LM317ner_E_Tu, LM317ner_E_Rthjc, LM317ner_E_Rthja,
     kStrom_E_U, kStrom_E_I, kStrom_E_Iq, kStrom_E_Uf,
-    SD_E_Rs1, SD_E_Rs2, SD_E_Rs3, SD_E_Rd1, SD_E_Rd2, SD_E_Rd3;
+    SD_E_Rs1, SD_E_Rs2, SD_E_Rs3, SD_E_Rd1, SD_E_Rd2, SD_E_Rd3,
+    Norm_E_Toleranz, Norm_E_C_Toleranz, Norm_E_Last;
 }  // namespace grenzen
 
 // Every entry, in table order.
@@ -80,6 +84,9 @@ inline constexpr double kStromU_min = 1e-7, kStromU_max = 999000;
 inline constexpr double kStromI_min = 1e-6, kStromI_max = 9.99e7;
 inline constexpr double kStromIq_min = 1e-6, kStromIq_max = 9.99e7;
 inline constexpr double kStromUf_min = 0.4, kStromUf_max = 2;
+// the window "Normwerte": tolerances of the parts and the largest permitted load, in %
+inline constexpr double NormToleranz_min = 0.01, NormToleranz_max = 50;
+inline constexpr double NormLast_min = 1, NormLast_max = 100;
 // the largest permitted junction temperature of the options (°C)
 inline constexpr double Tjmax_min = 50, Tjmax_max = 175;
 inline constexpr const char* SDRs_min = "1E-21";  // SDRs1_min ... SDRd3_max share these bounds

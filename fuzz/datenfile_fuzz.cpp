@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data file as another program, an editor or a damaged disk may leave it.
 
 #include <QByteArray>
@@ -15,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     for (QChar dez : {QChar(u','), QChar(u'.')}) {
         QString fehler;
         const auto werte = leseDatenfile(bytes, dez, &fehler);
-        Datenwerte alle{};
+        Datenwerte alle(werte.size());
         for (size_t i = 0; i < werte.size(); ++i) {
             if (!fehler.isEmpty()) FUZZ_PRUEFE(!werte[i].has_value());
             if (werte[i]) FUZZ_PRUEFE(std::isfinite(*werte[i]));
@@ -26,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         QString fehler2;
         const auto zurueck = leseDatenfile(einmal, dez, &fehler2);
         FUZZ_PRUEFE(fehler2.isEmpty());
-        Datenwerte wieder{};
+        FUZZ_PRUEFE(zurueck.size() == alle.size());
+        Datenwerte wieder(zurueck.size());
         for (size_t i = 0; i < zurueck.size(); ++i) {
             FUZZ_PRUEFE(zurueck[i].has_value());
             wieder[i] = *zurueck[i];

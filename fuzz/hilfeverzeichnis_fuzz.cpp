@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the help viewer reads out of the help file besides the pages (the file travels with the
 // program and may be replaced): the contents (.hhc) and keyword index (.hhk) reader, the text
 // decoding, and the plain text and title of a topic for the full-text search.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A downloaded archive, bytes as they come: unpacked into a fresh folder, nothing may land outside it.
 
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the update check needs to know: the server and its files, the version of this build, the
 // reading of the published version number and the texts for a program that cannot be started.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The public half of the release key: only an archive signed with its private half is unpacked.
 // Made with tools/freigabe.sh; the private half never enters the repository.

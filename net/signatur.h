@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Release signatures: a detached Ed25519 signature (64 bytes) over the whole archive, checked with
 // OpenSSL's EVP interface against a raw 32-byte public key.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The limits of the update path. Everything that comes from the update server is bounded by one of
 // these; each failure to keep one ends the step with a German message.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Unpacks a ZIP archive (libzip) into a folder, with limits. Before the first byte is written every
 // entry is checked: its name stays inside the folder (no absolute path, no ".."), it appears once,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One program at a time per data folder. The first start takes a lock file next to the settings
 // file (QLockFile) and watches the folder; a second start for the same folder finds the lock, leaves a

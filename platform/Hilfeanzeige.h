@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The entry point of the help viewer: F1 and the help links ask it for the topic of a context number.
 // It holds only the help file's name until the first topic is asked for; then it builds the viewer

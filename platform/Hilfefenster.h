@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The help window: the topics of the compiled help file (CHM) on the right; on the left the table of
 // contents as a tree, the keyword index as a list filtered while typing, and a full-text search over

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the program needs of the desktop: special folders, opening URLs and files, the help
 // viewer, the warning beep. Implemented with Qt; nothing here is specific to one system.

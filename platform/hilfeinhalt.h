@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the help viewer reads out of the help file besides the pages themselves: the table of contents
 // (.hhc), the keyword index (.hhk) and the plain text of the topics for the full-text search.

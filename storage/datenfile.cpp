@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "storage/datenfile.h"
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 #include "storage/textlesen.h"
 #include "values/zahlen.h"
@@ -20,21 +24,23 @@ std::optional<QString> fremderDatenfileTrenner(const QString& text) {
     return erste;
 }
 
-std::array<std::optional<double>, DatenfileZahlen> leseDatenfile(const QByteArray& inhalt, QChar dezimal,
-                                                                 QString* fehler) {
+std::vector<std::optional<double>> leseDatenfile(const QByteArray& inhalt, QChar dezimal, QString* fehler) {
     const GelesenerText gelesen = textLesen(inhalt);
     if (fehler) *fehler = gelesen.fehler;
     return leseDatenfileText(gelesen.text, dezimal);
 }
 
-std::array<std::optional<double>, DatenfileZahlen> leseDatenfileText(const QString& text, QChar dezimal) {
-    std::array<std::optional<double>, DatenfileZahlen> werte{};
-    const QStringList zeilen = text.split(u'\n');
+std::vector<std::optional<double>> leseDatenfileText(const QString& text, QChar dezimal) {
+    QStringList zeilen = text.split(u'\n');
+    // the end of the last line starts no line of its own
+    if (zeilen.size() > 1 && zeilen.back().isEmpty()) zeilen.removeLast();
     const QChar gespeichert = istDezimaltrenner(zeilen.value(0)) ? zeilen[0][0] : QChar(u',');
-    for (int i = 0; i < DatenfileZahlen && i + 1 < zeilen.size(); ++i) {
-        QString z = zeilen[i + 1];
+    std::vector<std::optional<double>> werte;
+    werte.reserve(size_t(std::max<qsizetype>(zeilen.size() - 1, 0)));
+    for (qsizetype i = 1; i < zeilen.size(); ++i) {
+        QString z = zeilen[i];
         z.replace(gespeichert, dezimal);
-        werte[size_t(i)] = Gleitkommazahl(z, dezimal);
+        werte.push_back(Gleitkommazahl(z, dezimal));
     }
     return werte;
 }

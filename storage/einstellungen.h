@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a page uses to save itself and to read itself back: a writer and a reader of the settings
 // file, and a writer and a reader of its share of the data file. Pure logic; the file handling and the

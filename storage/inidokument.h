@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An INI document in memory: sections of "key=value" lines. Look-up ignores the case of section and
 // key names and trims names and values; writing keeps the order of the file, appends new keys to their

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "storage/sicherung.h"
 
 #include <QDir>
@@ -82,8 +85,7 @@ Bericht datenLesen(const QString& datei, const std::vector<Speicherbar*>& seiten
         return b;
     }
     b.gelesen = true;
-    const auto werte = leseDatenfileText(*inhalt.text, dezimal);
-    DatenLeser leser({werte.begin(), werte.end()});
+    DatenLeser leser(leseDatenfileText(*inhalt.text, dezimal));
     for (Speicherbar* s : seiten) s->datenLaden(leser);
 
     QStringList teile;
@@ -168,9 +170,7 @@ QString datenSchreiben(const QString& datei, const std::vector<Speicherbar*>& se
                        bool behalten) {
     DatenSchreiber s;
     for (const Speicherbar* seite : seiten) seite->datenSpeichern(s);
-    Datenwerte werte{};
-    for (size_t i = 0; i < werte.size() && i < s.werte().size(); ++i) werte[i] = s.werte()[i];
-    return schreiben(datei, datenfileText(werte, dezimal), behalten);
+    return schreiben(datei, datenfileText(s.werte(), dezimal), behalten);
 }
 
 }  // namespace zelmo::sicherung

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The settings file and the data file of the main window: read once at start-up, written once when
 // the window closes. The pages save and read themselves (storage/speicherbar.h); what lives here is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a page offers to the settings file and the data file: it writes its own keys and reads them
 // back, and it writes and reads its share of the data file. The file handling calls these in the

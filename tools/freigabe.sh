@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Release signing for the update server (Ed25519, with the openssl command).
 #
 #   tools/freigabe.sh schluessel ORDNER      make a key pair in ORDNER (a new folder, owner-only):

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders a picture of every page of the real program (offscreen) into docs/bilder for the README.
 set -euo pipefail
 cd "$(dirname "$0")/.."

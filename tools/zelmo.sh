@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build and run / test in one command.
 #   tools/zelmo.sh run    install missing packages, build Release, start the program
 #   tools/zelmo.sh test   install missing packages, build with tests, run every test offscreen
@@ -22,6 +24,18 @@ install_packages() {
   fi
 }
 
+# The desktop locales the tests run under: German (decimal comma) and English (point). Without the
+# locale installed the C library quietly stays in the C locale, and faults that follow the desktop's
+# number format would never show.
+locales=(de_DE.UTF-8 en_US.UTF-8)
+install_locales() {
+  local sudo="" l
+  [[ $(id -u) -ne 0 ]] && sudo=sudo
+  for l in "${locales[@]}"; do
+    locale -a | grep -qixF "${l%%.*}.utf8" || $sudo localedef -i "${l%%.*}" -f UTF-8 "$l"
+  done
+}
+
 # The whole program and test suite once more with AddressSanitizer (leak checking on) and
 # UndefinedBehaviorSanitizer, in build-asan/. Leaks of the system libraries below Qt are suppressed in
 # tools/lsan.supp, each with its reason; any other finding fails the test that shows it.
@@ -31,7 +45,7 @@ sanitizer_tests() {
   cmake --build build-asan -j"$jobs"
   (
     cd build-asan
-    ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+    LC_ALL=de_DE.UTF-8 ZELMO_LOCALE_PFLICHT=1 ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
       LSAN_OPTIONS="suppressions=$top/tools/lsan.supp:print_suppressions=0" \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs"
@@ -122,8 +136,21 @@ package_stage() {
   appstreamcli validate --no-net "$tmp/deb/usr/share/metainfo/$id.metainfo.xml"
 
   DESTDIR="$tmp/stage" cmake --install build --prefix /usr >/dev/null
-  mkdir -p "$tmp/config"
-  XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=offscreen "$tmp/stage/usr/bin/zelmotron" &
+  local l
+  for l in "${locales[@]}"; do
+    echo "staged program under LC_ALL=$l"
+    LC_ALL=$l staged_start "$tmp/stage/usr/bin/zelmotron" "$tmp/config-$l" || return 1
+  done
+  echo "package $deb: contents, dependencies, desktop file and AppStream data fine; staged program ran"
+}
+
+# A staged installation started offscreen and closed the way a desktop session does; it keeps its files
+# in the user's config folder (XDG_CONFIG_HOME=$2) and loads its update module after start-up. Run
+# under each desktop locale: the second start reads what the first one wrote.
+staged_start() {
+  local program=$1 config=$2
+  mkdir -p "$config"
+  XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen "$program" &
   local pid=$!
   # up when it handles SIGTERM itself; a loaded machine may take long to get there
   if ! wait_for_term_handler "$pid" 120; then
@@ -141,14 +168,13 @@ package_stage() {
   wait "$pid" || rc=$?
   [[ $rc -eq 0 ]] || { echo "staged program closed with exit code $rc" >&2; return 1; }
   for f in ZelmosV121.ini ZelmosV121.dat; do
-    [[ -f "$tmp/config/QR2ZUX_Software/Zelmotronik/$f" ]] || {
+    [[ -f "$config/QR2ZUX_Software/Zelmotronik/$f" ]] || {
       echo "staged program did not keep $f in the config folder (help file not found?)" >&2
       return 1
     }
   done
-  [[ ! -e "$tmp/stage/usr/bin/ZelmosV121.ini" ]] || { echo "staged program wrote beside itself" >&2; return 1; }
-  staged_update_module "$tmp/stage/usr/bin/zelmotron" "$tmp/config"
-  echo "package $deb: contents, dependencies, desktop file and AppStream data fine; staged program ran"
+  [[ ! -e "$(dirname "$program")/ZelmosV121.ini" ]] || { echo "staged program wrote beside itself" >&2; return 1; }
+  staged_update_module "$program" "$config"
 }
 
 # The update path is a module of its own: the program file links none of its libraries, the module
@@ -190,6 +216,7 @@ staged_update_module() {
 }
 
 install_packages
+install_locales
 jobs=$(nproc 2>/dev/null || echo 2)
 # A compiler cache, when the machine has one, makes repeated builds quick; the build does not need it.
 launcher=()
@@ -203,7 +230,10 @@ case "$mode" in
   test)
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMO_TESTS=ON "${launcher[@]}" >/dev/null
     cmake --build build -j"$jobs"
-    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+    for l in "${locales[@]}"; do
+      echo "== tests under LC_ALL=$l"
+      (cd build && LC_ALL=$l ZELMO_LOCALE_PFLICHT=1 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+    done
     package_stage
     sanitizer_tests
     fuzz_tests

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // "Update" (TForm9): version check, download and installation of a new release. The work itself is
 // done by net::Aktualisierer in the background: the dialog and the main window repaint and take

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry of the update module: the program loads this file with QPluginLoader the first time the
 // update dialog is wanted (dialogs/Updatelader.h).
 

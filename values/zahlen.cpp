@@ -1,4 +1,9 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "values/zahlen.h"
+
+#include "values/zahltext.h"
 
 #include <QVarLengthArray>
 #include <algorithm>
@@ -6,7 +11,6 @@
 #include <charconv>
 #include <limits>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace zelmo {
@@ -45,7 +49,7 @@ bool istExponentZeichen(QChar c) { return istZiffer(c) || c == u'+' || c == u'-'
 bool istZahlZeichen(QChar c) { return istExponentZeichen(c) || c == u',' || c == u'.'; }
 
 // A decimal number in the system format (optional sign, digits, at most one separator) as the text
-// strtod reads; nothing when the text is no such number.
+// leseCZahl reads; nothing when the text is no such number.
 std::optional<std::string> dezimalText(const QString& t, QChar dezimal) {
     if (t.isEmpty()) return std::nullopt;
     std::string ascii;
@@ -73,13 +77,12 @@ std::optional<std::string> dezimalText(const QString& t, QChar dezimal) {
     return ascii;
 }
 
-// The number of a text strtod reads whole; nothing beyond the double range (overflow, or a value
-// that is not zero but would read as zero).
+// The number of a text in C notation, read whole; nothing beyond the double range (overflow, or a
+// value that is not zero but would read as zero).
 std::optional<double> leseAscii(const std::string& ascii) {
-    char* ende = nullptr;
-    const double w = std::strtod(ascii.c_str(), &ende);
-    if (ende != ascii.c_str() + ascii.size() || !std::isfinite(w)) return std::nullopt;
-    if (w == 0.0 && ascii.find_first_of("123456789") < ascii.find_first_of("eE")) return std::nullopt;
+    const auto w = leseCZahl(ascii);
+    if (!w) return std::nullopt;
+    if (*w == 0.0 && ascii.find_first_of("123456789") < ascii.find_first_of("eE")) return std::nullopt;
     return w;
 }
 

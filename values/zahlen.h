@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading and writing values with SI unit prefixes ("4,7k", "2,2µ", "1E-9" in, "4,70 k" out).
 // The decimal separator is always passed in; nothing here reads the locale.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tolerance page as the user meets it, offscreen: Enter in the value field until both lists are
 // painted (the calculation, the fill of the two lists, the captions and the paint of the lines in view).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into a Qt Widgets program by bench/start.sh (LD_PRELOAD): when the first window has been
 // painted and handed to the window system, it writes the time since ZELMO_START (bash's
 // $EPOCHREALTIME taken just before the program was started), the peak resident memory so far, the
@@ -11,6 +14,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -60,8 +64,16 @@ int bibliotheken() {
         if (FILE* f = std::fopen(datei, "w")) {
             const double cpu = double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
                                double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
-            std::fprintf(f, "%.3f %ld %.3f %d\n", (ende - std::strtod(s.c_str(), nullptr)) * 1000.0, r.ru_maxrss, cpu,
-                         bibliotheken());
+            // the figures in C notation whatever the program's locale (its numbers follow the desktop)
+            double beginn = 0.0;
+            std::from_chars(s.data(), s.data() + s.size(), beginn);
+            const auto zahl = [](double w) {
+                char t[64];
+                return std::string(t, std::to_chars(t, t + sizeof t, w, std::chars_format::fixed, 3).ptr);
+            };
+            const std::string zeile = zahl((ende - beginn) * 1000.0) + ' ' + std::to_string(r.ru_maxrss) + ' ' +
+                                      zahl(cpu) + ' ' + std::to_string(bibliotheken()) + '\n';
+            std::fputs(zeile.c_str(), f);
             std::fclose(f);
         }
     }

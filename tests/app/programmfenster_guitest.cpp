@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window with its dialogs as the program builds it. The info and drawing dialogs are built
 // the first time they are wanted; the update dialog comes from its module, loaded only then: the module
 // the build makes, loaded into a test program that exports what it needs as the program does, and

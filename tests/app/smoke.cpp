@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the real program offscreen in a folder of its own, lets it come up, closes it the way a
 // desktop session does, and expects a clean exit with its files saved; then once more, reading them.
 

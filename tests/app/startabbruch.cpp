@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program, started without its help file (start-up then shows a box), gets the signal a
 // desktop session sends on ending while that box is open: it must close the box, save its values
 // and end by itself, as it does when the signal comes later.

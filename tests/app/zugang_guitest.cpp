@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a keyboard user and a screen reader get from the main window: the page-switching keys, the
 // Tab order of the pages, radio groups as one stop, the help link, and the accessible tree.
 
@@ -149,7 +152,7 @@ private slots:
         Fenster w;
         w.pc1->setCurrentIndex(3);
         QCOMPARE(w.tabWeg(), QStringList({"RG_LED_Farbe", "LED_E_U", "LED_E_I", "LED_E_Uf", "RG_LED_Anzahl",
-                                          "User_Leds", "LED_E_R", "BitBtn4", "LED_E_R_P", "LHilfe_LED"}));
+                                          "User_Leds", "LED_E_R", "BitBtn4", "LED_E_R_P", "LED_B_Normwerte", "LHilfe_LED"}));
         w.pc1->setCurrentIndex(7);
         const QStringList weg = w.tabWeg();
         QCOMPARE(weg.mid(2), QStringList({"SD_E_Rs1", "SD_E_Rs2", "SD_E_Rs3", "SD_E_Rd1", "SD_E_Rd2", "SD_E_Rd3",

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The divider page driven like a user: typing into its fields, Enter, clicks on its radio buttons and
 // transfer buttons.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the colour-code page tests share: the page with recorded boxes, widgets by name, ring colours,
 // clicks on ring items and entries as a user makes them.

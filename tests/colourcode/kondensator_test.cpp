@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capacitor's ring tables, the 10 pF class boundary, rings from a value, limits, tolerance and
 // voltage sets with their messages.
 

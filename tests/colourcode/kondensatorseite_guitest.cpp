@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capacitor sub-page driven like a user: ceramic and tantalum, the ceramic tolerance classes at
 // 10 pF, ring clicks, typed values, tolerances and voltages with Enter.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shared ring model: colour rows, shortest texts, value from digit and multiplier rings, rings
 // from a value, limit texts and the E-series lines.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number codes of SMD resistors and capacitors: reading codes, the codes of a value in every system,
 // the nearest codes of values no system expresses, the messages of bad codes, tolerance and voltage.
 

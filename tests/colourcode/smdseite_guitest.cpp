@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The SMD-code sub-page driven like a user: codes typed and confirmed with Enter in every system, values
 // typed to get their codes, capacitor tolerance and voltage, refused entries, the transfer to the
 // tolerance page and the page's stored state.

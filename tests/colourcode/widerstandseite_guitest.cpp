@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resistor sub-page driven like a user: clicking ring items, typing values and pressing Enter.
 
 #include <QLabel>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The update dialog against a local HTTPS server, with a release key made by the test and the cache
 // folder in a temporary home.
 

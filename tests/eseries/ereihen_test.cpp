@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include "support/gtest_qt.h"
@@ -19,8 +22,8 @@ QString liste(double v) {
 }
 
 TEST(EReihen, GroesseUndRaender) {
-    const int n[] = {3, 6, 12, 24, 48, 96};
-    for (EReihe r : alleEReihen) {
+    const int n[] = {3, 6, 12, 24, 48, 96, 192};
+    for (EReihe r : toleranzEReihen) {
         const auto t = reihe(r);
         const int k = n[int(r)];
         ASSERT_EQ(int(t.size()), 3 * k + 1) << reihenName(r).toStdString();
@@ -71,6 +74,28 @@ TEST(EReihen, WerteWieGenormt) {
     EXPECT_FALSE(enthalten(EReihe::E24, EReihe::E48));
 }
 
+TEST(EReihen, E192WieVeroeffentlicht) {
+    const auto e192 = reihe(EReihe::E192);
+    const auto e96 = reihe(EReihe::E96);
+    ASSERT_EQ(e192.size(), 577u);
+    // E96 is every second value of E192, in all three decades and the end value
+    for (size_t i = 0; i < e96.size(); ++i) EXPECT_EQ(e192[2 * i], e96[i]) << i;
+    // every value is the third-digit rounding of the geometric step 10^(i/192), except 9,20
+    // (where 9,19 would follow), over one decade checked as integers
+    for (int i = 0; i < 192; ++i) {
+        const int soll = i == 185 ? 920 : int(std::lround(100 * std::pow(10.0, i / 192.0)));
+        EXPECT_EQ(int(std::lround(e192[size_t(192 + i)] * 100)), soll) << i;
+    }
+    EXPECT_EQ(e192[192 + 185], 9.2);
+    EXPECT_EQ(e192[1], 0.101);
+    EXPECT_EQ(e192[3], 0.104);
+    EXPECT_EQ(e192[575], 98.8);
+    EXPECT_EQ(e192[576], 100.0);
+    // the exact doubles of the decimal values, as for the other series
+    EXPECT_EQ(e192[192 + 1], 1.01);
+    EXPECT_EQ(e192[384 + 191], 98.8);
+}
+
 TEST(EReihen, Zugehoerigkeit) {
     const struct {
         double v;
@@ -99,10 +124,13 @@ TEST(EReihen, UngueltigeWerteGehoerenZuKeinerReihe) {
 TEST(EReihen, AuswahlDerSeite) {
     EXPECT_EQ(reiheZuIndex(0), EReihe::E3);
     EXPECT_EQ(reiheZuIndex(5), EReihe::E96);
+    EXPECT_EQ(reiheZuIndex(6), EReihe::E192);
     EXPECT_FALSE(reiheZuIndex(-1).has_value());
-    EXPECT_FALSE(reiheZuIndex(6).has_value());
+    EXPECT_FALSE(reiheZuIndex(7).has_value());
     EXPECT_EQ(toleranzText(EReihe::E3), QStringLiteral(">20%"));
     EXPECT_EQ(toleranzText(EReihe::E96), QStringLiteral("1%"));
+    EXPECT_EQ(toleranzText(EReihe::E192), QStringLiteral("0,5%"));
+    EXPECT_EQ(reihenName(EReihe::E192), QStringLiteral("E192"));
 }
 
 }  // namespace

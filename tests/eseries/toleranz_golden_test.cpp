@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every list of the tolerance page, pinned byte for byte: the whole result of many calculations (all
 // series, all kinds, both separators, everyday and edge values) against a stored record. The record
 // was written by the calculation as it stood before it worked on numbers first; any change of a
@@ -63,7 +66,7 @@ void schreibeFall(QStringList& aus, EReihe r, int art, QChar dezimal, const QStr
         return;
     }
     QString fett;
-    for (bool b : e->fett) fett += b ? u'1' : u'0';
+    for (EReihe k : alleEReihen) fett += e->fett[size_t(k)] ? u'1' : u'0';
     aus << QStringLiteral("wert %1 temp1 %2").arg(e->wert, 0, 'g', 17).arg(e->temp1, 0, 'g', 17);
     aus << QStringLiteral("unten [%1] oben [%2] fett %3").arg(e->unten, e->oben, fett);
     aus << QStringLiteral("kandidaten %1 %2 gezeigt %3 %4")

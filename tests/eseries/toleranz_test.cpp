@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "eseries/toleranz.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +50,7 @@ struct Beispiel {
     int art;
     const char16_t* unten;
     const char16_t* oben;
-    std::array<bool, 6> fett;
+    std::array<bool, 7> fett;
     int parallelKandidaten;  // -1: not pinned
     int parallelGezeigt;
     int seriellKandidaten;
@@ -79,9 +82,10 @@ TEST_P(ToleranzBeispiele, NachbarnFettUndAnzahl) {
     EXPECT_FALSE(e.seriell.empty());
 }
 
-constexpr std::array<bool, 6> alle{true, true, true, true, true, true};
-constexpr std::array<bool, 6> bisE24{true, true, true, true, false, false};
-constexpr std::array<bool, 6> keine{};
+constexpr std::array<bool, 7> alle{true, true, true, true, true, true, true};
+// 4,7 is in E3 ... E24 and again in E192 (464, 470, 475), not in E48 and E96
+constexpr std::array<bool, 7> bisE24{true, true, true, true, false, false, true};
+constexpr std::array<bool, 7> keine{};
 
 INSTANTIATE_TEST_SUITE_P(
     Teil, ToleranzBeispiele,
@@ -97,7 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
         // the exponent is no part of the mantissa of the bold marks
         Beispiel{u"4,7E3", EReihe::E12, artR, u"3,90 k\u2126", u"5,60 k\u2126", bisE24, -1, 0, 0, 0},
         Beispiel{u"150", EReihe::E12, artR, u"120,00 \u2126", u"180,00 \u2126",
-                 {false, true, true, true, false, true}, -1, 0, 0, 0},
+                 {false, true, true, true, false, true, true}, -1, 0, 0, 0},
+        // E192 with its window of 0,5 %: 920 is a value of its own (E96 has 909 and 931)
+        Beispiel{u"9,2k", EReihe::E192, artR, u"9,09 k\u2126", u"9,31 k\u2126",
+                 {false, false, false, false, false, false, true}, -1, 0, 0, 0},
+        Beispiel{u"1k", EReihe::E192, artR, u"988,00 \u2126", u"1,01 k\u2126", alle, -1, 0, 0, 0},
         Beispiel{u"1e27", EReihe::E12, artR, u"820,00 Y\u2126", u"1200,00 Y\u2126", alle, -1, 0, 0, 0},
         // the smallest admitted value: the neighbour below 1 y keeps its prefix
         Beispiel{u"1y", EReihe::E12, artR, u"0,82 y\u2126", u"1,20 y\u2126", alle, -1, 0, 0, 0}));
@@ -302,8 +310,8 @@ TEST(Toleranz, AusgabeFarbeUndGespiegelteNachbarn) {
 TEST(Toleranz, TitelUndFenster) {
     EXPECT_EQ(parallelTitel(26), QStringLiteral(u" Parallelsch. =  26 mögliche Kombinationen "));
     EXPECT_EQ(reiheTitel(17), QStringLiteral(u" Reihensch. =  17 mögliche Kombinationen "));
-    const double fenster[] = {36, 20, 10, 5, 2, 1};
-    for (EReihe r : alleEReihen) EXPECT_EQ(fensterProzent(r), fenster[int(r)]);
+    const double fenster[] = {36, 20, 10, 5, 2, 1, 0.5};
+    for (EReihe r : toleranzEReihen) EXPECT_EQ(fensterProzent(r), fenster[int(r)]);
     EXPECT_EQ(einheitZeichen(artR), ohm);
     EXPECT_EQ(einheitZeichen(artL), QStringLiteral("H"));
     EXPECT_EQ(einheitZeichen(artC), QStringLiteral("F"));

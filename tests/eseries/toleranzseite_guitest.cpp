@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -16,6 +19,8 @@
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
+#include "storage/einstellungen.h"
+#include "storage/inidokument.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -106,7 +111,7 @@ private slots:
         QCOMPARE(p.s.toleranz().Toleranz_R, 1000.0);
         QCOMPARE(p.unten(), QStringLiteral(u"820,00 \u2126"));
         QCOMPARE(p.oben(), QStringLiteral(u"1,20 k\u2126"));
-        for (int k = 0; k < 6; ++k) QVERIFY2(p.reihen()->knopfFett(k), qPrintable(QString::number(k)));
+        for (int k = 0; k < 7; ++k) QVERIFY2(p.reihen()->knopfFett(k), qPrintable(QString::number(k)));
         QCOMPARE(p.titelParallel(), QStringLiteral(u" Parallelsch. =  26 mögliche Kombinationen "));
         QCOMPARE(p.titelReihe(), QStringLiteral(u" Reihensch. =  17 mögliche Kombinationen "));
         const auto par = zeilen(p.parallel());
@@ -145,14 +150,18 @@ private slots:
             const char16_t* feld;
             const char16_t* unten;
             const char16_t* oben;
-            std::array<bool, 6> fett;
+            std::array<bool, 7> fett;
         };
         const Fall faelle[] = {
-            {u"4,7k", 2, 0, u"4,70 k\u2126", u"3,90 k\u2126", u"5,60 k\u2126", {1, 1, 1, 1, 0, 0}},
-            {u"1k", 5, 0, u"1,00 k\u2126", u"976,00 \u2126", u"1,02 k\u2126", {1, 1, 1, 1, 1, 1}},
-            {u"4,7n", 1, 2, u"4,70 nF", u"3,30 nF", u"6,80 nF", {1, 1, 1, 1, 0, 0}},
-            {u"9,9999995k", 2, 0, u"10,00 k\u2126", u"8,20 k\u2126", u"10,00 k\u2126", {0, 0, 0, 0, 0, 0}},
-            {u"1e27", 2, 0, u"1000,00 Y\u2126", u"820,00 Y\u2126", u"1200,00 Y\u2126", {1, 1, 1, 1, 1, 1}},
+            {u"4,7k", 2, 0, u"4,70 k\u2126", u"3,90 k\u2126", u"5,60 k\u2126", {1, 1, 1, 1, 0, 0, 1}},
+            {u"1k", 5, 0, u"1,00 k\u2126", u"976,00 \u2126", u"1,02 k\u2126", {1, 1, 1, 1, 1, 1, 1}},
+            {u"4,7n", 1, 2, u"4,70 nF", u"3,30 nF", u"6,80 nF", {1, 1, 1, 1, 0, 0, 1}},
+            {u"9,9999995k", 2, 0, u"10,00 k\u2126", u"8,20 k\u2126", u"10,00 k\u2126", {0, 0, 0, 0, 0, 0, 0}},
+            {u"1e27", 2, 0, u"1000,00 Y\u2126", u"820,00 Y\u2126", u"1200,00 Y\u2126", {1, 1, 1, 1, 1, 1, 1}},
+            // E192: window 0,5 %, its own neighbours and the value that is only in E192
+            {u"9,2k", 6, 0, u"9,20 k\u2126", u"9,09 k\u2126", u"9,31 k\u2126", {0, 0, 0, 0, 0, 0, 1}},
+            {u"1k", 6, 0, u"1,00 k\u2126", u"988,00 \u2126", u"1,01 k\u2126", {1, 1, 1, 1, 1, 1, 1}},
+            {u"1,03k", 6, 0, u"1,03 k\u2126", u"1,02 k\u2126", u"1,04 k\u2126", {0, 0, 0, 0, 0, 0, 0}},
         };
         for (const Fall& f : faelle) {
             Seite p;
@@ -165,7 +174,7 @@ private slots:
             QCOMPARE(p.feld()->text(), QString::fromUtf16(f.feld));
             QCOMPARE(p.unten(), QString::fromUtf16(f.unten));
             QCOMPARE(p.oben(), QString::fromUtf16(f.oben));
-            for (int k = 0; k < 6; ++k) QVERIFY2(p.reihen()->knopfFett(k) == f.fett[size_t(k)], qPrintable(was));
+            for (int k = 0; k < 7; ++k) QVERIFY2(p.reihen()->knopfFett(k) == f.fett[size_t(k)], qPrintable(was));
         }
         // capacitors add up in parallel
         Seite p;
@@ -227,6 +236,12 @@ private slots:
         QCOMPARE(p.s.maxF(), 1.0);
         QCOMPARE(p.unten(), QStringLiteral(u"976,00 \u2126"));
         QVERIFY(zeilen(p.seriell())[0].text.startsWith(QStringLiteral(u" 113,00\u2126\t887,00\u2126")));
+        p.reihen()->knopf(6)->click();
+        QCOMPARE(p.s.maxF(), 0.5);
+        QCOMPARE(p.unten(), QStringLiteral(u"988,00 \u2126"));
+        // the window of E192 holds only lines within half a percent
+        for (const auto& z : zeilen(p.seriell()))
+            QVERIFY2(std::fabs(z.text.section(u'\t', 3).chopped(1).replace(u',', u'.').toDouble()) < 0.5, qPrintable(z.text));
         p.reihen()->knopf(0)->click();
         QCOMPARE(p.s.maxF(), 36.0);
         QCOMPARE(p.oben(), QStringLiteral(u"2,20 k\u2126"));
@@ -337,6 +352,34 @@ private slots:
         QCOMPARE(p.s.toleranz().Toleranz_R, 1e-24);
     }
 
+    void einstellungenGespeichert() {
+        // the series (E192 included) goes into the settings file and comes back
+        IniDokument d;
+        {
+            Seite p;
+            p.reihen()->knopf(6)->click();
+            IniSchreiber s(d, u',');
+            p.s.speichern(s);
+        }
+        QCOMPARE(d.lies(QStringLiteral("Toleranz"), QStringLiteral("E-Reihe")), QStringLiteral("6"));
+        {
+            Seite p;
+            IniLeser l(d, u',');
+            p.s.laden(l);
+            QVERIFY(l.unlesbar().isEmpty());
+            QCOMPARE(p.reihen()->itemIndex(), 6);
+            QCOMPARE(p.s.maxF(), 0.5);
+        }
+        // an index beyond the seven series: E12, named
+        IniDokument kaputt;
+        kaputt.schreibe(QStringLiteral("Toleranz"), QStringLiteral("E-Reihe"), QStringLiteral("7"));
+        Seite p;
+        IniLeser l(kaputt, u',');
+        p.s.laden(l);
+        QCOMPARE(l.unlesbar().size(), 1);
+        QCOMPARE(p.reihen()->itemIndex(), 2);
+    }
+
     void gespeicherterWertAusserhalb() {
         // a record value the field would refuse (a damaged settings file) falls back to the first-start value
         Seite p;
@@ -351,14 +394,20 @@ private slots:
     void laufzeitEinstellungen() {
         Seite p;
         test::MeldungsRecorder& rec = p.rec;
-        const char16_t* hinweise[] = {u">20%", u"20%", u"10%", u"5%", u"2%", u"1%"};
-        const int links[] = {18, 83, 148, 213, 278, 343};
-        for (int i = 0; i < 6; ++i) {
+        const char16_t* hinweise[] = {u">20%", u"20%", u"10%", u"5%", u"2%", u"1%", u"0,5%"};
+        const int links[] = {10, 60, 110, 165, 220, 275, 331};
+        QCOMPARE(p.reihen()->anzahl(), 7);
+        for (int i = 0; i < 7; ++i) {
             QCOMPARE(p.reihen()->knopf(i)->toolTip(), QString::fromUtf16(hinweise[i]));
             QCOMPARE(p.reihen()->knopf(i)->x(), links[i]);
-            QCOMPARE(p.reihen()->knopf(i)->text(), QStringLiteral("E %1").arg(QStringLiteral("3,6,12,24,48,96").split(u',')[i]));
+            QCOMPARE(p.reihen()->knopf(i)->text(),
+                     QStringLiteral("E %1").arg(QStringLiteral("3,6,12,24,48,96,192").split(u',')[i]));
+            // every button shows its whole caption
+            QVERIFY(p.reihen()->knopf(i)->geometry().right() < p.reihen()->width());
+            QVERIFY2(p.reihen()->knopf(i)->sizeHint().width() <= p.reihen()->knopf(i)->width(),
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(i).arg(p.reihen()->knopf(i)->sizeHint().width()).arg(p.reihen()->knopf(i)->width())));
         }
-        QCOMPARE(p.reihen()->knopf(5)->width(), 50);
+        QCOMPARE(p.reihen()->knopf(6)->width(), 66);
         const char16_t* auswahl[] = {u"Widerstand auswählen", u"Spulen auswählen", u"Kondensator auswählen"};
         const int links2[] = {15, 60, 105};
         for (int i = 0; i < 3; ++i) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's resources: the group box frames of the Fusion style come from the pixmap the
 // program reads ahead, with Qt's own pixels and without loading an image-format plugin.
 

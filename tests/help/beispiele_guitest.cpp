@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The worked examples of the help, run on the real pages: every number a topic shows must be the
 // number the page shows for the example's inputs (the table is the one the help build reads).
 

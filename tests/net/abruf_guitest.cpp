@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The HTTPS requests of the update path against a local server: what they fetch, and every way a
 // server or network can make them fail (redirects, cookies, sizes, certificates, slowness, silence).
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of the update path. The GoogleTest cases of net/ form their own executable, since they link
 # the network library; the widget tests of the update path also build archives (libzip) and make
 # release keys (OpenSSL) of their own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A local HTTPS server for the update tests, on a free port of 127.0.0.1, in a thread of its own (so
 // that it keeps serving while the window's thread is busy, and a stalled window shows as such).

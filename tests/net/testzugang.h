@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Test-only access to the update path: the server address, the trusted authorities, the limits and
 // the release key. This header exists only in the tests; the program itself has no way to change

@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings and data files the program writes, compared byte for byte with files kept in
 // tests/storage/dateien. Those files were written by the program before its pages learned to save
 // themselves; whatever moves inside, what lands on the disk must stay the same.
 // The one addition since is the section [SMD-Code] of the page added later: after [Stern-Dreieck] in a
-// fresh file, at the end of a file written before (every older key keeps its place).
+// fresh file, at the end of a file written before (every older key keeps its place); and the section
+// [Normwerte] of the window "Normwerte", after the pages' sections in a fresh file, likewise at the end
+// of an older one.
 //
 // Run once with the comma as decimal separator and once (argument "--punkt") with the point.
 // On a difference the file as written now is kept in the build folder for a look.

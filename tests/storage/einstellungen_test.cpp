@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reader and writer the pages save themselves with, and the file handling around them, with a
 // stand-in page instead of widgets.
 
@@ -180,6 +183,46 @@ TEST_F(Sicherung, SchreibenUndWiederLesen) {
     EXPECT_TRUE(g.optionen->vordergrund);
     EXPECT_EQ(g.optionen->tjmax, QStringLiteral(" 150.00"));
     EXPECT_EQ(e.meldung(), QString());
+}
+
+// A page that keeps many numbers: the data file has room for every page's share, however many.
+struct Zahlenseite : Speicherbar {
+    std::vector<double> daten;
+    explicit Zahlenseite(size_t n, double erste) {
+        for (size_t i = 0; i < n; ++i) daten.push_back(erste + double(i) / 8);
+    }
+    void datenSpeichern(DatenSchreiber& s) const override {
+        for (double d : daten) s.zahl(d);
+    }
+    void datenLaden(DatenLeser& l) override {
+        for (double& d : daten) l.zahl(d, 0);
+    }
+};
+
+TEST_F(Sicherung, DatenfileHatPlatzFuerJedenAnteil) {
+    // today's 30 numbers and a page after them with 17 more
+    Zahlenseite heute(30, 1), neue(17, 100);
+    EXPECT_EQ(sicherung::datenSchreiben(dat(), {&heute, &seite, &neue}, u',', false), QString());
+    QFile f(dat());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().count("\r\n"), 1 + 30 + 2 + 17);
+    f.close();
+
+    Zahlenseite heute2(30, 0), neue2(17, 0);
+    Probeseite seite2;
+    const auto b = sicherung::datenLesen(dat(), {&heute2, &seite2, &neue2}, u'.');
+    EXPECT_TRUE(b.gelesen);
+    EXPECT_EQ(b.meldung, QString());
+    EXPECT_EQ(heute2.daten, heute.daten);
+    EXPECT_EQ(neue2.daten, neue.daten);
+    EXPECT_EQ(seite2.daten[1], 2.0);
+
+    // a file of fewer numbers than the pages keep: the missing lines are named, the values stay
+    Zahlenseite mehr(30, 0), noch(20, 7);
+    const auto c = sicherung::datenLesen(dat(), {&mehr, &seite2, &noch}, u'.');
+    EXPECT_TRUE(c.meldung.contains(QStringLiteral("51, 52, 53"))) << c.meldung.toStdString();
+    EXPECT_EQ(noch.daten[16], neue.daten[16]);
+    EXPECT_EQ(noch.daten[17], 7 + 17.0 / 8);
 }
 
 TEST_F(Sicherung, UnlesbareDateiBleibtAlsBakErhalten) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Settings and data file through the real main window: what a technician sets survives a restart.
 // Runs with the comma as decimal separator (German regional settings).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Helpers for widget tests: a recorder in place of the message boxes, typing into a field the way a
 // user does, a page fixture. Every widget test also gets its own temporary data folder and a watchdog

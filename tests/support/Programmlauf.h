@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One run of the program for the tests of what it keeps between runs: the main window with its options
 // dialog, shown (start-up runs) and closed again, and the controls of both found by their names.

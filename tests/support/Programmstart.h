@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The real program started by a test: when is it up? Start-up builds the window, installs the
 // handlers of the signals a desktop session sends on ending (just before the window appears), reads

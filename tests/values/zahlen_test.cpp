@@ -1,9 +1,14 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include "support/gtest_qt.h"
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "values/zahlen.h"
 
@@ -124,6 +129,17 @@ TEST_P(MitTrenner, GrenzwertDerMeldungen) {
 
 INSTANTIATE_TEST_SUITE_P(Trenner, MitTrenner, ::testing::Values(u',', u'.'),
                          [](const auto& info) { return info.param == u',' ? "Komma" : "Punkt"; });
+
+// A Qt program takes the locale of its environment; reading numbers must not follow it.
+TEST(Zahleneingabe, UnabhaengigVomGebietsschemaDesProzesses) {
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    EXPECT_EQ(Zahleneingabe(QStringLiteral("4,7k"), u','), 4700.0);
+    EXPECT_EQ(Zahleneingabe(QStringLiteral("4.7k"), u'.'), 4700.0);
+    EXPECT_EQ(Zahleneingabe(QStringLiteral("+1,5E-3"), u','), 1.5e-3);
+    EXPECT_FALSE(Zahleneingabe(QStringLiteral("4.7"), u',').has_value());
+    std::setlocale(LC_ALL, vorher.c_str());
+}
 
 TEST(EinheitVorsatz, StufenUndEinheitZwischenEinsUndTausend) {
     const struct {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/hilfebau/Beispielseiten.h"
 
 #include <QComboBox>
@@ -8,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QTreeWidget>
 #include <functional>
 #include <map>
 
@@ -66,6 +70,27 @@ private:
     QStringList& m_ziel;
 };
 
+// A control of the page or, once it is open, of the window "Normwerte".
+template <class T>
+T* finde(const Beispielseite& b, const QString& name) {
+    if (T* t = b.seite->findChild<T*>(name)) return t;
+    if (b.normwerte)
+        if (T* t = b.normwerte->findChild<T*>(name)) return t;
+    return nullptr;
+}
+
+void normwerteOeffnen(Beispielseite& b) {
+    if (b.normwerte) return;
+    b.normwerte = std::make_unique<NormwerteFenster>(b.umgebung.dezimal);
+    b.normwerte->ersterStart();
+    const auto folgen = [&b] {
+        const auto* q = dynamic_cast<const normwerte::Normwertquelle*>(b.seite.get());
+        b.normwerte->folge(QString(), q != nullptr, q ? q->normAufgabe() : std::nullopt);
+    };
+    QObject::connect(b.seite.get(), &Rechnerseite::gerechnet, b.normwerte.get(), folgen);
+    folgen();
+}
+
 }  // namespace
 
 QStringList seitenNamen() {
@@ -96,7 +121,7 @@ QString schritteAusfuehren(Beispielseite& b, const QJsonObject& beispiel) {
         const QJsonObject s = v.toObject();
         if (s.contains(QStringLiteral("feld"))) {
             const QString name = s.value(QStringLiteral("feld")).toString();
-            auto* feld = b.seite->findChild<Eingabefeld*>(name);
+            auto* feld = finde<Eingabefeld>(b, name);
             if (!feld) return QStringLiteral("kein Eingabefeld %1").arg(name);
             // typed over the old text, so that a refused entry is undone as the user's would be
             feld->setFocus();
@@ -105,19 +130,21 @@ QString schritteAusfuehren(Beispielseite& b, const QJsonObject& beispiel) {
             feld->bestaetigen();
         } else if (s.contains(QStringLiteral("wahl"))) {
             const QString name = s.value(QStringLiteral("wahl")).toString();
-            auto* gruppe = b.seite->findChild<Radiogruppe*>(name);
+            auto* gruppe = finde<Radiogruppe>(b, name);
             const int item = s.value(QStringLiteral("item")).toInt(-1);
             if (!gruppe || item < 0 || item >= gruppe->anzahl())
                 return QStringLiteral("keine Auswahl %1 mit Punkt %2").arg(name).arg(item);
             gruppe->knopf(item)->click();
         } else if (s.contains(QStringLiteral("liste"))) {
             const QString name = s.value(QStringLiteral("liste")).toString();
-            auto* liste = b.seite->findChild<QComboBox*>(name);
+            auto* liste = finde<QComboBox>(b, name);
             const int item = s.value(QStringLiteral("item")).toInt(-1);
             if (!liste || item < 0 || item >= liste->count())
                 return QStringLiteral("keine Liste %1 mit Eintrag %2").arg(name).arg(item);
             liste->setCurrentIndex(item);
             emit liste->activated(item);
+        } else if (s.contains(QStringLiteral("normwerte"))) {
+            normwerteOeffnen(b);
         } else {
             return QStringLiteral("unbekannter Schritt");
         }
@@ -134,7 +161,7 @@ QString gezeigt(const Beispielseite& b, const QString& schluessel) {
         zeile = name.mid(raute + 1).toInt();
         name.truncate(raute);
     }
-    QObject* o = b.seite->findChild<QObject*>(name);
+    QObject* o = finde<QObject>(b, name);
     if (!o) return {};
     if (farbe) {
         auto* g = qobject_cast<Radiogruppe*>(o);
@@ -160,6 +187,16 @@ QString gezeigt(const Beispielseite& b, const QString& schluessel) {
         text = k->text();
     else if (auto* c = qobject_cast<QComboBox*>(o))
         text = c->currentText();
+    else if (auto* baum = qobject_cast<QTreeWidget*>(o)) {
+        QStringList zeilen;
+        for (int i = 0; i < baum->topLevelItemCount(); ++i) {
+            QStringList spalten;
+            for (int k = 0; k < baum->columnCount(); ++k) spalten << baum->topLevelItem(i)->text(k);
+            while (!spalten.isEmpty() && spalten.last().isEmpty()) spalten.removeLast();
+            zeilen << spalten.join(QStringLiteral(" | "));
+        }
+        text = zeilen.join(u'\n');
+    }
     else
         return {};
     if (zeile > 0) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The worked examples of the help (help/beispiele.json) run on the program's real pages: a page is
 // built as at a first start, the example's steps are done as a user does them (choose an item, type a
@@ -9,17 +12,21 @@
 //   { "id": "lm317_spannung", "seite": "LM317",
 //     "schritte": [ {"wahl": "RG_317ner_Reglerart", "item": 0},      radio group item (a click)
 //                   {"liste": "LM317ner_C_Iso", "item": 1},          combo box item (a user's pick)
-//                   {"feld": "LM317ner_E_I", "text": "1"} ],        typed text, then Enter
+//                   {"feld": "LM317ner_E_I", "text": "1"},         typed text, then Enter
+//                   {"normwerte": true} ],                         opens the window "Normwerte" on the page
 //     "zeigt": { "LM317_E_R2": "720,00", "LM317_C_R2": "Ω" },      texts the page shows afterwards
 //     "meldungen": [ "..." ] }                                        boxes the steps bring (optional)
 // Keys of "zeigt": the objectName of a field, label, group box or list; "NAME#3" is the third line of
-// a list; "farbe:NAME" is the colour name of the row selected in a ring group.
+// a list; "farbe:NAME" is the colour name of the row selected in a ring group. Once the window
+// "Normwerte" is open, the steps and keys also reach its controls (its list of parts reads one line per
+// part, the columns joined by " | ").
 
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
+#include "circuits/NormwerteFenster.h"
 #include "fields/Rechnerseite.h"
 
 namespace zelmo::hilfebau {
@@ -32,6 +39,7 @@ QStringList seitenNamen();
 struct Beispielseite {
     Umgebung umgebung;
     std::unique_ptr<Rechnerseite> seite;
+    std::unique_ptr<NormwerteFenster> normwerte;  // opened by a step of the example
     QStringList meldungen;  // boxes shown while the steps ran
 };
 std::unique_ptr<Beispielseite> baueSeite(const QString& name);

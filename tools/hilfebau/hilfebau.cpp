@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds the sources of the help file: hilfebau <help folder> <build folder>
 //
 // - every topic listed in inhalt.txt is copied with the numbers of the worked examples put in
