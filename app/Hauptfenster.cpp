@@ -82,6 +82,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
 
     m_pc1 = new Seitenregister(QStringLiteral("PageControl1"), this);
     m_pc1->setGeometry(4, 4, 657, 561);
+    m_pc1->setAccessibleName(QStringLiteral("Seiten"));
     QWidget* farbcode = m_pc1->neueSeite(QStringLiteral("TabSheet1"), QStringLiteral("Farbcode"));
     QWidget* toleranz = m_pc1->neueSeite(QStringLiteral("TabSheet5"), QStringLiteral("Toleranz (E-Reihen)"));
     QWidget* teiler = m_pc1->neueSeite(QStringLiteral("TabSheet6"), QStringLiteral("Spannungs-/ Stromteiler"));
@@ -93,6 +94,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
 
     m_pc2 = new Seitenregister(QStringLiteral("PageControl2"), farbcode);
     m_pc2->setGeometry(0, 0, 649, 505);
+    m_pc2->setAccessibleName(QStringLiteral("Farbcode-Seiten"));
     QWidget* widerstaende = m_pc2->neueSeite(QStringLiteral("TabSheet2"), QStringLiteral(u"Widerstände"));
     QWidget* drosseln = m_pc2->neueSeite(QStringLiteral("TabSheet3"), QStringLiteral("Drosseln"));
     QWidget* kondensatore = m_pc2->neueSeite(QStringLiteral("TabSheet4"), QStringLiteral("Kondensatore"));

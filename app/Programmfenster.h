@@ -8,6 +8,7 @@
 // first time they are wanted, the update dialog comes from its module then.
 
 #include "app/Hauptfenster.h"
+#include "app/Seitenordnung.h"
 #include "dialogs/Dialoge.h"
 #include "platform/Plattform.h"
 
@@ -21,9 +22,18 @@ struct Programmfenster {
     // updatemodule: the files the update module is looked for in, in this order
     explicit Programmfenster(QStringList updatemodule = updatemodulOrte(plattform::programmOrdner()))
         : update(&fenster, std::move(updatemodule)) {
-        fenster.setzeDialoge(&optionen, Dialogquelle<InfoDialog>([this] { return new InfoDialog(&fenster); }),
-                             Dialogquelle<SternDreieckDialog>([this] { return new SternDreieckDialog(&fenster); }),
+        // the dialogs get the keyboard order and the names the pages get
+        seiteOrdnen(&optionen);
+        fenster.setzeDialoge(&optionen, Dialogquelle<InfoDialog>([this] { return geordnet(new InfoDialog(&fenster)); }),
+                             Dialogquelle<SternDreieckDialog>(
+                                 [this] { return geordnet(new SternDreieckDialog(&fenster)); }),
                              &update);
+    }
+
+    template <class D>
+    static D* geordnet(D* dialog) {
+        seiteOrdnen(dialog);
+        return dialog;
     }
 };
 

@@ -4,7 +4,9 @@
 #include "app/Seitenordnung.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -93,18 +95,21 @@ public:
         if (e->type() != QEvent::KeyPress) return false;
         const auto* k = static_cast<QKeyEvent*>(e);
         if (k->modifiers() & ~Qt::KeypadModifier) return false;
-        int schritt = 0;
-        if (k->key() == Qt::Key_Down || k->key() == Qt::Key_Right) schritt = 1;
-        if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Left) schritt = -1;
-        if (schritt == 0) return false;
+        if (k->key() != Qt::Key_Down && k->key() != Qt::Key_Right && k->key() != Qt::Key_Up && k->key() != Qt::Key_Left)
+            return false;
+        // the arrows follow the grid the buttons stand in
         const QList<QRadioButton*> alle = geschwister(knopf);
-        const int n = int(alle.size());
-        for (int i = alle.indexOf(knopf) + schritt, gesehen = 1; gesehen < n; i += schritt, ++gesehen) {
-            QRadioButton* ziel = alle[(i % n + n) % n];
-            if (!waehlbar(ziel)) continue;
-            ziel->setFocus(Qt::TabFocusReason);
-            if (!ziel->isChecked()) ziel->click();
-            break;
+        std::vector<QRect> orte;
+        std::vector<bool> frei;
+        for (QRadioButton* r : alle) {
+            orte.push_back(r->geometry());
+            frei.push_back(waehlbar(r));
+        }
+        const int ziel = tastatur::pfeilZiel(orte, frei, int(alle.indexOf(knopf)), k->key());
+        if (ziel >= 0) {
+            QRadioButton* z = alle[ziel];
+            z->setFocus(Qt::TabFocusReason);
+            if (!z->isChecked()) z->click();
         }
         return true;
     }
@@ -127,10 +132,6 @@ void radiogruppenOrdnen(QWidget* bereich) {
     }
 }
 
-QString klartext(const QLabel* l) {
-    return Qt::mightBeRichText(l->text()) ? QTextDocumentFragment::fromHtml(l->text()).toPlainText() : l->text();
-}
-
 // --- labels that act on a click (a pointing-hand cursor says so): Tab reaches them, Enter or Space
 // clicks them, a dotted frame shows the focus
 
@@ -143,14 +144,7 @@ public:
         const auto* k = static_cast<QKeyEvent*>(e);
         if (k->modifiers() & ~Qt::KeypadModifier) return false;
         if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter && k->key() != Qt::Key_Space) return false;
-        auto* w = static_cast<QWidget*>(o);
-        const QPointF mitte = QRectF(w->rect()).center();
-        const QPointF global = w->mapToGlobal(mitte);
-        for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent klick(art, mitte, global, Qt::LeftButton,
-                              art == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(w, &klick);
-        }
+        klicken(static_cast<QWidget*>(o));
         return true;
     }
 };
@@ -158,9 +152,7 @@ public:
 void klickbareLabelsOrdnen(QWidget* bereich) {
     Klicktasten* tasten = nullptr;
     for (QLabel* l : bereich->findChildren<QLabel*>()) {
-        if (qobject_cast<Hilfeverweis*>(l) || !l->testAttribute(Qt::WA_SetCursor) ||
-            l->cursor().shape() != Qt::PointingHandCursor || !l->pixmap().isNull())
-            continue;
+        if (!istKlickLabel(l) || qobject_cast<Hilfeverweis*>(l)) continue;
         if (!tasten) tasten = new Klicktasten(bereich);
         l->setFocusPolicy(Qt::StrongFocus);
         l->installEventFilter(tasten);
@@ -247,9 +239,34 @@ void feldnamenSetzen(QWidget* bereich) {
         }
         if (!labelVon(feld)) feld->setAccessibleName(name);
     }
+    // a list or text box alone in a group is named by the group's title (without its blanks)
+    for (QAbstractScrollArea* t : bereich->findChildren<QAbstractScrollArea*>()) {
+        auto* gruppe = qobject_cast<QGroupBox*>(t->parentWidget());
+        if (!gruppe || !t->accessibleName().isEmpty() || labelVon(t) || istFeld(t)) continue;
+        t->setAccessibleName(gruppe->title().simplified());
+    }
 }
 
 }  // namespace
+
+QString klartext(const QLabel* l) {
+    return Qt::mightBeRichText(l->text()) ? QTextDocumentFragment::fromHtml(l->text()).toPlainText() : l->text();
+}
+
+bool istKlickLabel(const QLabel* l) {
+    return l->testAttribute(Qt::WA_SetCursor) && l->cursor().shape() == Qt::PointingHandCursor &&
+           l->pixmap().isNull() && !l->text().trimmed().isEmpty();
+}
+
+void klicken(QWidget* w) {
+    const QPointF mitte = QRectF(w->rect()).center();
+    const QPointF global = w->mapToGlobal(mitte);
+    for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent klick(art, mitte, global, Qt::LeftButton, art == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &klick);
+    }
+}
 
 QList<QWidget*> tabHalte(QWidget* bereich) {
     QList<QWidget*> halte;

@@ -9,7 +9,9 @@
 // entry field is named by its label for assistive technology.
 
 #include <QList>
+#include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace zelmo {
@@ -19,5 +21,14 @@ void seiteOrdnen(QWidget* bereich);
 
 // The stops of Tab below bereich in the order seiteOrdnen gives them (radio buttons included).
 QList<QWidget*> tabHalte(QWidget* bereich);
+
+// A label's text as it reads (rich text as plain text).
+QString klartext(const QLabel* l);
+
+// A label that acts on a click (a pointing-hand cursor and text say so): a link for the keyboard and for
+// assistive technology.
+bool istKlickLabel(const QLabel* l);
+// Clicks such a label in its middle, as the mouse does.
+void klicken(QWidget* w);
 
 }  // namespace zelmo

@@ -86,6 +86,12 @@ QWidget* Seitenregister::neueSeite(const QString& name, const QString& titel) {
     return s;
 }
 
+int Seitenregister::indexVon(const QWidget* s) const {
+    for (int i = 0; i < count(); ++i)
+        if (seite(i) == s) return i;
+    return -1;
+}
+
 void Seitenregister::setCurrentIndex(int i) {
     if (i < 0 || i >= count() || i == m_aktuell) return;
     const int alt = m_aktuell;
@@ -94,6 +100,8 @@ void Seitenregister::setCurrentIndex(int i) {
     m_aktuell = i;
     anordnen();
     seite(i)->show();
+    // assistive technology hears of the new page before the focus moves into it
+    meldeAuswahl(alt, i);
     // the focus moves into the new page before the old one hides, so that it never lands elsewhere
     if (fokusInSeite) {
         if (QWidget* ziel = ersterHalt(seite(i)))
@@ -103,7 +111,6 @@ void Seitenregister::setCurrentIndex(int i) {
     }
     if (alt >= 0) seite(alt)->hide();
     update();
-    meldeAuswahl(alt, i);
     emit currentChanged(i);
 }
 
@@ -113,7 +120,6 @@ void Seitenregister::blaettern(int schritt) {
 }
 
 void Seitenregister::meldeAuswahl(int alt, int neu) {
-    if (!QAccessible::isActive()) return;
     QAccessible::State gewaehlt;
     gewaehlt.selected = true;
     if (alt >= 0) {
@@ -231,7 +237,7 @@ void Seitenregister::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     update();
     // the selected tab is what holds the focus
-    if (QAccessible::isActive() && m_aktuell >= 0) {
+    if (m_aktuell >= 0) {
         QAccessibleEvent fokus(this, QAccessible::Focus);
         fokus.setChild(m_aktuell);
         QAccessible::updateAccessibility(&fokus);

@@ -30,6 +30,8 @@ public:
     int currentIndex() const { return m_aktuell; }
     void setCurrentIndex(int i);
     QWidget* seite(int i) const { return m_seiten.at(size_t(i)).seite; }
+    // The index of a page, -1 for any other widget.
+    int indexVon(const QWidget* seite) const;
     QString tabText(int i) const { return m_seiten.at(size_t(i)).titel; }
     // Rectangle of tab i in this widget's coordinates.
     QRect tabRechteck(int i) const { return m_seiten.at(size_t(i)).reiter; }

@@ -62,4 +62,49 @@ std::vector<int> leseReihenfolge(const std::vector<QRect>& r) {
     return ergebnis;
 }
 
+namespace {
+
+// The buttons row by row (spaltenweise false) or column by column.
+std::vector<int> gitterFolge(const std::vector<QRect>& r, bool spaltenweise) {
+    const auto band = [&](int i) { return spaltenweise ? r[size_t(i)].left() : r[size_t(i)].center().y(); };
+    const auto entlang = [&](int i) { return spaltenweise ? r[size_t(i)].center().y() : r[size_t(i)].left(); };
+    std::vector<int> folge(r.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) { return band(a) < band(b); });
+    size_t i = 0;
+    while (i < folge.size()) {
+        const int erster = folge[i];
+        const int toleranz = std::max(1, r[size_t(erster)].height() / 2);
+        size_t ende = i + 1;
+        while (ende < folge.size() && band(folge[ende]) - band(erster) <= toleranz) ++ende;
+        std::stable_sort(folge.begin() + long(i), folge.begin() + long(ende),
+                         [&](int a, int b) { return entlang(a) < entlang(b); });
+        i = ende;
+    }
+    return folge;
+}
+
+}  // namespace
+
+int pfeilZiel(const std::vector<QRect>& orte, const std::vector<bool>& waehlbar, int von, int taste) {
+    int schritt = 0;
+    bool spaltenweise = false;
+    switch (taste) {
+        case Qt::Key_Right: schritt = 1; break;
+        case Qt::Key_Left: schritt = -1; break;
+        case Qt::Key_Down: schritt = 1, spaltenweise = true; break;
+        case Qt::Key_Up: schritt = -1, spaltenweise = true; break;
+        default: return -1;
+    }
+    const int n = int(orte.size());
+    if (von < 0 || von >= n || waehlbar.size() != orte.size()) return -1;
+    const std::vector<int> folge = gitterFolge(orte, spaltenweise);
+    const int stelle = int(std::find(folge.begin(), folge.end(), von) - folge.begin());
+    for (int k = 1; k < n; ++k) {
+        const int ziel = folge[size_t(((stelle + schritt * k) % n + n) % n)];
+        if (waehlbar[size_t(ziel)]) return ziel;
+    }
+    return -1;
+}
+
 }  // namespace zelmo::tastatur

@@ -30,4 +30,12 @@ int blaetterEbene(const std::vector<Register>& register_, int schritt, bool tab)
 // small controls beside a tall group read as one row (from left to right, each column top down).
 std::vector<int> leseReihenfolge(const std::vector<QRect>& rechtecke);
 
+// Where an arrow key moves in a group of radio buttons laid out as a grid (orte: the buttons; waehlbar:
+// which can be chosen). Right and Left go along the rows (at a row's end on to the next row), Down and
+// Up along the columns (at a column's end on to the next column), round the end; buttons that cannot
+// be chosen are passed over. A row is the buttons whose middles stand at the same height, a column
+// those whose left edges line up (within half a button's height). -1 for any other key, or when no
+// other button can be chosen.
+int pfeilZiel(const std::vector<QRect>& orte, const std::vector<bool>& waehlbar, int von, int taste);
+
 }  // namespace zelmo::tastatur

@@ -84,6 +84,8 @@ KonstantstromSeite::KonstantstromSeite(const Umgebung& umgebung, QWidget* parent
     m_i = eingabe(grenzen::kStrom_E_I, 1);
     m_iq = eingabe(grenzen::kStrom_E_Iq, 2);
     m_uf = eingabe(grenzen::kStrom_E_Uf, 3);
+    // the label of the reference voltage changes with the circuit; the field's name follows it
+    benennenNach(m_uf, {m_label176, m_label162});
     // an accepted reference voltage belongs to the selected circuit only
     m_uf->setUebernahme([this](double uf) {
         if (double* v = kstrom::referenz(m_daten, m_schaltung->itemIndex())) *v = uf;
@@ -242,6 +244,7 @@ void KonstantstromSeite::kStrom_Schaltung_anzeigen() {
         m_label176->adjustSize();
         m_label176->resize(m_label176->width(), zeileHoehe);
         indexSetzen(m_label162, m_label176);
+        benennenNach(m_uf, {m_label176, m_label162});
         m_uf->setzeText(kstrom::referenzAnzeige(*kstrom::referenz(m_daten, item), dezimal()));
         for (QWidget* w : {static_cast<QWidget*>(m_label21), static_cast<QWidget*>(m_r2),
                            static_cast<QWidget*>(m_cR2), static_cast<QWidget*>(m_bitBtn6)})

@@ -74,6 +74,7 @@ LM317Seite::LM317Seite(const Umgebung& umgebung, QWidget* parent) : Rechnerseite
     m_gehaeuse->addItems(lm317::gehaeuseNamen());
     m_gehaeuse->setGeometry(8, 8, 152, 22);
     m_gehaeuse->setCurrentIndex(0);
+    m_gehaeuse->setAccessibleName(QStringLiteral(u"Gehäuse"));  // its items say "Gehäuse …"; no label
     connect(m_gehaeuse, &QComboBox::activated, this, [this] { LM317_CB_GehaeuseChange(); });
     m_ansicht = beschriftung(panel, QStringLiteral("Draufsicht"), {168, 8, 116, 22},
                              QStringLiteral("LM317ner_L_Ansicht"));
@@ -272,6 +273,7 @@ void LM317Seite::ersterStart() {
     startTexte();
     m_reglerart->setItemIndex(0);
     m_gehaeuse->setCurrentIndex(0);
+    m_gehaeuse->setAccessibleName(QStringLiteral(u"Gehäuse"));  // its items say "Gehäuse …"; no label
     LM317_CB_GehaeuseChange();
 }
 

@@ -61,6 +61,9 @@ SternDreieckSeite::SternDreieckSeite(const Umgebung& umgebung, QWidget* parent) 
     auto* wandlung = new Schaltbild(QStringLiteral("Image3"), sdbild::wandlungGroesse, rahmen);
     wandlung->setGeometry(290, 108, 49, 59);
     wandlung->setZeichnung(sdbild::wandlung);
+    wandlung->setAccessibleDescription(
+        QStringLiteral("Pfeile in beide Richtungen: Sternschaltung in Dreieckschaltung und Dreieckschaltung in "
+                       "Sternschaltung"));
 
     auto* dreieckBild = new Schaltbild(QStringLiteral("Image2"), sdbild::schaltungGroesse, rahmen);
     dreieckBild->setGeometry(339, 14, 178, 247);

@@ -96,6 +96,7 @@ void DrosselSeite::aufbauen() {
     // the inductor
     m_bild = new Bauteilbild(QStringLiteral("Panel30"), BildGroesse, this);
     m_bild->setGeometry(136, 2, 350, 96);
+    m_bild->setAccessibleDescription(QStringLiteral("Zeichnung der Drossel mit ihren Farbringen, von links"));
     m_bild->setKoerper(QStringLiteral("Shape113"), drosselUmriss(), alsFarbe(clSkyBlue));
     m_bild->setDraehte({QLineF(4, 36, KoerperLinks, 36), QLineF(KoerperRechts, 36, 346, 36)}, 3);
     auto ring = [this](const char* name) {

@@ -84,6 +84,8 @@ void WiderstandSeite::aufbauen() {
     // the resistor
     m_bild = new Bauteilbild(QStringLiteral("Panel26"), BildGroesse, this);
     m_bild->setGeometry(136, 2, 350, 96);
+    m_bild->setAccessibleDescription(QStringLiteral(
+        "Zeichnung des Widerstandes mit seinen Farbringen: Ziffern, Multiplikator, Toleranz und Spannung, von links"));
     m_bild->setKoerper(QStringLiteral("Panel3"), widerstandsUmriss(), alsFarbe(clSkyBlue));
     m_bild->setDraehte({QLineF(4, 36, 60, 36), QLineF(290, 36, 346, 36)}, 3);
     const char* ringNamen[] = {"Shape1", "Shape2", "Shape3", "Shape4", "Shape19", "Shape20"};

@@ -99,6 +99,9 @@ InfoDialog::InfoDialog(QWidget* parent)
     m_memo2 = memo(this, QStringLiteral("Memo2"),
                    QStringLiteral(" Layout und Design der Oberfläche: das Zelmotron-Team"), {12, 230, 377, 130});
     m_memo2->hide();
+    // named as the button names them that switches between the two
+    m_memo1->setAccessibleName(QStringLiteral("Hinweis"));
+    m_memo2->setAccessibleName(QStringLiteral("Credits"));
 
     auto* linie = new QFrame(this);
     linie->setObjectName(QStringLiteral("Shape1"));
@@ -121,6 +124,9 @@ InfoDialog::InfoDialog(QWidget* parent)
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
     }
+    // where the links lead, for assistive technology
+    m_web->setAccessibleDescription(webSeite);
+    m_mail->setAccessibleDescription(autorAdresse);
 
     // the notices the licence asks of an interactive program: copyright, no warranty, the licence
     auto* lizenz = beschriftung(this, QString(), {12, 482, 280, 40}, QStringLiteral("Info_L_Lizenz"));

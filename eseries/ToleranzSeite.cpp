@@ -382,6 +382,9 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     }
     m_reParallel = liste(QStringLiteral("RE_Toleranz_parallel"), m_gbParallel);
     m_reSeriell = liste(QStringLiteral("RE_Toleranz_seriell"), m_gbReihe);
+    // named for assistive technology by what they list (their group's title changes with the count)
+    m_reParallel->setAccessibleName(QStringLiteral("Parallelschaltung"));
+    m_reSeriell->setAccessibleName(QStringLiteral("Reihenschaltung"));
     const int listeOben = kopfOben + kopfHoehe + 1;
     m_reParallel->setGeometry(6, listeOben, innenBreite, gbHoehe - listeOben - 6);
     m_reSeriell->setGeometry(6, listeOben, innenBreite, gbHoehe - listeOben - 6);

@@ -49,4 +49,10 @@ QFrame* farbpanel(QWidget* eltern, const QString& name, QRect platz, const QColo
     return p;
 }
 
+void benennenNach(QWidget* feld, std::initializer_list<const QLabel*> beschriftungen) {
+    QString name;
+    for (const QLabel* l : beschriftungen) name += l->text().trimmed();
+    feld->setAccessibleName(name.simplified());
+}
+
 }  // namespace zelmo

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
 class QFrame;
 class QLabel;
@@ -26,6 +27,10 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, QR
 QLineEdit* anzeigefeld(QWidget* eltern, const QString& name, QRect platz);
 // A panel filled with a colour (raised border unless flach).
 QFrame* farbpanel(QWidget* eltern, const QString& name, QRect platz, const QColor& farbe, bool flach = false);
+// Names a control for assistive technology by the labels that stand for it, read together (a letter
+// and its index written as a small label after it: "Spannung U" and "BE" give "Spannung UBE"). Called
+// again whenever the labels change.
+void benennenNach(QWidget* feld, std::initializer_list<const QLabel*> beschriftungen);
 // Gives a widget a filled background of the colour.
 void hintergrund(QWidget* w, const QColor& farbe);
 

@@ -3,6 +3,7 @@
 
 #include "fields/Uebergabeknopf.h"
 
+#include <QEvent>
 #include <QIcon>
 
 #include "fields/Ressourcen.h"
@@ -18,6 +19,12 @@ Uebergabeknopf::Uebergabeknopf(const QString& name, const QString& hinweis, QWid
     setIconSize(QSize(18, 18));
     setFixedSize(25, 25);
     setCursor(Qt::PointingHandCursor);
+    setAccessibleName(hinweis.simplified());
+}
+
+bool Uebergabeknopf::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTipChange) setAccessibleName(toolTip().simplified());
+    return QToolButton::event(e);
 }
 
 }  // namespace zelmo

@@ -76,6 +76,49 @@ TEST(Lesereihenfolge, ZeilenVonLinksNachRechts) {
     for (const auto& f : faelle) EXPECT_EQ(tastatur::leseReihenfolge(f.orte), f.reihenfolge) << f.name;
 }
 
+// Arrow keys in a radio group follow the grid the buttons stand in.
+TEST(Pfeiltasten, FolgenDemGitter) {
+    // three columns of two, filled column by column (0 above 1, 2 right of 0), as the LED colours;
+    // the columns wider than their distance, so that the buttons overlap
+    const std::vector<QRect> gitter{{20, 16, 100, 20}, {20, 36, 100, 20}, {95, 16, 100, 20},
+                                    {95, 36, 100, 20}, {170, 16, 60, 20}, {170, 36, 60, 20}};
+    // two columns with other widths and a little shifted, as the circuits of the constant-current page
+    const std::vector<QRect> schief{{30, 15, 110, 21}, {30, 37, 100, 21}, {155, 16, 60, 21}, {157, 37, 80, 21}};
+    const std::vector<QRect> spalte{{8, 20, 60, 24}, {8, 44, 60, 24}, {8, 68, 60, 24}, {8, 92, 60, 24}};
+    const std::vector<QRect> zeile{{18, 20, 60, 20}, {83, 20, 60, 20}, {148, 20, 60, 20}};
+    const std::vector<bool> alle6(6, true), alle4(4, true), alle3(3, true);
+    const struct {
+        const char* name;
+        const std::vector<QRect>& orte;
+        std::vector<bool> waehlbar;
+        int von;
+        int taste;
+        int ziel;
+    } faelle[] = {
+        {"right: the neighbour on the row", gitter, alle6, 0, Qt::Key_Right, 2},
+        {"down: the one below", gitter, alle6, 0, Qt::Key_Down, 1},
+        {"right at the row's end: next row", gitter, alle6, 4, Qt::Key_Right, 1},
+        {"down at the column's end: next column", gitter, alle6, 1, Qt::Key_Down, 2},
+        {"left at the start: round the end", gitter, alle6, 0, Qt::Key_Left, 5},
+        {"up at the start: round the end", gitter, alle6, 0, Qt::Key_Up, 5},
+        {"up: the one above", gitter, alle6, 3, Qt::Key_Up, 2},
+        {"left: the neighbour on the row", gitter, alle6, 5, Qt::Key_Left, 3},
+        {"disabled passed over", gitter, {true, true, false, true, true, true}, 0, Qt::Key_Right, 4},
+        {"shifted columns", schief, alle4, 0, Qt::Key_Right, 2},
+        {"shifted rows", schief, alle4, 1, Qt::Key_Right, 3},
+        {"shifted, down", schief, alle4, 2, Qt::Key_Down, 3},
+        {"one column: right is down", spalte, alle4, 1, Qt::Key_Right, 2},
+        {"one column: down", spalte, alle4, 3, Qt::Key_Down, 0},
+        {"one row: down is right", zeile, alle3, 0, Qt::Key_Down, 1},
+        {"one row: up round the end", zeile, alle3, 0, Qt::Key_Up, 2},
+        {"nothing else to choose", zeile, {false, true, false}, 1, Qt::Key_Right, -1},
+        {"no arrow", zeile, alle3, 0, Qt::Key_Tab, -1},
+        {"outside the group", zeile, alle3, 3, Qt::Key_Right, -1},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(tastatur::pfeilZiel(f.orte, f.waehlbar, f.von, f.taste), f.ziel) << f.name;
+}
+
 TEST(Feldname, BeschriftungLinksOderDarueber) {
     const QRect feld{135, 25, 122, 22};
     const struct {

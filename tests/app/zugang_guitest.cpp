@@ -338,8 +338,17 @@ private slots:
         // the tab's press action chooses its page
         reiter[3]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(w.pc1->currentIndex(), 3);
-        // pages stand after the tabs
-        QCOMPARE(aussen->indexOfChild(QAccessible::queryAccessibleInterface(w.pc1->seite(3))), 8 + 3);
+        // the list holds the tabs only; each tab holds its page
+        QCOMPARE(aussen->childCount(), 8);
+        QAccessibleInterface* seite3 = QAccessible::queryAccessibleInterface(w.pc1->seite(3));
+        QCOMPARE(aussen->indexOfChild(seite3), -1);
+        QCOMPARE(reiter[3]->childCount(), 1);
+        QCOMPARE(reiter[3]->child(0), seite3);
+        QCOMPARE(reiter[3]->indexOfChild(seite3), 0);
+        QCOMPARE(seite3->parent(), reiter[3]);
+        QCOMPARE(aussen->text(QAccessible::Name), QStringLiteral("Seiten"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.pc2)->text(QAccessible::Name), QStringLiteral("Farbcode-Seiten"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.pc2)->childCount(), 4);
 
         // fields are named by their labels (an index written after its letter included) once their
         // page has been shown
