@@ -136,10 +136,12 @@ private slots:
         QCOMPARE(o.eintraege, net::maxEintraege);
         QCOMPARE(o.verhaeltnis, net::maxVerhaeltnis);
         QCOMPARE(o.freigrenze, net::verhaeltnisFreigrenze);
-        // the release key the program trusts is the compiled-in one, 32 bytes
-        const QByteArray freigabe(reinterpret_cast<const char*>(net::freigabeSchluessel.data()),
-                                  qsizetype(net::freigabeSchluessel.size()));
-        QCOMPARE(freigabe.size(), 32);
+        // the release keys the program trusts are the compiled-in ones, 32 bytes each
+        QList<QByteArray> freigabe;
+        for (const auto& k : net::freigabeSchluessel) {
+            freigabe << QByteArray(reinterpret_cast<const char*>(k.data()), qsizetype(k.size()));
+            QCOMPARE(freigabe.back().size(), 32);
+        }
         QCOMPARE(test::UpdateZugang::schluessel(*a), freigabe);
     }
 
@@ -151,12 +153,6 @@ private slots:
         const QByteArray sig = wir.signiere(archiv);
         const QByteArray k = wir.oeffentlich();
         QCOMPARE(k.size(), 32);
-        const QString datei = heim.filePath(QStringLiteral("a.zip"));
-        {
-            QFile f(datei);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(archiv);
-        }
         const struct {
             const char* fall;
             QByteArray schluessel;
@@ -172,7 +168,6 @@ private slots:
         };
         for (const auto& f : faelle) {
             QVERIFY2(net::signaturGueltig(archiv, sig, f.schluessel) == f.gilt, f.fall);
-            QVERIFY2(net::signaturGueltig(datei, sig, f.schluessel) == f.gilt, f.fall);
         }
     }
 
