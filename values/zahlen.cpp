@@ -134,16 +134,18 @@ std::optional<double> Gleitkommazahl(const QString& s, QChar dezimal) {
     if (e < 0) return leseDezimalzahl(t, dezimal);
     const auto m = leseDezimalzahl(t.left(e), dezimal);
     const QString ex = t.mid(e + 1);
-    bool ok = !ex.isEmpty() && !ex.contains(u' ');
+    bool ok = !ex.isEmpty() && std::none_of(ex.begin(), ex.end(), [](QChar c) { return c.isSpace(); });
     const int n = ok ? ex.toInt(&ok) : 0;
     if (!m || !ok) return std::nullopt;
     const double w = *m * std::pow(10.0, n);
     if (!std::isfinite(w)) return std::nullopt;
     // below the normal range the power of ten has lost digits (10^-324 is no double at all): there the
-    // number is read exactly from its text, so that what was written reads back as itself
-    if (*m != 0 && std::fabs(w) < std::numeric_limits<double>::min())
-        if (const auto mantisse = dezimalText(t.left(e), dezimal))
-            if (const auto genau = leseAscii(*mantisse + 'e' + std::to_string(n))) return *genau;
+    // number is read exactly from its text, so that what was written reads back as itself; a number
+    // below even that range is none (never zero)
+    if (*m != 0 && std::fabs(w) < std::numeric_limits<double>::min()) {
+        const auto mantisse = dezimalText(t.left(e), dezimal);
+        return mantisse ? leseAscii(*mantisse + 'e' + std::to_string(n)) : std::nullopt;
+    }
     return w;
 }
 
@@ -236,9 +238,10 @@ std::optional<double> Zahleneingabe(const QString& s, QChar dezimal) {
     if (p >= 0) {
         if (p + 1 < s.size() && istExponentZeichen(s[p + 1]))
             return buchstabeVorDerZahl(s) ? std::nullopt : exponentForm(s, p, dezimal);
-        // "1 E 3": an exponent set apart by blanks is no number (and not the prefix E)
+        // "1 E 3": an exponent set apart by blanks (or a tab or no-break space pasted in) is no number,
+        // and not the prefix E
         qsizetype q = p + 1;
-        while (q < s.size() && s[q] == u' ') ++q;
+        while (q < s.size() && s[q].isSpace()) ++q;
         if (q > p + 1 && q < s.size() && istExponentZeichen(s[q])) return std::nullopt;
     }
 

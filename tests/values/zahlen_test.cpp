@@ -98,6 +98,13 @@ TEST_P(MitTrenner, ExponentformenDieNiemandLiest) {
         EXPECT_FALSE(Zahleneingabe(text, dez()).has_value()) << "Eingabe " << t;
         EXPECT_FALSE(Gleitkommazahl(text, dez()).has_value()) << "gespeichert " << t;
     }
+    // any blank between "E" and the exponent, also a tab or a no-break space pasted in, and an exponent
+    // below the range of doubles (pasted or stored; the keyboard gives neither)
+    for (const char* t : {"1E\t3", "1E\xC2\xA0" "3", "1e\t-3", "1E\xE2\x80\x89" "3", "1E-1000", "4,7E-400"}) {
+        const QString text = mit(t, dez());
+        EXPECT_FALSE(Zahleneingabe(text, dez()).has_value()) << "Eingabe " << t;
+        EXPECT_FALSE(Gleitkommazahl(text, dez()).has_value()) << "gespeichert " << t;
+    }
     // and the forms both read
     for (const char* t : {"1E3", "1e3", "1E+3", "1E-3", " 1,5E3 ", "-2E0", "1E0003"}) {
         EXPECT_EQ(Zahleneingabe(mit(t, dez()), dez()), Gleitkommazahl(mit(t, dez()), dez())) << t;
