@@ -340,7 +340,9 @@ QString allgemein(double wert, QChar dezimal) {
         return QString::fromLatin1(t.data() + von, qsizetype(n));
     };
     QString t;
-    if (betrag < 1e-5 || betrag >= 1e15) {
+    // the form follows the rounded digits: 999999999999999,88 rounds to 1E15 and must be written as
+    // 1E15 is, or the text would change with the next save
+    if (exponent < -5 || exponent >= 15) {
         // exponent notation: "1,5E-7", "1E21"
         t = latin(z, 0, 1);
         if (z.size() > 1) t += dezimal + latin(z, 1, z.size() - 1);

@@ -237,7 +237,7 @@ TEST(Allgemein, FestkommaVon1E_5BisUnter1E15) {
 // Below the normal range fifteen digits are more than the number holds: written, read and written
 // again, the text must not change (with fifteen digits 7,5E-310 became 7,49999999999995E-310 and then
 // 7,4999999999999E-310).
-TEST(Allgemein, UnterDemNormalbereichStabil) {
+TEST(Allgemein, GeschriebenGelesenGeschriebenStabil) {
     for (double w : {7.5e-310, 4.9406564584124654e-324, 2.2250738585072009e-308, 1.234567e-315, -3e-320}) {
         const QString einmal = allgemein(w, u',');
         const auto gelesen = Gleitkommazahl(einmal, u',');
@@ -246,6 +246,15 @@ TEST(Allgemein, UnterDemNormalbereichStabil) {
         EXPECT_EQ(allgemein(*gelesen, u','), einmal);
     }
     EXPECT_EQ(allgemein(7.5e-310, u','), QStringLiteral("7,5E-310"));
+    // where fifteen digits round up to the next power of ten, the form is that of the power
+    for (double w : {999999999999999.88, 9.999999999999999e-6, -999999999999999.9, 99999999999999.99}) {
+        const QString einmal = allgemein(w, u',');
+        const auto gelesen = Gleitkommazahl(einmal, u',');
+        ASSERT_TRUE(gelesen) << qPrintable(einmal);
+        EXPECT_EQ(allgemein(*gelesen, u','), einmal) << w;
+    }
+    EXPECT_EQ(allgemein(999999999999999.88, u','), QStringLiteral("1E15"));
+    EXPECT_EQ(allgemein(9.999999999999999e-6, u','), QStringLiteral("0,00001"));
     EXPECT_EQ(allgemein(2.2250738585072014e-308, u','), QStringLiteral("2,2250738585072E-308"));  // normal: 15 digits
 }
 
