@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentRun>
+#include <openssl/crypto.h>
 
 #include "net/aktualisierung.h"
 #include "net/freigabe.h"
@@ -76,6 +77,9 @@ void entpacken(QPromise<Aktualisierer::Unpackergebnis>& versprechen, QString arc
                QByteArray satz, QList<QByteArray> schluessel, int version, Entpackoptionen optionen) {
     versprechen.addResult(
         pruefenUndEntpacken(versprechen, archiv, ordner, satz, schluessel, version, std::move(optionen)));
+    // OpenSSL's state of this pooled thread goes now: left to the thread's end, it can be freed after
+    // the library has been cleaned up at the program's exit (a double free)
+    OPENSSL_thread_stop();
 }
 }  // namespace
 
