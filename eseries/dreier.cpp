@@ -65,20 +65,6 @@ private:
     std::priority_queue<DreierKandidat, std::vector<DreierKandidat>, NachBetrag> m_heap;
 };
 
-// First index in [von, bis) where the predicate holds (bis when nowhere), for a predicate that holds
-// from some index on.
-template <class P>
-int erster(int von, int bis, P gilt) {
-    while (von < bis) {
-        const int m = von + (bis - von) / 2;
-        if (gilt(m))
-            bis = m;
-        else
-            von = m + 1;
-    }
-    return von;
-}
-
 // The third part z in [von, bis), with BE(z) growing with z: counts the run inside the window and
 // hands the ones worth keeping to the list, from the middle of the run outwards. Answers where the
 // run starts against the window, so that the caller can stop its loop: Lage::oben when already the

@@ -270,20 +270,6 @@ std::vector<ToleranzZeile> dreierAusgabe(std::vector<DreierKandidat>&& beste, We
     return aus;
 }
 
-// First index in [von, bis) where the predicate holds (bis when nowhere), for a predicate that
-// holds from some index on.
-template <class P>
-int erster(int von, int bis, P gilt) {
-    while (von < bis) {
-        const int m = von + (bis - von) / 2;
-        if (gilt(m))
-            bis = m;
-        else
-            von = m + 1;
-    }
-    return von;
-}
-
 // The pairs (a, b) of the table, in the order a, then b, whose connection comes within the window:
 // its deviation F from the wanted value in percent lies inside maxF by more than 0.0001.
 // The connection grows with b, so for each a only one run of values b can come near the window;

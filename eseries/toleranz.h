@@ -22,6 +22,20 @@ inline constexpr int artR = 0;
 inline constexpr int artL = 1;
 inline constexpr int artC = 2;
 
+// First index in [von, bis) where the predicate holds (bis when nowhere), for a predicate that holds
+// from some index on: the bisection of the pair and the three-part search.
+template <class P>
+int erster(int von, int bis, P gilt) {
+    while (von < bis) {
+        const int m = von + (bis - von) / 2;
+        if (gilt(m))
+            bis = m;
+        else
+            von = m + 1;
+    }
+    return von;
+}
+
 // Unit sign of a kind: "Ω", "H", "F"; empty for any other index.
 QString einheitZeichen(int art);
 
