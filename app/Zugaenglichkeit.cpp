@@ -376,7 +376,7 @@ QAccessibleInterface* fabrik(const QString&, QObject* o) {
     if (auto* g = qobject_cast<QGroupBox*>(o); g && !g->isCheckable()) return new GruppenZugang(g);
     if (auto* c = qobject_cast<QComboBox*>(o)) return new ComboZugang(c);
     if (qobject_cast<Hauptfenster*>(o)) return new FensterZugang(w, QAccessible::Window);
-    if (qobject_cast<Dialog*>(o)) return new FensterZugang(w, QAccessible::Dialog);
+    if (Dialog::ist(o)) return new FensterZugang(w, QAccessible::Dialog);
     return nullptr;
 }
 

@@ -8,9 +8,30 @@
 #include <QPluginLoader>
 #include <QtDebug>
 
+#include "dialogs/Dialog.h"
 #include "fields/Meldungen.h"
+#include "fields/Ressourcen.h"
+#include "platform/Plattform.h"
 
 namespace zelmo {
+
+namespace {
+class Programmdienste : public Updatedienste {
+public:
+    void melde(Meldungen::Art art, const QString& text) override { Meldungen::dienst().zeige(art, text); }
+    QIcon bildsymbol(const QString& datei) override { return zelmo::bildsymbol(datei); }
+    void alsDialog(QDialog& dialog, const QString& name, const QString& titel, QSize groesse) override {
+        Dialog::einrichten(dialog, name, titel, groesse);
+    }
+    QString programmOrdner() override { return plattform::programmOrdner(); }
+    int starteProgramm(const QString& pfad) override { return plattform::starteProgramm(pfad); }
+};
+}  // namespace
+
+Updatedienste& updatedienste() {
+    static Programmdienste dienste;
+    return dienste;
+}
 
 const QString updatemodulDatei = QStringLiteral(ZELMO_UPDATEMODUL_DATEI);
 
@@ -49,7 +70,7 @@ bool Updatelader::laden() {
         return false;
     }
     // the module stays loaded for the rest of the run: the dialog's code lives in it
-    m_dialog = modul->updateDialog(m_eltern);
+    m_dialog = modul->updateDialog(m_eltern, updatedienste());
     m_fehler.clear();
     return m_dialog != nullptr;
 }

@@ -20,6 +20,10 @@ namespace zelmo {
 extern const QString updatemodulDatei;
 QStringList updatemodulOrte(const QString& programmOrdner);
 
+// The program's services for the update module, one for the whole run: its message service, its
+// artwork, its dialog look, the desktop (platform/Plattform.h). The tests of the dialog use it too.
+Updatedienste& updatedienste();
+
 class Updatelader : public Updatefenster {
 public:
     // eltern: the main window, which becomes the dialog's parent; orte: the files tried in order.

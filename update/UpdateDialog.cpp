@@ -16,30 +16,26 @@
 #include <limits>
 
 #include "fields/Bausteine.h"
-#include "fields/Meldungen.h"
-#include "fields/Ressourcen.h"
 #include "net/aktualisierer.h"
 #include "net/aktualisierung.h"
-#include "platform/Plattform.h"
 
 namespace zelmo {
 
-namespace {
-QLabel* bild(QWidget* eltern, const QString& name, const QString& datei, QPoint ort, bool sichtbar) {
+using Art = Meldungen::Art;
+
+QLabel* UpdateDialog::bild(QWidget* eltern, const QString& name, const QString& datei, QPoint ort, bool sichtbar) {
     auto* b = new QLabel(eltern);
     b->setObjectName(name);
     b->setGeometry(ort.x(), ort.y(), 24, 24);
-    b->setPixmap(bildsymbol(datei).pixmap(24, 24));
+    b->setPixmap(m_dienste.bildsymbol(datei).pixmap(24, 24));
     b->setVisible(sichtbar);
     return b;
 }
 
-}  // namespace
-
-UpdateDialog::UpdateDialog(QWidget* parent)
-    : Dialog(QStringLiteral("TForm9"), QStringLiteral("Update"), {241, 279}, parent) {
+UpdateDialog::UpdateDialog(Updatedienste& dienste, QWidget* parent) : QDialog(parent), m_dienste(dienste) {
+    m_dienste.alsDialog(*this, QStringLiteral("TForm9"), QStringLiteral("Update"), {241, 279});
     m_aktualisierer = new net::Aktualisierer(this);
-    starten = [](const QString& pfad) { return plattform::starteProgramm(pfad); };
+    starten = [this](const QString& pfad) { return m_dienste.starteProgramm(pfad); };
     beenden = [] { QCoreApplication::exit(0); };
 
     auto* panel = new QFrame(this);
@@ -66,7 +62,7 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     m_fortschritt->setValue(0);
 
     m_install = knopf(panel, QStringLiteral("Update_B_Install"), QStringLiteral("Installieren"), {30, 124, 114, 27});
-    m_install->setIcon(bildsymbol(QStringLiteral(":/schild.svg")));  // needs administrator rights
+    m_install->setIcon(m_dienste.bildsymbol(QStringLiteral(":/schild.svg")));  // needs administrator rights
     m_install->setIconSize({16, 16});
     m_install->setEnabled(false);
     m_bildInstall = bild(panel, QStringLiteral("Update_I_Install"), QStringLiteral(":/zahnrad.svg"), {164, 125}, true);
@@ -109,12 +105,12 @@ void UpdateDialog::startpruefung() {
 }
 
 void UpdateDialog::showEvent(QShowEvent* e) {
-    Dialog::showEvent(e);
+    QDialog::showEvent(e);
     if (!e->spontaneous()) FormShow();  // not when the desktop merely restores the window
 }
 
 void UpdateDialog::FormShow() {
-    m_programmOrdner = plattform::programmOrdner() + u'/';
+    m_programmOrdner = m_dienste.programmOrdner() + u'/';
     // each showing starts afresh: nothing downloaded, nothing to install until the check answers
     m_aktualisierer->aufraeumen();
     m_timer->stop();
@@ -144,7 +140,7 @@ void UpdateDialog::versionErhalten(int version, const QString& fehler) {
     m_startpruefung = false;
     if (!fehler.isEmpty()) {
         // label and buttons stay as they are: nothing can be downloaded
-        Meldungen::standardFehler(fehler);
+        melde(Art::Standardfehler, fehler);
         emit versionGeprueft();
         return;
     }
@@ -200,9 +196,9 @@ void UpdateDialog::heruntergeladen(const QString& fehler, int httpStatus) {
     m_download->setEnabled(true);
     if (!fehler.isEmpty()) {
         if (httpStatus)
-            Meldungen::hinweis(fehler);
+            melde(Art::Hinweis, fehler);
         else
-            Meldungen::standardFehler(fehler);
+            melde(Art::Standardfehler, fehler);
         emit downloadBeendet();
         return;
     }
@@ -217,12 +213,12 @@ void UpdateDialog::Update_B_InstallClick() {
     const QString installer = m_aktualisierer->installer();
     const QFileInfo info(installer);
     if (installer.isEmpty() || info.isSymLink() || !info.isFile()) {
-        Meldungen::hinweis(QStringLiteral("Fehler Updater: ") + net::ShellExecuteErrorMessage(2));
+        melde(Art::Hinweis, QStringLiteral("Fehler Updater: ") + net::ShellExecuteErrorMessage(2));
         return;
     }
     const int ergebnis = starten(installer);
     if (ergebnis <= 32) {
-        Meldungen::hinweis(QStringLiteral("Fehler Updater: ") + net::ShellExecuteErrorMessage(ergebnis));
+        melde(Art::Hinweis, QStringLiteral("Fehler Updater: ") + net::ShellExecuteErrorMessage(ergebnis));
         return;
     }
     m_bildInstall->hide();
@@ -234,7 +230,7 @@ void UpdateDialog::Timer1Timer() {
     m_timer->stop();
     const int ergebnis = starten(m_programmOrdner + net::programmName(m_version));
     if (ergebnis <= 32) {
-        Meldungen::hinweis(QStringLiteral("Fehler Start: ") + net::ShellExecuteErrorMessage(ergebnis));
+        melde(Art::Hinweis, QStringLiteral("Fehler Start: ") + net::ShellExecuteErrorMessage(ergebnis));
         return;
     }
     // at once: this run's settings and data files are not written
@@ -243,7 +239,7 @@ void UpdateDialog::Timer1Timer() {
 
 void UpdateDialog::done(int r) {
     FormClose();
-    Dialog::done(r);
+    QDialog::done(r);
 }
 
 void UpdateDialog::FormClose() {

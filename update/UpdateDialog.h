@@ -6,11 +6,14 @@
 // done by net::Aktualisierer in the background: the dialog and the main window repaint and take
 // input meanwhile, and "Fertig" or closing cancels whatever runs and removes the private download
 // folder. Only an archive signed with the release key reaches "Installieren".
+//
+// The dialog lives in the update module, which links none of the program's code: the program's
+// messages, artwork, dialog look and desktop reach it through the Updatedienste it is built with.
 
+#include <QDialog>
 #include <QString>
 #include <functional>
 
-#include "dialogs/Dialog.h"
 #include "dialogs/Updatefenster.h"
 
 class QCheckBox;
@@ -25,10 +28,11 @@ namespace net {
 class Aktualisierer;
 }
 
-class UpdateDialog : public Dialog, public Updatefenster {
+class UpdateDialog : public QDialog, public Updatefenster {
     Q_OBJECT
 public:
-    explicit UpdateDialog(QWidget* parent = nullptr);
+    // dienste: the program's services, which outlive the dialog
+    explicit UpdateDialog(Updatedienste& dienste, QWidget* parent = nullptr);
     ~UpdateDialog() override;
 
     void zeigen() override { show(); }
@@ -69,6 +73,10 @@ private:
     void heruntergeladen(const QString& fehler, int httpStatus);
     void balken(qint64 bisher, qint64 gesamt);
 
+    void melde(Meldungen::Art art, const QString& text) { m_dienste.melde(art, text); }
+    QLabel* bild(QWidget* eltern, const QString& name, const QString& datei, QPoint ort, bool sichtbar);
+
+    Updatedienste& m_dienste;
     net::Aktualisierer* m_aktualisierer;
     bool m_startpruefung = false;   // a start-up check runs (the dialog is not shown yet)
     bool m_versionBekannt = false;  // the start-up check found m_version, the showing need not ask again

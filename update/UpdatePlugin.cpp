@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The entry of the update module: the program loads this file with QPluginLoader the first time the
-// update dialog is wanted (dialogs/Updatelader.h).
+// update dialog is wanted (dialogs/Updatelader.h). The module is linked on its own (no symbol left for
+// the program to give) and exports only what QPluginLoader looks for.
 
 #include <QObject>
 
@@ -16,7 +17,9 @@ class UpdatePlugin : public QObject, public Updatemodul {
     Q_PLUGIN_METADATA(IID ZELMO_UPDATEMODUL_IID)
     Q_INTERFACES(zelmo::Updatemodul)
 public:
-    Updatefenster* updateDialog(QWidget* eltern) override { return new UpdateDialog(eltern); }
+    Updatefenster* updateDialog(QWidget* eltern, Updatedienste& dienste) override {
+        return new UpdateDialog(dienste, eltern);
+    }
 };
 
 }  // namespace zelmo

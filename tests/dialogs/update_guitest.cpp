@@ -22,6 +22,7 @@
 
 #include "app/Hauptfenster.h"
 #include "dialogs/OptionenDialog.h"
+#include "dialogs/Updatelader.h"
 #include "update/UpdateDialog.h"
 #include "net/aktualisierer.h"
 #include "net/testserver.h"
@@ -93,7 +94,7 @@ class UpdateTest : public QObject {
     test::Testschluessel schluessel;
 
     std::unique_ptr<UpdateDialog> dialog() {
-        auto d = std::make_unique<UpdateDialog>();
+        auto d = std::make_unique<UpdateDialog>(updatedienste());
         net::Aktualisierer& a = aktualisierer(*d);
         test::UpdateZugang::netz(a).basis = server.basis();
         test::UpdateZugang::netz(a).zertifikate = server.zertifikate();
@@ -166,7 +167,7 @@ private slots:
 
     void derAufbau() {
         test::MeldungsRecorder rec;
-        UpdateDialog d;
+        UpdateDialog d(updatedienste());
         QCOMPARE(d.objectName(), QStringLiteral("TForm9"));
         QCOMPARE(d.windowTitle(), QStringLiteral("Update"));
         QCOMPARE(d.size(), QSize(241, 279));

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "dialogs/Updatelader.h"
 #include "net/aktualisierer.h"
 #include "net/testserver.h"
 #include "net/testzugang.h"
@@ -106,7 +107,7 @@ private slots:
         server.antwort(QStringLiteral("/Uploads/Zel-mosV123.zip"), angeboten);
         server.antwort(QStringLiteral("/Uploads/Zel-mosV123.zip.sig"), satz);
 
-        UpdateDialog d;
+        UpdateDialog d(updatedienste());
         auto* a = d.findChild<net::Aktualisierer*>();
         QVERIFY(a);
         test::UpdateZugang::netz(*a).basis = server.basis();

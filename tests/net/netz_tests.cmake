@@ -19,8 +19,6 @@ endforeach()
 target_link_libraries(update_guitest PRIVATE zelmo_update_dialog)
 target_link_libraries(freigabe_guitest PRIVATE zelmo_update_dialog)
 
-# The module the build makes, loaded by a test program that exports what the module needs, as the
-# program does.
+# The module the build makes, loaded by a test program that, like the program, exports nothing for it.
 target_compile_definitions(programmfenster_guitest PRIVATE ZELMO_UPDATEMODUL="$<TARGET_FILE:zelmo_update>")
 add_dependencies(programmfenster_guitest zelmo_update)
-zelmo_exportieren(programmfenster_guitest)
