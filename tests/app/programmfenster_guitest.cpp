@@ -3,18 +3,21 @@
 
 // The main window with its dialogs as the program builds it. The info and drawing dialogs are built
 // the first time they are wanted; the update dialog comes from its module, loaded only then: the module
-// the build makes, loaded into a test program that exports what it needs as the program does, and
-// modules that are missing or wrong.
+// the build makes, loaded into a test program that, like the program, exports nothing for it (the module
+// gets the program's services handed over), and modules that are missing or wrong.
 
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/Programmfenster.h"
+#include "dialogs/Dialog.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -163,6 +166,37 @@ private slots:
         QVERIFY(p.update.laden());
         QCOMPARE(p.fenster.findChildren<QDialog*>(QStringLiteral("TForm9")).size(), 1);
         QVERIFY(rec.eintraege.size() <= 1);  // at most the missing help file
+    }
+
+    // The loaded module has no code of the program: its messages, artwork and dialog look are the
+    // program's own, reached through the services. A message goes to the service this process has
+    // installed (the recorder), not to a second one of the module's.
+    void modulNutztDieDiensteDesProgramms() {
+        Programmfenster p({QStringLiteral(ZELMO_UPDATEMODUL)});
+        QVERIFY2(p.update.laden(), qPrintable(p.update.fehler()));
+        auto* d = p.fenster.findChild<QDialog*>(QStringLiteral("TForm9"));
+        QVERIFY(d);
+        QVERIFY(Dialog::ist(d));  // one of the program's dialogs, also to a screen reader
+        QVERIFY(!d->windowIcon().isNull());
+        QCOMPARE(d->font().pixelSize(), 13);
+        QCOMPARE(d->minimumSize(), QSize(241, 279));
+        QCOMPARE(d->maximumSize(), QSize(241, 279));
+        QVERIFY(!d->isModal());
+        for (const char* b : {"Update_I_Download", "Update_I_DownloadOK", "Update_I_Install", "Update_I_InstallOK"}) {
+            const QImage bild = d->findChild<QLabel*>(QString::fromLatin1(b))->pixmap().toImage();
+            int gedeckt = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x) gedeckt += bild.pixelColor(x, y).alpha() > 128;
+            QVERIFY2(gedeckt > 100, b);  // the program's drawing, not an empty picture
+        }
+        auto* installieren = d->findChild<QPushButton*>(QStringLiteral("Update_B_Install"));
+        QVERIFY(!installieren->icon().isNull());  // the shield
+
+        test::MeldungsRecorder rec;  // installed after the module was loaded: it shows all the same
+        installieren->setEnabled(true);  // as if an archive were there; nothing was downloaded
+        installieren->click();
+        QCOMPARE(meldungen(rec, Art::Hinweis), QStringList{QStringLiteral("Fehler Updater: Datei wurde nicht gefunden.")});
+        QCOMPARE(rec.eintraege.size(), size_t(1));
     }
 };
 

@@ -244,9 +244,10 @@ private slots:
         schreibe(cache + QStringLiteral("/meins.txt"), "vom Benutzer");
         auto d = dialog();
         QStringList gestartet;
-        d->starten = [&](const QString& p) {
+        // the dialog's own way of starting (the program's, through its services), watched
+        d->starten = [&gestartet, start = d->starten](const QString& p) {
             gestartet << p;
-            return plattform::starteProgramm(p);
+            return start(p);
         };
         int beendet = 0;
         d->beenden = [&] { ++beendet; };
