@@ -235,9 +235,12 @@ command_line_check() {
 }
 
 # The update path is a module of its own: the program file links none of its libraries, the module
-# holds them all.
+# holds them all. The module links none of the program's code either (it gets the program's services
+# handed over): the program file exports only the few symbols the dynamic linker asks of any program,
+# at most $exports_limit, and the module leaves no symbol of the program's namespace zelmo undefined.
+exports_limit=40
 update_module_check() {
-  local program=$1 module=$2 needed
+  local program=$1 module=$2 needed exported open
   needed=$(readelf -d "$program" | sed -n 's/.*NEEDED.*\[\(.*\)\]/\1/p')
   if grep -E '^lib(Qt6Network|Qt6Concurrent|crypto|ssl|zip)\.' <<<"$needed"; then
     echo "the program file links the update path's libraries itself" >&2
@@ -247,6 +250,19 @@ update_module_check() {
   for lib in libQt6Network libcrypto libzip; do
     grep -q "^$lib\." <<<"$needed" || { echo "the update module does not link $lib" >&2; return 1; }
   done
+  exported=$(nm -D --defined-only "$program" | wc -l)
+  if ((exported > exports_limit)); then
+    echo "the program file exports $exported dynamic symbols, more than $exports_limit; the first:" >&2
+    nm -D --defined-only -C "$program" | sed -n 1,20p >&2
+    return 1
+  fi
+  open=$(nm -D --undefined-only -C "$module" | grep -E '(^|[^[:alnum:]_:])zelmo::') || true
+  if [[ -n $open ]]; then
+    echo "the update module expects code of the program from the program file:" >&2
+    echo "$open" >&2
+    return 1
+  fi
+  echo "the program file exports $exported dynamic symbols; the update module needs none of them"
 }
 
 # A staged program with the automatic update check on finds its module in the installation's library
