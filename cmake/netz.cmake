@@ -46,9 +46,10 @@ target_link_libraries(zelmo_update PRIVATE zelmo_update_dialog)
 # exports only the plugin's entry points (Q_PLUGIN_METADATA marks them)
 set_target_properties(zelmo_update PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
   CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-# every symbol resolved by the libraries it links (clang's sanitizers leave their runtime to the
-# program, so not in the fuzzing build, which does not build the module anyway)
-if(NOT ZELMO_FUZZ)
+# every symbol resolved by the libraries it links; clang links the sanitizers' runtime into programs
+# only, so a module of a clang build with sanitizers (the fuzzing build, which does not build it)
+# leaves their symbols to the program
+if(NOT (CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND (ZELMO_SANITIZE OR ZELMO_FUZZ)))
   target_link_options(zelmo_update PRIVATE LINKER:--no-undefined)
 endif()
 install(TARGETS zelmo_update LIBRARY DESTINATION ${ZELMO_UPDATEMODUL_ZIEL})
