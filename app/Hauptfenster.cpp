@@ -19,22 +19,15 @@
 #include "app/Seitenplatz.h"
 #include "app/Seitenrahmen.h"
 #include "app/Seitenregister.h"
-#include "circuits/KonstantstromSeite.h"
+#include "app/Seitentabelle.h"
 #include "circuits/LM317Seite.h"
-#include "circuits/LedSeite.h"
-#include "circuits/NE555Seite.h"
 #include "circuits/NormwerteFenster.h"
-#include "circuits/SternDreieckSeite.h"
-#include "circuits/SpannungsteilerSeite.h"
-#include "colourcode/DrosselSeite.h"
-#include "colourcode/KondensatorSeite.h"
-#include "colourcode/SmdSeite.h"
-#include "colourcode/WiderstandSeite.h"
 #include "dialogs/Dialoge.h"
 #include "eseries/ToleranzSeite.h"
 #include "fields/Bausteine.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Meldungen.h"
+#include "fields/Radiogruppe.h"
 #include "fields/Ressourcen.h"
 #include "platform/Plattform.h"
 #include "platform/ordner.h"
@@ -42,18 +35,17 @@
 
 namespace zelmo {
 
-template <class S>
-Seitenplatz* Hauptfenster::platz(QWidget* huelle, const char* hilfeLabel, const char* hilfeBild, int kontext) {
-    auto* p = new Seitenplatz(huelle, m_umgebung.dezimal, Seitenplatz::fuer<S>(), [=, this]() -> Rechnerseite* {
-        QWidget* inhalt = rahmen(huelle, QString::fromLatin1(hilfeLabel), QString::fromLatin1(hilfeBild), kontext);
-        auto* s = new S(m_umgebung, inhalt);
+Seitenplatz* Hauptfenster::platz(QWidget* huelle, const seitentabelle::Seite& eintrag) {
+    auto* p = new Seitenplatz(huelle, m_umgebung.dezimal, eintrag.pruefung, [=, this, &eintrag]() -> Rechnerseite* {
+        QWidget* inhalt = rahmen(huelle, QString::fromLatin1(eintrag.hilfeLabel),
+                                 QString::fromLatin1(eintrag.hilfeBild), eintrag.hilfekontext);
+        Rechnerseite* s = eintrag.bauen(m_umgebung, inhalt);
         auto* lay = new QVBoxLayout(inhalt);
         lay->setContentsMargins(0, 0, 0, 0);
         lay->addWidget(s);
         return s;
     });
     p->nachDemBau = [this](Rechnerseite& s) { seiteGebaut(s); };
-    m_seiten.push_back(p);
     return p;
 }
 
@@ -65,7 +57,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     m_umgebung.datenOrdner = [] { return plattform::datenOrdner(); };
     m_umgebung.anToleranzUebergeben = [this](double ohm) {
         if (m_toleranz && static_cast<ToleranzSeite*>(m_toleranz->gebaut())->Uebergabe(ohm))
-            m_pc1->setCurrentIndex(1);
+            m_pc1->setCurrentIndex(seitentabelle::namens(u"Toleranz")->platz);
     };
     m_umgebung.sternDreieckBilderZeigen = [this](bool stern) {
         if (SternDreieckDialog* d = m_sternDreieck()) d->zeige(stern);
@@ -80,40 +72,32 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     move(8, 231);
     setFont(schrift(13));
 
+    // the page controls and their tabs, then a place for every page, in the order of the files; each
+    // page is built when it is first shown
+    using seitentabelle::Register;
     m_pc1 = new Seitenregister(QStringLiteral("PageControl1"), this);
     m_pc1->setGeometry(4, 4, 657, 561);
     m_pc1->setAccessibleName(QStringLiteral("Seiten"));
-    QWidget* farbcode = m_pc1->neueSeite(QStringLiteral("TabSheet1"), QStringLiteral("Farbcode"));
-    QWidget* toleranz = m_pc1->neueSeite(QStringLiteral("TabSheet5"), QStringLiteral("Toleranz (E-Reihen)"));
-    QWidget* teiler = m_pc1->neueSeite(QStringLiteral("TabSheet6"), QStringLiteral("Spannungs-/ Stromteiler"));
-    QWidget* led = m_pc1->neueSeite(QStringLiteral("TabSheet7"), QStringLiteral("LED-Vorwiderstand"));
-    QWidget* lm317 = m_pc1->neueSeite(QStringLiteral("TabSheet8"), QStringLiteral("LM317 Berechnung"));
-    QWidget* ne555 = m_pc1->neueSeite(QStringLiteral("TabSheet9"), QStringLiteral("NE555 Berechnung"));
-    QWidget* strom = m_pc1->neueSeite(QStringLiteral("TabSheet10"), QStringLiteral("konst. Stromquelle"));
-    QWidget* sd = m_pc1->neueSeite(QStringLiteral("TabSheet11"), QStringLiteral("Stern-/Dreieckwandlung"));
-
+    QWidget* farbcode = nullptr;
+    for (int i = 0; i < seitentabelle::reiterAnzahl(Register::Seiten); ++i) {
+        if (const seitentabelle::Seite* s = seitentabelle::auf(Register::Seiten, i))
+            m_pc1->neueSeite(QString::fromLatin1(s->reiter), QString::fromUtf16(s->titel));
+        else
+            farbcode = m_pc1->neueSeite(QString::fromLatin1(seitentabelle::farbcode.name),
+                                        QString::fromUtf16(seitentabelle::farbcode.titel));
+    }
     m_pc2 = new Seitenregister(QStringLiteral("PageControl2"), farbcode);
     m_pc2->setGeometry(0, 0, 649, 505);
     m_pc2->setAccessibleName(QStringLiteral("Farbcode-Seiten"));
-    QWidget* widerstaende = m_pc2->neueSeite(QStringLiteral("TabSheet2"), QStringLiteral(u"Widerstände"));
-    QWidget* drosseln = m_pc2->neueSeite(QStringLiteral("TabSheet3"), QStringLiteral("Drosseln"));
-    QWidget* kondensatore = m_pc2->neueSeite(QStringLiteral("TabSheet4"), QStringLiteral("Kondensatore"));
-    QWidget* smd = m_pc2->neueSeite(QStringLiteral("TabSheet12"), QStringLiteral("SMD-Code"));
+    for (int i = 0; i < seitentabelle::reiterAnzahl(Register::Farbcode); ++i) {
+        const seitentabelle::Seite* s = seitentabelle::auf(Register::Farbcode, i);
+        m_pc2->neueSeite(QString::fromLatin1(s->reiter), QString::fromUtf16(s->titel));
+    }
     m_pc2->setCurrentIndex(2);
-
-    // in the order of the settings and data files; each page is built when it is first shown
-    m_unterkarten[0] = platz<WiderstandSeite>(widerstaende, "LHilfe_R", "IHilfe_R", 90);
-    m_unterkarten[1] = platz<DrosselSeite>(drosseln, "LHilfe_L", "IHilfe_L", 100);
-    m_unterkarten[2] = platz<KondensatorSeite>(kondensatore, "LHilfe_C", "IHilfe_C", 110);
-    m_toleranz = m_karten[1] = platz<ToleranzSeite>(toleranz, "LHilfe_Toleranz", "IHilfe_Toleranz", 120);
-    m_karten[2] = platz<SpannungsteilerSeite>(teiler, "LHilfe_SpannTeiler", "IHilfe_SpannTeiler", 130);
-    m_karten[3] = platz<LedSeite>(led, "LHilfe_LED", "IHilfe_LED", 140);
-    m_lm317 = m_karten[4] = platz<LM317Seite>(lm317, "LHilfe_LM317", "ILHilfe_LM317", 150);
-    m_karten[5] = platz<NE555Seite>(ne555, "LHilfe_NE555", "IHilfe_NE555", 160);
-    m_karten[6] = platz<KonstantstromSeite>(strom, "LHilfe_konstStrom", "IHilfe_konstStrom", 170);
-    m_karten[7] = platz<SternDreieckSeite>(sd, "LHilfe_SternDreieck", "IHilfe_SternDreieck", 180);
-    // pages added later come last, so that the sections of the older ones keep their places
-    m_unterkarten[3] = platz<SmdSeite>(smd, "LHilfe_SMD", "IHilfe_SMD", SmdSeite::Hilfekontext);
+    for (const seitentabelle::Seite& s : seitentabelle::seiten())
+        m_seiten.push_back(platz((s.reg == Register::Seiten ? m_pc1 : m_pc2)->seite(s.platz), s));
+    m_toleranz = platzVon(u"Toleranz");
+    m_lm317 = platzVon(u"LM317");
 
     // the window "Normwerte" follows the page in view
     m_normwerte = new NormwerteFenster(m_umgebung.dezimal, this);
@@ -121,7 +105,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     m_normwerte->weiterreichen = [this](double ohm, EReihe reihe) {
         auto* t = static_cast<ToleranzSeite*>(m_toleranz->gebaut());
         t->reihenGruppe()->setItemIndex(int(reihe));
-        if (t->Uebergabe(ohm)) m_pc1->setCurrentIndex(1);
+        if (t->Uebergabe(ohm)) m_pc1->setCurrentIndex(seitentabelle::namens(u"Toleranz")->platz);
     };
     m_normwerte->hilfe = [] { plattform::zeigeHilfe(normwerteHilfekontext); };
     connect(m_pc1, &Seitenregister::currentChanged, this, &Hauptfenster::normwerteFolgen);
@@ -168,16 +152,24 @@ void Hauptfenster::setzeDialoge(OptionenDialog* optionen, Dialogquelle<InfoDialo
     }
 }
 
-Rechnerseite* Hauptfenster::seiteInSicht() const {
+Seitenplatz* Hauptfenster::platzVon(QStringView name) const {
+    for (size_t i = 0; i < seitentabelle::seiten().size(); ++i)
+        if (name == QLatin1StringView(seitentabelle::seiten()[i].name)) return m_seiten[i];
+    return nullptr;
+}
+
+int Hauptfenster::seiteInSichtIndex() const {
+    using seitentabelle::Register;
     const int i = m_pc1->currentIndex();
-    Seitenplatz* p = nullptr;
-    if (i == 0) {
-        const int j = m_pc2->currentIndex();
-        if (j >= 0 && j < int(m_unterkarten.size())) p = m_unterkarten[size_t(j)];
-    } else if (i > 0 && i < int(m_karten.size())) {
-        p = m_karten[size_t(i)];
-    }
-    return p ? p->seite() : nullptr;
+    const seitentabelle::Seite* s = i == seitentabelle::farbcode.platz
+                                        ? seitentabelle::auf(Register::Farbcode, std::max(0, m_pc2->currentIndex()))
+                                        : seitentabelle::auf(Register::Seiten, i);
+    return s ? int(s - seitentabelle::seiten().data()) : -1;
+}
+
+Rechnerseite* Hauptfenster::seiteInSicht() const {
+    const int i = seiteInSichtIndex();
+    return i >= 0 ? m_seiten[size_t(i)]->seite() : nullptr;
 }
 
 void Hauptfenster::normwerteFolgen() {
@@ -218,12 +210,8 @@ QWidget* Hauptfenster::rahmen(QWidget* seite, const QString& hilfeLabel, const Q
 }
 
 int Hauptfenster::hilfeKontext() const {
-    const int seite = m_pc1->currentIndex();
-    if (seite == 0) {
-        const int unterseite = std::max(0, m_pc2->currentIndex());
-        return unterseite == 3 ? SmdSeite::Hilfekontext : 90 + 10 * unterseite;
-    }
-    return 110 + 10 * seite;
+    const int i = seiteInSichtIndex();
+    return i >= 0 ? seitentabelle::seiten()[size_t(i)].hilfekontext : 0;
 }
 
 void Hauptfenster::hilfeLink(int kontext) {
@@ -286,11 +274,11 @@ void Hauptfenster::FormShow() {
         m_normwerte->ersterStart();
     if (m_ini->leser()) {
         Fensterwerte w = fensterwerte();
-        m_ini->fensterLesen(w);
+        m_ini->fensterLesen(w, m_pc1->count(), m_pc2->count());
         fensterwerteAnwenden(w);
     } else {
-        m_pc1->setCurrentIndex(6);
-        m_pc2->setCurrentIndex(0);
+        m_pc1->setCurrentIndex(seitentabelle::ersteKarte);
+        m_pc2->setCurrentIndex(seitentabelle::ersteUnterkarte);
     }
     // from now on a page is built when it is shown; the ones in view are built now, before anything
     // is painted or asked
@@ -332,8 +320,8 @@ void Hauptfenster::updateNachBild() {
 void Hauptfenster::Eingabefelder_laden() {
     for (Seitenplatz* s : m_seiten) s->gebaut()->ersterStart();
     m_normwerte->ersterStart();
-    m_pc1->setCurrentIndex(6);
-    m_pc2->setCurrentIndex(0);
+    m_pc1->setCurrentIndex(seitentabelle::ersteKarte);
+    m_pc2->setCurrentIndex(seitentabelle::ersteUnterkarte);
 }
 
 Fensterwerte Hauptfenster::fensterwerte() const {

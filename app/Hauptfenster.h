@@ -18,6 +18,9 @@ namespace zelmo {
 namespace sicherung {
 class Einstellungsdatei;
 }
+namespace seitentabelle {
+struct Seite;
+}
 class Seitenregister;
 class Seitenrahmen;
 class Seitenplatz;
@@ -61,7 +64,7 @@ public:
 
     Seitenregister* pageControl1() const { return m_pc1; }
     Seitenregister* pageControl2() const { return m_pc2; }
-    // Help context of the visible page: 90/100/110/190 for the colour-code sub-pages, 120 ... 180.
+    // Help context of the visible page (the page table's).
     int hilfeKontext() const;
     QString iniPath() const { return m_iniPath; }
     bool hilfeVorhanden() const { return m_hilfe; }
@@ -98,9 +101,12 @@ private:
     // After a page was built: the options' changes since start-up, the frame buttons last in the
     // keyboard order (a new widget comes last, behind them).
     void seiteGebaut(Rechnerseite& seite);
-    // A page of type S on the page huelle, built when it is first shown.
-    template <class S>
-    Seitenplatz* platz(QWidget* huelle, const char* hilfeLabel, const char* hilfeBild, int kontext);
+    // The place of a page of the page table on the page huelle; the page is built when it is first shown.
+    Seitenplatz* platz(QWidget* huelle, const seitentabelle::Seite& eintrag);
+    // The place of the page of that short name in the page table.
+    Seitenplatz* platzVon(QStringView name) const;
+    // The page in view: its index in the page table (-1 for none).
+    int seiteInSichtIndex() const;
     void hilfeLink(int kontext);
     // The page in view (built now if need be; nullptr for the colour codes' page control itself).
     Rechnerseite* seiteInSicht() const;
@@ -129,12 +135,10 @@ private:
     std::array<QWidget*, 3> m_knoepfe{};  // Optionen, Info, OK
     Seitenregister* m_pc1;
     Seitenregister* m_pc2;
-    // every page in the order of the settings and data files
+    // every page, in the order of the page table (that of the settings and data files)
     std::vector<Seitenplatz*> m_seiten;
     Seitenplatz* m_toleranz = nullptr;  // takes transfers from other pages
     Seitenplatz* m_lm317 = nullptr;     // follows the options' maximum junction temperature
-    std::array<Seitenplatz*, 8> m_karten{};       // the page of each tab of PageControl1 (not "Farbcode")
-    std::array<Seitenplatz*, 4> m_unterkarten{};  // the pages of PageControl2
     NormwerteFenster* m_normwerte = nullptr;
     std::optional<double> m_tjmax;      // the options' maximum junction temperature, once changed
     // the settings file read at start-up: pages built later start from it

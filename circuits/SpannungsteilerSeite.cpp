@@ -452,6 +452,29 @@ double SpannungsteilerSeite::gezeigt(const Eingabefeld* feld, double w) const {
     return Zahleneingabe(feld->anzeigeText(w), dezimal()).value_or(std::nan(""));
 }
 
+template <class T>
+bool SpannungsteilerSeite::scheitert(Plan& plan, const Ergebnis<T>& r) const {
+    if (r) return false;
+    plan.fehler = meldung(r.hindernis(), dezimal());
+    return true;
+}
+
+SpannungsteilerSeite::Plan SpannungsteilerSeite::planUeber(const Eingabefeld* getippt, double wert,
+                                                             const Eingabefeld* quelle, Eingabefeld* ziel,
+                                                             Ergebnis<double> (*rechnung)(double, double),
+                                                             bool getipptZuerst, Weiter weiter) const {
+    Plan p;
+    Ersetzt e{{getippt, wert}};
+    const auto q = lies(quelle, e, p);
+    if (p.fehler) return p;
+    const auto r = getipptZuerst ? rechnung(wert, *q) : rechnung(*q, wert);
+    if (scheitert(p, r)) return p;
+    p.schritte.push_back({ziel, ziel->anzeigeText(*r)});
+    e.push_back({ziel, gezeigt(ziel, *r)});
+    anhaengen(p, (this->*weiter)(e));
+    return p;
+}
+
 void SpannungsteilerSeite::anhaengen(Plan& plan, Plan&& weiter) {
     for (Schritt& s : weiter.schritte) plan.schritte.push_back(std::move(s));
     if (!plan.fehler) plan.fehler = std::move(weiter.fehler);
@@ -517,19 +540,13 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planSpannungsteiler(const Erset
         // shows. An RL that already gives the shown IL (within its rounding) stays as it is.
         if (gezeigt(m_IL, *U2 / *RL) != *IL) {
             const auto neu = quotient(*U2, *IL);
-            if (!neu) {
-                p.fehler = meldung(neu.hindernis(), dezimal());
-                return p;
-            }
+            if (scheitert(p, neu)) return p;
             p.schritte.push_back({m_RL, m_RL->anzeigeText(*neu)});
             RL = gezeigt(m_RL, *neu);
         }
     }
     const auto r = mitLast() ? spannungsteilerMitLast(*U, *U2, *IL, *QF, *RL) : spannungsteilerOhneLast(*U, *U2, *I);
-    if (!r) {
-        p.fehler = meldung(r.hindernis(), dezimal());
-        return p;
-    }
+    if (scheitert(p, r)) return p;
     p.schritte.insert(p.schritte.end(), {{m_verhaeltnis, QStringLiteral("U : U2")},
                   {m_label100, verhaeltnisText(false, *U2, *U, dezimal())},
                   {m_R1, m_R1->anzeigeText(r->R1)},
@@ -547,10 +564,7 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planStromteiler(const Ersetzt& 
     if (mitLast()) RL = lies(m_stromRL, e, p);
     if (p.fehler) return p;
     const auto r = stromteiler(*U, *I, *I2, RL);
-    if (!r) {
-        p.fehler = meldung(r.hindernis(), dezimal());
-        return p;
-    }
+    if (scheitert(p, r)) return p;
     if (r->UL) p.schritte.push_back({m_stromUL, m_stromUL->anzeigeText(*r->UL)});
     p.schritte.push_back({m_verhaeltnis, QStringLiteral("I : I2")});
     p.schritte.push_back({m_label100, verhaeltnisText(true, *I2, *I, dezimal())});
@@ -571,10 +585,7 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planStromR1(double I) const {
         const auto IL = lies(m_IL, e, p);
         if (p.fehler) return p;
         const auto QF = querstromfaktor(I, *IL);
-        if (!QF) {
-            p.fehler = meldung(QF.hindernis(), dezimal());
-            return p;
-        }
+        if (scheitert(p, QF)) return p;
         schreibeQF(*QF);
     } else {
         // without load the factor only follows when it makes sense; the hidden load fields stay as they are
@@ -587,51 +598,15 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planStromR1(double I) const {
 }
 
 SpannungsteilerSeite::Plan SpannungsteilerSeite::planQuerstromfaktor(double QF) const {
-    Plan p;
-    Ersetzt e{{m_QF, QF}};
-    const auto IL = lies(m_IL, e, p);
-    if (p.fehler) return p;
-    const auto I = stromDurchR1(*IL, QF);
-    if (!I) {
-        p.fehler = meldung(I.hindernis(), dezimal());
-        return p;
-    }
-    p.schritte.push_back({m_IR1, m_IR1->anzeigeText(*I)});
-    e.push_back({m_IR1, gezeigt(m_IR1, *I)});
-    anhaengen(p, planSpannungsteiler(e));
-    return p;
+    return planUeber(m_QF, QF, m_IL, m_IR1, stromDurchR1, false, &SpannungsteilerSeite::planSpannungsteiler);
 }
 
 SpannungsteilerSeite::Plan SpannungsteilerSeite::planLaststrom(double IL) const {
-    Plan p;
-    Ersetzt e{{m_IL, IL}};
-    const auto U2 = lies(m_U2, e, p);
-    if (p.fehler) return p;
-    const auto RL = quotient(*U2, IL);
-    if (!RL) {
-        p.fehler = meldung(RL.hindernis(), dezimal());
-        return p;
-    }
-    p.schritte.push_back({m_RL, m_RL->anzeigeText(*RL)});
-    e.push_back({m_RL, gezeigt(m_RL, *RL)});
-    anhaengen(p, planSpannungsteiler(e));
-    return p;
+    return planUeber(m_IL, IL, m_U2, m_RL, quotient, false, &SpannungsteilerSeite::planSpannungsteiler);
 }
 
 SpannungsteilerSeite::Plan SpannungsteilerSeite::planLastwiderstand(double RL) const {
-    Plan p;
-    Ersetzt e{{m_RL, RL}};
-    const auto U2 = lies(m_U2, e, p);
-    if (p.fehler) return p;
-    const auto IL = quotient(*U2, RL);
-    if (!IL) {
-        p.fehler = meldung(IL.hindernis(), dezimal());
-        return p;
-    }
-    p.schritte.push_back({m_IL, m_IL->anzeigeText(*IL)});
-    e.push_back({m_IL, gezeigt(m_IL, *IL)});
-    anhaengen(p, planSpannungsteiler(e));
-    return p;
+    return planUeber(m_RL, RL, m_U2, m_IL, quotient, false, &SpannungsteilerSeite::planSpannungsteiler);
 }
 
 SpannungsteilerSeite::Plan SpannungsteilerSeite::planVorwaerts(const Eingabefeld* feld, double R) const {
@@ -647,10 +622,7 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planVorwaerts(const Eingabefeld
         if (mitLast()) RL = lies(m_RL, e, p);
         if (p.fehler) return p;
         const auto v = spannungVorwaerts(*U, *R1, *R2, RL);
-        if (!v) {
-            p.fehler = meldung(v.hindernis(), dezimal());
-            return p;
-        }
+        if (scheitert(p, v)) return p;
         p.schritte = {{m_U2, m_U2->anzeigeText(v->U2)},
                       {m_GR, m_GR->anzeigeText(v->RG)},
                       {m_IR1, m_IR1->anzeigeText(v->I)}};
@@ -662,10 +634,7 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planVorwaerts(const Eingabefeld
     const auto I2 = ausR2 ? std::optional<double>(0.0) : lies(m_stromI2, e, p);
     if (p.fehler) return p;
     const auto v = stromVorwaerts(*U, *R1, *R2, RL, ausR2, *I2);
-    if (!v) {
-        p.fehler = meldung(v.hindernis(), dezimal());
-        return p;
-    }
+    if (scheitert(p, v)) return p;
     if (!RL && v->I2) p.schritte.push_back({m_stromI2, m_stromI2->anzeigeText(*v->I2)});
     p.schritte.push_back({m_stromI, m_stromI->anzeigeText(v->I)});
     if (RL && v->I2) p.schritte.push_back({m_stromI2, m_stromI2->anzeigeText(*v->I2)});
@@ -683,10 +652,7 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planGesamtwiderstand(double RG)
     const auto U2 = lies(m_U2, e, p);
     if (p.fehler) return p;
     const auto v = spannungAusGesamtwiderstand(*U, *U2, RG);
-    if (!v) {
-        p.fehler = meldung(v.hindernis(), dezimal());
-        return p;
-    }
+    if (scheitert(p, v)) return p;
     p.schritte = {{m_IR1, m_IR1->anzeigeText(v->I)},
                   {m_R1, m_R1->anzeigeText(v->R1)},
                   {m_R2, m_R2->anzeigeText(v->R2)}};
@@ -694,35 +660,11 @@ SpannungsteilerSeite::Plan SpannungsteilerSeite::planGesamtwiderstand(double RG)
 }
 
 SpannungsteilerSeite::Plan SpannungsteilerSeite::planLastspannung(double UL) const {
-    Plan p;
-    Ersetzt e{{m_stromUL, UL}};
-    const auto I2 = lies(m_stromI2, e, p);
-    if (p.fehler) return p;
-    const auto RL = quotient(UL, *I2);
-    if (!RL) {
-        p.fehler = meldung(RL.hindernis(), dezimal());
-        return p;
-    }
-    p.schritte.push_back({m_stromRL, m_stromRL->anzeigeText(*RL)});
-    e.push_back({m_stromRL, gezeigt(m_stromRL, *RL)});
-    anhaengen(p, planStromteiler(e));
-    return p;
+    return planUeber(m_stromUL, UL, m_stromI2, m_stromRL, quotient, true, &SpannungsteilerSeite::planStromteiler);
 }
 
 SpannungsteilerSeite::Plan SpannungsteilerSeite::planStromLastwiderstand(double RL) const {
-    Plan p;
-    Ersetzt e{{m_stromRL, RL}};
-    const auto I2 = lies(m_stromI2, e, p);
-    if (p.fehler) return p;
-    const auto UL = produkt(*I2, RL);
-    if (!UL) {
-        p.fehler = meldung(UL.hindernis(), dezimal());
-        return p;
-    }
-    p.schritte.push_back({m_stromUL, m_stromUL->anzeigeText(*UL)});
-    e.push_back({m_stromUL, gezeigt(m_stromUL, *UL)});
-    anhaengen(p, planStromteiler(e));
-    return p;
+    return planUeber(m_stromRL, RL, m_stromI2, m_stromUL, produkt, false, &SpannungsteilerSeite::planStromteiler);
 }
 
 }  // namespace zelmo

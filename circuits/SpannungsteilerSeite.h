@@ -94,6 +94,15 @@ private:
     // The value the next step reads after w has been written into the field.
     double gezeigt(const Eingabefeld* feld, double w) const;
     static void anhaengen(Plan& plan, Plan&& weiter);
+    // Every plan's failure branch: no result puts its reason into the plan (true: the plan ends here).
+    template <class T>
+    bool scheitert(Plan& plan, const teiler::Ergebnis<T>& r) const;
+    // The plan of a typed value that works out one other field from it and a field it reads (quelle),
+    // writes that field and goes on with the calculation (weiter) from both. getipptZuerst: the typed
+    // value is the rechnung's first operand.
+    using Weiter = Plan (SpannungsteilerSeite::*)(const Ersetzt&) const;
+    Plan planUeber(const Eingabefeld* getippt, double wert, const Eingabefeld* quelle, Eingabefeld* ziel,
+                   teiler::Ergebnis<double> (*rechnung)(double, double), bool getipptZuerst, Weiter weiter) const;
     void ausfuehren(const Plan& plan);
     void rechnen(const Plan& plan);
 

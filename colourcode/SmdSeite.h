@@ -35,9 +35,6 @@ struct SmdZustand {
 class SmdSeite : public Rechnerseite {
     Q_OBJECT
 public:
-    // The page's help topic (F1 and its help link).
-    static constexpr int Hilfekontext = 190;
-
     SmdSeite(const Umgebung& umgebung, QWidget* parent);
 
     void ersterStart() override;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Pictures of every page of the real main window, rendered offscreen, for the README:
-//   zelmo_seitenbilder <folder>   writes one PNG per page into the folder.
+//   zelmo_seitenbilder <folder>   writes one PNG per page of the page table into the folder.
 // The window starts as at a first start (first-start values, a temporary data folder of its own).
 
 #include <QApplication>
@@ -12,6 +12,7 @@
 
 #include "app/Programmfenster.h"
 #include "app/Seitenregister.h"
+#include "app/Seitentabelle.h"
 #include "fields/Meldungen.h"
 #include "platform/Plattform.h"
 
@@ -23,11 +24,6 @@ public:
     void zeige(Art, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
 
-struct Bild {
-    int seite;
-    int unterseite;
-    const char* datei;
-};
 
 }  // namespace
 
@@ -49,19 +45,18 @@ int main(int argc, char* argv[]) {
     fenster.show();
     QApplication::processEvents();
 
-    const Bild bilder[] = {
-        {0, 0, "farbcode-widerstaende"}, {0, 1, "farbcode-drosseln"}, {0, 2, "farbcode-kondensatoren"},
-        {0, 3, "farbcode-smd"},
-        {1, 0, "toleranz"},              {2, 0, "spannungsteiler"},   {3, 0, "led-vorwiderstand"},
-        {4, 0, "lm317"},                 {5, 0, "ne555"},             {6, 0, "konstantstrom"},
-        {7, 0, "stern-dreieck"},
-    };
+    // one picture per entry of the page table, named as the table says
+    using zelmo::seitentabelle::Register;
     int fehler = 0;
-    for (const Bild& b : bilder) {
-        fenster.pageControl1()->setCurrentIndex(b.seite);
-        if (b.seite == 0) fenster.pageControl2()->setCurrentIndex(b.unterseite);
+    for (const zelmo::seitentabelle::Seite& s : zelmo::seitentabelle::seiten()) {
+        if (s.reg == Register::Farbcode) {
+            fenster.pageControl1()->setCurrentIndex(zelmo::seitentabelle::farbcode.platz);
+            fenster.pageControl2()->setCurrentIndex(s.platz);
+        } else {
+            fenster.pageControl1()->setCurrentIndex(s.platz);
+        }
         QApplication::processEvents();
-        const QString datei = ziel.filePath(QString::fromLatin1(b.datei) + QStringLiteral(".png"));
+        const QString datei = ziel.filePath(QString::fromLatin1(s.bild) + QStringLiteral(".png"));
         if (!fenster.grab().save(datei)) {
             std::fprintf(stderr, "%s could not be written\n", qPrintable(datei));
             ++fehler;

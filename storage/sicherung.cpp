@@ -128,11 +128,11 @@ Einstellungsdatei::Einstellungsdatei(const QString& datei, QChar dezimal) : m_da
     m_leser.emplace(m_dokument, dezimal);
 }
 
-void Einstellungsdatei::fensterLesen(Fensterwerte& fenster) {
+void Einstellungsdatei::fensterLesen(Fensterwerte& fenster, int karten, int unterkarten) {
     if (!m_leser) return;
     IniLeser& l = *m_leser;
-    fenster.karte = l.index("Register", "Karte", 1, 1, seitenKarten);
-    fenster.karte2 = l.index("Register2", "Karte", 0, 0, unterseitenKarten);
+    fenster.karte = l.index("Register", "Karte", 1, 1, karten);
+    fenster.karte2 = l.index("Register2", "Karte", 0, 0, unterkarten);
     if (fenster.optionen) {
         Fensterwerte::Optionen& o = *fenster.optionen;
         o.kurzhinweise = l.schalter("Optionen", "Kurzhinweise");

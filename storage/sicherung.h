@@ -37,9 +37,6 @@ struct Fensterwerte {
 
 namespace sicherung {
 
-inline constexpr int seitenKarten = 8;      // tabs of PageControl1
-inline constexpr int unterseitenKarten = 4;  // tabs of PageControl2
-
 struct Bericht {
     bool vorhanden = false;  // the file exists
     bool gelesen = false;    // and was read (values that were named may still have taken defaults)
@@ -59,8 +56,8 @@ public:
     // Nothing when there is no file or one that cannot be read: the pages take their first-start values.
     IniLeser* leser() { return m_leser ? &*m_leser : nullptr; }
     // The window's and the options' keys, read after the pages (fenster keeps what it holds for a
-    // window without options dialog).
-    void fensterLesen(Fensterwerte& fenster);
+    // window without options dialog); karten, unterkarten: the tabs of the two page controls.
+    void fensterLesen(Fensterwerte& fenster, int karten, int unterkarten);
     // For the standard error box once everything was read: the unreadable file, or the values that
     // took their defaults. Empty when all was well.
     QString meldung() const;

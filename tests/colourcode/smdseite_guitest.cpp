@@ -383,7 +383,7 @@ private slots:
             f.show();
             f.pageControl1()->setCurrentIndex(0);
             f.pageControl2()->setCurrentIndex(3);
-            QCOMPARE(f.hilfeKontext(), SmdSeite::Hilfekontext);
+            QCOMPARE(f.hilfeKontext(), 190);
             auto* seite = f.findChild<SmdSeite*>();
             QVERIFY(seite);
             seite->auswahl()->setItemIndex(2);

@@ -174,7 +174,7 @@ TEST_F(Sicherung, SchreibenUndWiederLesen) {
     neu.laden(*e.leser());
     Fensterwerte g;
     g.optionen.emplace();
-    e.fensterLesen(g);
+    e.fensterLesen(g, 8, 4);
     EXPECT_EQ(neu.wert, 42.0);
     EXPECT_EQ(neu.index, 2);
     EXPECT_EQ(g.karte, 4);

@@ -16,16 +16,7 @@
 #include <functional>
 #include <map>
 
-#include "circuits/KonstantstromSeite.h"
-#include "circuits/LM317Seite.h"
-#include "circuits/LedSeite.h"
-#include "circuits/NE555Seite.h"
-#include "circuits/SpannungsteilerSeite.h"
-#include "circuits/SternDreieckSeite.h"
-#include "colourcode/DrosselSeite.h"
-#include "colourcode/KondensatorSeite.h"
-#include "colourcode/SmdSeite.h"
-#include "colourcode/WiderstandSeite.h"
+#include "app/Seitentabelle.h"
 #include "colourcode/ringe.h"
 #include "eseries/ToleranzSeite.h"
 #include "fields/Eingabefeld.h"
@@ -35,30 +26,6 @@
 namespace zelmo::hilfebau {
 
 namespace {
-
-using Fabrik = std::function<std::unique_ptr<Rechnerseite>(const Umgebung&)>;
-
-template <class S>
-Fabrik fabrik() {
-    return [](const Umgebung& u) { return std::make_unique<S>(u, nullptr); };
-}
-
-const std::map<QString, Fabrik>& fabriken() {
-    static const std::map<QString, Fabrik> f = {
-        {QStringLiteral("Widerstand"), fabrik<WiderstandSeite>()},
-        {QStringLiteral("Drossel"), fabrik<DrosselSeite>()},
-        {QStringLiteral("Kondensator"), fabrik<KondensatorSeite>()},
-        {QStringLiteral("SMD"), fabrik<SmdSeite>()},
-        {QStringLiteral("Toleranz"), fabrik<ToleranzSeite>()},
-        {QStringLiteral("Teiler"), fabrik<SpannungsteilerSeite>()},
-        {QStringLiteral("LED"), fabrik<LedSeite>()},
-        {QStringLiteral("LM317"), fabrik<LM317Seite>()},
-        {QStringLiteral("NE555"), fabrik<NE555Seite>()},
-        {QStringLiteral("Konstantstrom"), fabrik<KonstantstromSeite>()},
-        {QStringLiteral("SternDreieck"), fabrik<SternDreieckSeite>()},
-    };
-    return f;
-}
 
 // The boxes of the page being run are recorded instead of shown.
 class Aufzeichnung : public Meldungen {
@@ -96,19 +63,19 @@ void normwerteOeffnen(Beispielseite& b) {
 
 QStringList seitenNamen() {
     QStringList n;
-    for (const auto& [name, f] : fabriken()) n << name;
+    for (const seitentabelle::Seite& s : seitentabelle::seiten()) n << QString::fromLatin1(s.name);
     return n;
 }
 
 std::unique_ptr<Beispielseite> baueSeite(const QString& name) {
-    const auto it = fabriken().find(name);
-    if (it == fabriken().end()) return nullptr;
+    const seitentabelle::Seite* eintrag = seitentabelle::namens(name);
+    if (!eintrag) return nullptr;
     auto b = std::make_unique<Beispielseite>();
     b->umgebung.dezimal = u',';
     b->umgebung.anToleranzUebergeben = [](double) {};
     b->umgebung.sternDreieckBilderZeigen = [](bool) {};
     Aufzeichnung a(b->meldungen);
-    b->seite = it->second(b->umgebung);
+    b->seite.reset(eintrag->bauen(b->umgebung, nullptr));
     b->seite->resize(637, 473);
     b->seite->show();
     b->seite->ersterStart();

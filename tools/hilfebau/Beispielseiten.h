@@ -34,8 +34,7 @@
 
 namespace zelmo::hilfebau {
 
-// The page names a table may use: "Widerstand", "Drossel", "Kondensator", "SMD", "Toleranz", "Teiler",
-// "LED", "LM317", "NE555", "Konstantstrom", "SternDreieck".
+// The page names a table may use: the short names of the page table (app/Seitentabelle.h).
 QStringList seitenNamen();
 
 // A page with its first-start values, ready for an example's steps (nullptr for an unknown name).

@@ -8,7 +8,8 @@
 //   beispiele.json, which the consistency test runs on the real pages);
 // - {{bild:NAME}} becomes the picture NAME, drawn here by the program's own drawing code;
 // - the contents (.hhc), the keyword index (.hhk, from each topic's <meta name="keywords">), the
-//   project file (.hhp) with its context numbers and kontexte.txt are written from inhalt.txt.
+//   project file (.hhp) and kontexte.txt are written from inhalt.txt, with the context numbers of the
+//   page table (app/Seitentabelle.h); a number given twice or a topic missing stops the build.
 // chmcmd then compiles the build folder into ZelmosV121.chm. Any fault (a topic missing, a number
 // missing from the table, a picture unknown) stops the build with a message.
 
@@ -26,6 +27,7 @@
 #include <functional>
 #include <map>
 
+#include "app/Seitentabelle.h"
 #include "circuits/KonstantstromBilder.h"
 #include "circuits/LM317Bilder.h"
 #include "circuits/LedBilder.h"
@@ -191,7 +193,7 @@ const std::map<QString, Bildeintrag>& bildquellen() {
 struct Thema {
     QString datei;
     int ebene = 0;
-    int kontext = 0;  // 0: none
+    int kontext = 0;  // 0: none; from the page table
     QString titel;
     QStringList stichworte;
 };
@@ -210,16 +212,34 @@ std::vector<Thema> leseInhalt(const QString& pfad) {
         t.ebene = blanks / 2;
         const QStringList teile = zeile.trimmed().split(u' ', Qt::SkipEmptyParts);
         t.datei = teile[0];
-        if (teile.size() > 1) {
-            bool ok = false;
-            t.kontext = teile[1].toInt(&ok);
-            if (!ok) abbruch(QStringLiteral("inhalt.txt Zeile %1: Kontextnummer erwartet").arg(nr));
-        }
+        // the numbers F1 and the pages' links open come from the page table, nowhere else
+        if (teile.size() > 1)
+            abbruch(QStringLiteral("inhalt.txt Zeile %1: nur der Dateiname; die Kontextnummern stehen in der "
+                                   "Seitentabelle (app/Seitentabelle.cpp)")
+                        .arg(nr));
         if (t.ebene > (themen.empty() ? 0 : themen.back().ebene + 1))
             abbruch(QStringLiteral("inhalt.txt Zeile %1: zu tief eingerückt").arg(nr));
         themen.push_back(t);
     }
     return themen;
+}
+
+// The context numbers of the page table and the other windows onto the topics; each number once, each
+// topic at most once, every topic in the contents.
+void kontexteZuordnen(std::vector<Thema>& themen) {
+    std::map<int, QString> vergeben;
+    for (const seitentabelle::Hilfethema& h : seitentabelle::hilfethemen()) {
+        const QString datei = QString::fromLatin1(h.thema);
+        if (h.kontext <= 0) abbruch(QStringLiteral("%1: Kontextnummer %2 ist keine").arg(datei).arg(h.kontext));
+        if (const auto it = vergeben.find(h.kontext); it != vergeben.end())
+            abbruch(QStringLiteral("Kontextnummer %1 zweimal vergeben: %2 und %3").arg(h.kontext).arg(it->second, datei));
+        vergeben[h.kontext] = datei;
+        const auto t = std::find_if(themen.begin(), themen.end(), [&](const Thema& x) { return x.datei == datei; });
+        if (t == themen.end()) abbruch(QStringLiteral("%1 (Kontext %2) fehlt in inhalt.txt").arg(datei).arg(h.kontext));
+        if (t->kontext)
+            abbruch(QStringLiteral("%1 hat zwei Kontextnummern: %2 und %3").arg(datei).arg(t->kontext).arg(h.kontext));
+        t->kontext = h.kontext;
+    }
 }
 
 // {{...}} in a topic
@@ -335,6 +355,7 @@ int main(int argc, char* argv[]) {
         t.stichworte = stichworteVon(vorlage);
         seiten[t.datei] = einsetzen(vorlage, t.datei, beispiele, bilder);
     }
+    kontexteZuordnen(themen);
     std::map<QString, QSizeF> groessen;
     for (const QString& name : bilder) {
         const Bild b = bildquellen().at(name).quelle(beispiele);
