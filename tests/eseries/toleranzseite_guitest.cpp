@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
@@ -462,6 +464,28 @@ private slots:
         // nothing selected: nothing to copy
         p.parallel()->clearSelection();
         QVERIFY(p.s.kopieren(p.parallel(), false).isEmpty());
+        // the context menu: "Kopieren" only with chosen lines, "Alle kopieren" takes every line
+        auto menue = [&](Zeilenliste* liste, const QString& punkt) {
+            QStringList an;
+            QTimer::singleShot(0, [&] {
+                auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (!m) return;
+                for (QAction* a : m->actions())
+                    if (a->isEnabled()) an << a->text();
+                for (QAction* a : m->actions())
+                    if (a->text() == punkt && a->isEnabled()) m->setActiveAction(a);
+                QTest::keyClick(m, Qt::Key_Return);
+            });
+            QApplication::clipboard()->clear();
+            emit liste->customContextMenuRequested(QPoint(5, 5));
+            return an;
+        };
+        QCOMPARE(menue(p.parallel(), QStringLiteral("Alle kopieren")), QStringList{QStringLiteral("Alle kopieren")});
+        QCOMPARE(QApplication::clipboard()->text(), alle);
+        p.parallel()->selectionModel()->select(p.parallel()->model()->index(3, 0), QItemSelectionModel::Select);
+        QCOMPARE(menue(p.parallel(), QStringLiteral("Kopieren")),
+                 (QStringList{QStringLiteral("Kopieren"), QStringLiteral("Alle kopieren")}));
+        QCOMPARE(QApplication::clipboard()->text(), kopf + ohneRand(zeilen(p.parallel())[3].text) + u'\n');
         // the point as separator on such a system
         Seite q(u'.');
         test::tippeUndEnter(q.feld(), QStringLiteral("1k"));
