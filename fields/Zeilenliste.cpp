@@ -55,6 +55,7 @@ struct Zeilensatz {
     QTextLayout satz;
     Zeilensatz(const QString& text, const QFont& f, const QTextOption& o) : satz(text, f) {
         satz.setTextOption(o);
+        satz.setCacheEnabled(true);  // drawn as it was shaped, not shaped a second time
         satz.beginLayout();
         QTextLine l = satz.createLine();
         l.setLeadingIncluded(true);
