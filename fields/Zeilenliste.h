@@ -57,6 +57,7 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void masseNeu();
