@@ -5,12 +5,12 @@
 
 #include <QAbstractItemDelegate>
 #include <QAbstractListModel>
-#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
