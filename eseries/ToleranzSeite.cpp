@@ -15,14 +15,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextBlock>
 #include <QVBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QPlainTextEdit>
 #include <cmath>
 
@@ -34,6 +30,7 @@
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
+#include "fields/Zeilenliste.h"
 #include "fields/grenzen.h"
 #include "storage/einstellungen.h"
 #include "storage/sicherung.h"
@@ -201,21 +198,16 @@ QLabel* kopfLabel(const QString& name, const QString& text, QWidget* eltern) {
     return l;
 }
 
-// A read-only box of coloured lines. The plain-text box lays out only the lines in view, so that a
-// few hundred lines go in within a fraction of a millisecond.
-QPlainTextEdit* liste(const QString& name, QWidget* eltern) {
-    auto* re = new QPlainTextEdit(eltern);
-    re->setObjectName(name);
-    re->setReadOnly(true);
+// A read-only list of coloured lines that lays out only the lines in view, so that a thousand lines
+// cost no more than the few that are seen.
+Zeilenliste* liste(const QString& name, QWidget* eltern) {
+    auto* re = new Zeilenliste(name, eltern);
     re->setFrameShape(QFrame::NoFrame);
     re->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     re->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    re->setLineWrapMode(QPlainTextEdit::NoWrap);
-    re->setFont(listenSchrift(12));
-    re->document()->setDefaultFont(listenSchrift(12));
-    re->document()->setDocumentMargin(2);
+    re->setzeSchrift(listenSchrift(12));
     re->setToolTip(QStringLiteral(u"mögliche Kombinationen"));
-    re->setUndoRedoEnabled(false);  // read-only: every fill would only pile up undo steps
+    re->setAccessibleDescription(re->toolTip());
     re->setContextMenuPolicy(Qt::CustomContextMenu);
     return re;
 }
@@ -388,68 +380,49 @@ ToleranzSeite::ToleranzSeite(const Umgebung& umgebung, QWidget* parent) : Rechne
     const int listeOben = kopfOben + kopfHoehe + 1;
     m_reParallel->setGeometry(6, listeOben, innenBreite, gbHoehe - listeOben - 6);
     m_reSeriell->setGeometry(6, listeOben, innenBreite, gbHoehe - listeOben - 6);
-    for (QPlainTextEdit* re : {m_reParallel, m_reSeriell}) {
+    for (Zeilenliste* re : {m_reParallel, m_reSeriell}) {
         tabStops(re, false);
         kopierenEinrichten(re);
     }
     bilderZeigen(artR);
 }
 
-void ToleranzSeite::tabStops(QPlainTextEdit* re, bool drei) {
+void ToleranzSeite::tabStops(Zeilenliste* re, bool drei) {
     // pairs: tab stops at 48, 70 and 92 points, after the last one every half inch as in a rich-edit
     // box; the fonts are set in pixels, so the stops use the 4/3 pixels per point of the 96 dpi the
     // page is laid out for. Three parts: three value columns, the connection, the total and F.
     constexpr double proPunkt = 96.0 / 72.0;
     // three parts need six columns in the same width: a pixel smaller, stops set in pixels
-    const QFont f = listenSchrift(drei ? 11 : 12);
-    re->setFont(f);
-    re->document()->setDefaultFont(f);
+    re->setzeSchrift(listenSchrift(drei ? 11 : 12));
     re->setHorizontalScrollBarPolicy(drei ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    QTextOption opt = re->document()->defaultTextOption();
     if (drei)
-        opt.setTabs({QTextOption::Tab(46, QTextOption::LeftTab), QTextOption::Tab(92, QTextOption::LeftTab),
-                     QTextOption::Tab(138, QTextOption::LeftTab), QTextOption::Tab(200, QTextOption::LeftTab),
-                     QTextOption::Tab(243, QTextOption::LeftTab)});
+        re->setzeTabs({QTextOption::Tab(46, QTextOption::LeftTab), QTextOption::Tab(92, QTextOption::LeftTab),
+                       QTextOption::Tab(138, QTextOption::LeftTab), QTextOption::Tab(200, QTextOption::LeftTab),
+                       QTextOption::Tab(243, QTextOption::LeftTab)},
+                      36 * proPunkt);
     else
-        opt.setTabs({QTextOption::Tab(48 * proPunkt, QTextOption::LeftTab),
-                     QTextOption::Tab(70 * proPunkt, QTextOption::LeftTab),
-                     QTextOption::Tab(92 * proPunkt, QTextOption::LeftTab)});
-    opt.setTabStopDistance(36 * proPunkt);
-    opt.setWrapMode(QTextOption::NoWrap);
-    re->document()->setDefaultTextOption(opt);
+        re->setzeTabs({QTextOption::Tab(48 * proPunkt, QTextOption::LeftTab),
+                       QTextOption::Tab(70 * proPunkt, QTextOption::LeftTab),
+                       QTextOption::Tab(92 * proPunkt, QTextOption::LeftTab)},
+                      36 * proPunkt);
 }
 
-void ToleranzSeite::kopierenEinrichten(QPlainTextEdit* re) {
+void ToleranzSeite::kopierenEinrichten(Zeilenliste* re) {
     connect(re, &QWidget::customContextMenuRequested, this, [this, re](const QPoint& wo) {
         QMenu menu(re);
         QAction* eins = menu.addAction(QStringLiteral("Kopieren"));
         eins->setShortcut(QKeySequence::Copy);
-        eins->setEnabled(re->textCursor().hasSelection());
+        eins->setEnabled(re->selectionModel()->hasSelection());
         QAction* alle = menu.addAction(QStringLiteral("Alle kopieren"));
-        alle->setEnabled(!re->document()->isEmpty());
+        alle->setEnabled(re->anzahl() > 0);
         QAction* gewaehlt = menu.exec(re->viewport()->mapToGlobal(wo));
         if (gewaehlt == eins || gewaehlt == alle) QApplication::clipboard()->setText(kopieren(re, gewaehlt == alle));
     });
     re->installEventFilter(this);
 }
 
-QString ToleranzSeite::kopieren(const QPlainTextEdit* re, bool alle) const {
-    QStringList zeilen;
-    const QTextDocument* doc = re->document();
-    QTextBlock von = doc->begin();
-    QTextBlock bis = doc->lastBlock();
-    if (!alle) {
-        const QTextCursor c = re->textCursor();
-        if (!c.hasSelection()) return {};
-        von = doc->findBlock(c.selectionStart());
-        bis = doc->findBlock(c.selectionEnd());
-        // a selection that ends at the start of a line does not take that line
-        if (c.selectionEnd() == bis.position() && bis != von) bis = bis.previous();
-    }
-    for (QTextBlock b = von; b.isValid(); b = b.next()) {
-        if (!b.text().isEmpty()) zeilen << b.text();
-        if (b == bis) break;
-    }
+QString ToleranzSeite::kopieren(const Zeilenliste* re, bool alle) const {
+    const QStringList zeilen = alle ? re->alleZeilen() : re->gewaehlteZeilen();
     if (zeilen.isEmpty()) return {};
     return kopierText(zeilen, m_auswahl->itemIndex(), m_teile);
 }
@@ -462,7 +435,7 @@ bool ToleranzSeite::eventFilter(QObject* o, QEvent* e) {
         if (k->matches(QKeySequence::Copy)) {
             e->accept();
             if (e->type() == QEvent::KeyPress) {
-                const QString t = kopieren(static_cast<QPlainTextEdit*>(o), false);
+                const QString t = kopieren(static_cast<Zeilenliste*>(o), false);
                 if (!t.isEmpty()) QApplication::clipboard()->setText(t);
             }
             return true;
@@ -660,7 +633,7 @@ void ToleranzSeite::Toleranz_Berechnung(EReihe r, const std::optional<QString>& 
     for (int k = 0; k < m_reihen->anzahl(); ++k) m_reihen->setKnopfFett(k, erg->fett[size_t(k)]);
     if (m_teile != erg->teile) {
         m_teile = erg->teile;
-        for (QPlainTextEdit* re : {m_reParallel, m_reSeriell}) tabStops(re, m_teile == 3);
+        for (Zeilenliste* re : {m_reParallel, m_reSeriell}) tabStops(re, m_teile == 3);
     }
     listeFuellen(m_reParallel, erg->parallel);
     listeFuellen(m_reSeriell, erg->seriell);
@@ -776,28 +749,11 @@ void ToleranzSeite::bestandBearbeiten() {
     bestandUebernehmen(texte);
 }
 
-void ToleranzSeite::listeFuellen(QPlainTextEdit* re, const std::vector<ToleranzZeile>& zeilen) {
-    QTextDocument* doc = re->document();
-    doc->clear();
-    QTextCharFormat gruen;
-    gruen.setForeground(clGreen);
-    QTextCharFormat maroon;
-    maroon.setForeground(clMaroon);
-    QTextCursor c(doc);
-    c.beginEditBlock();
-    // lines of one colour go in as one text
-    for (size_t i = 0; i < zeilen.size();) {
-        const bool g = zeilen[i].gruen;
-        QString stueck = zeilen[i].text;
-        for (++i; i < zeilen.size() && zeilen[i].gruen == g; ++i) {
-            stueck += QChar::ParagraphSeparator;
-            stueck += zeilen[i].text;
-        }
-        if (c.position() > 0) c.insertBlock();
-        c.insertText(stueck, g ? gruen : maroon);
-    }
-    c.endEditBlock();
-    re->verticalScrollBar()->setValue(0);
+void ToleranzSeite::listeFuellen(Zeilenliste* re, const std::vector<ToleranzZeile>& zeilen) {
+    std::vector<Listenzeile> l;
+    l.reserve(zeilen.size());
+    for (const ToleranzZeile& z : zeilen) l.push_back({z.text, z.gruen ? clGreen : clMaroon});
+    re->setzeZeilen(std::move(l));
 }
 
 }  // namespace zelmo

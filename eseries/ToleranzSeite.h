@@ -16,7 +16,6 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace zelmo {
@@ -24,6 +23,7 @@ namespace zelmo {
 class Eingabefeld;
 class Radiogruppe;
 class Schaltbild;
+class Zeilenliste;
 
 class ToleranzSeite : public Rechnerseite {
     Q_OBJECT
@@ -68,7 +68,7 @@ public:
     // Opens the stock dialog.
     void bestandBearbeiten();
     // The selected lines (alle: every line) of a list as tab-separated text with a header line.
-    QString kopieren(const QPlainTextEdit* liste, bool alle) const;
+    QString kopieren(const Zeilenliste* liste, bool alle) const;
     Eingabefeld* eingabefeld() const { return m_eingabe; }
 
     // Shows the stored value of the selected kind in the field and calculates.
@@ -88,15 +88,15 @@ private:
     void RG_Toleranzen_AnzahlClick();
     void bestandLaden();
     void listenLeeren();
-    void kopierenEinrichten(QPlainTextEdit* re);
-    void tabStops(QPlainTextEdit* re, bool drei);
+    void kopierenEinrichten(Zeilenliste* re);
+    void tabStops(Zeilenliste* re, bool drei);
     // The text the calculation reads: the typed text of an Enter, else the field's, or its last program
     // text when the field holds something that is not a number in range (the user is told so). Nothing
     // when neither is usable.
     std::optional<QString> rechenText(const std::optional<QString>& getippt);
     QString einheit() const;
     void bilderZeigen(int art);
-    void listeFuellen(QPlainTextEdit* re, const std::vector<ToleranzZeile>& zeilen);
+    void listeFuellen(Zeilenliste* re, const std::vector<ToleranzZeile>& zeilen);
 
     Toleranz m_toleranz;
     double m_maxF = 10;
@@ -115,8 +115,8 @@ private:
     QCheckBox* m_nurBestand;
     QGroupBox* m_gbParallel;
     QGroupBox* m_gbReihe;
-    QPlainTextEdit* m_reParallel;
-    QPlainTextEdit* m_reSeriell;
+    Zeilenliste* m_reParallel;
+    Zeilenliste* m_reSeriell;
     Schaltbild* m_bildPar[3];
     Schaltbild* m_bildSer[3];
     QLabel* m_kopfPar[3];

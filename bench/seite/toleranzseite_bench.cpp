@@ -9,13 +9,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
 #include "eseries/ToleranzSeite.h"
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
+#include "fields/Zeilenliste.h"
 
 namespace {
 
@@ -41,8 +41,8 @@ void enterBisGemalt(benchmark::State& state, int reihe, const char* text, int te
     }
     seite.reihenGruppe()->knopf(reihe)->click();
     seite.anzahlGruppe()->knopf(teile - 2)->click();
-    auto* par = seite.findChild<QPlainTextEdit*>(QStringLiteral("RE_Toleranz_parallel"));
-    auto* ser = seite.findChild<QPlainTextEdit*>(QStringLiteral("RE_Toleranz_seriell"));
+    auto* par = seite.findChild<zelmo::Zeilenliste*>(QStringLiteral("RE_Toleranz_parallel"));
+    auto* ser = seite.findChild<zelmo::Zeilenliste*>(QStringLiteral("RE_Toleranz_seriell"));
     zelmo::Eingabefeld* feld = seite.eingabefeld();
     feld->setText(QString::fromLatin1(text));
     QTest::keyClick(feld, Qt::Key_Return);
@@ -54,7 +54,7 @@ void enterBisGemalt(benchmark::State& state, int reihe, const char* text, int te
         par->viewport()->repaint();
         ser->viewport()->repaint();
     }
-    state.counters["lines"] = double(par->document()->blockCount() + ser->document()->blockCount());
+    state.counters["lines"] = double(par->anzahl() + ser->anzahl());
     state.counters["paints"] = benchmark::Counter(double(maler.anzahl), benchmark::Counter::kAvgIterations);
 }
 

@@ -10,12 +10,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
-#include <QTextDocument>
-#include <QPlainTextEdit>
 #include <cmath>
 #include <limits>
 
@@ -27,6 +25,7 @@
 #include "fields/Eingabefeld.h"
 #include "fields/Radiogruppe.h"
 #include "fields/Schaltbild.h"
+#include "fields/Zeilenliste.h"
 #include "storage/einstellungen.h"
 #include "storage/inidokument.h"
 #include "support/GuiTestFixture.h"
@@ -42,12 +41,9 @@ struct Zeile {
     QColor farbe;
 };
 
-std::vector<Zeile> zeilen(QPlainTextEdit* re) {
+std::vector<Zeile> zeilen(Zeilenliste* re) {
     std::vector<Zeile> z;
-    for (QTextBlock b = re->document()->begin(); b.isValid(); b = b.next()) {
-        if (b.text().isEmpty() && !b.next().isValid() && z.empty()) break;  // an empty box
-        z.push_back({b.text(), b.begin().fragment().charFormat().foreground().color()});
-    }
+    for (int i = 0; i < re->anzahl(); ++i) z.push_back({re->zeile(i), re->farbe(i)});
     return z;
 }
 
@@ -71,8 +67,8 @@ struct Seite : test::Seitenaufbau<ToleranzSeite> {
     Radiogruppe* auswahl() { return w<Radiogruppe>("RG_Toleranzen_Auswahl"); }
     Radiogruppe* anzahl() { return w<Radiogruppe>("RG_Toleranzen_Anzahl"); }
     QCheckBox* nurBestand() { return w<QCheckBox>("CB_Toleranzen_Bestand"); }
-    QPlainTextEdit* parallel() { return w<QPlainTextEdit>("RE_Toleranz_parallel"); }
-    QPlainTextEdit* seriell() { return w<QPlainTextEdit>("RE_Toleranz_seriell"); }
+    Zeilenliste* parallel() { return w<Zeilenliste>("RE_Toleranz_parallel"); }
+    Zeilenliste* seriell() { return w<Zeilenliste>("RE_Toleranz_seriell"); }
     QString unten() { return w<QLabel>("Tol_unten")->text(); }
     QString oben() { return w<QLabel>("Tol_oben")->text(); }
     QString titelParallel() { return w<QGroupBox>("GB_Toleranzen_Parallel")->title(); }
@@ -138,19 +134,16 @@ private slots:
         QCOMPARE(par.back().farbe, maroon);  // -9,09 %
         QCOMPARE(ser.back().farbe, maroon);  // 9,00 %
         // tab stops at 48, 70 and 92 points (4/3 pixels each), the same in both lists
-        const auto tabs = p.parallel()->document()->defaultTextOption().tabs();
+        const auto tabs = p.parallel()->textOption().tabs();
         QCOMPARE(tabs.size(), 3);
         QCOMPARE(tabs[0].position, 64.0);
         QVERIFY(std::fabs(tabs[1].position - 70 * 4.0 / 3) < 1e-9);
         QVERIFY(std::fabs(tabs[2].position - 92 * 4.0 / 3) < 1e-9);
-        QVERIFY(p.seriell()->document()->defaultTextOption().tabs() == tabs);
-        // the second column starts at the first stop (lines are laid out when they are painted)
-        p.parallel()->grab();
-        const QTextLine l = p.parallel()->document()->begin().layout()->lineAt(0);
-        QVERIFY(l.isValid());
-        QCOMPARE(l.cursorToX(int(par[0].text.indexOf(u'\t')) + 1) - l.x(), 64.0);
-        QVERIFY(p.parallel()->isReadOnly());
-        QVERIFY(p.seriell()->isReadOnly());
+        QVERIFY(p.seriell()->textOption().tabs() == tabs);
+        // the second column starts at the first stop, as the line is painted
+        QCOMPARE(p.parallel()->zeichenX(0, int(par[0].text.indexOf(u'\t')) + 1), 64.0);
+        QCOMPARE(p.parallel()->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(p.seriell()->editTriggers(), QAbstractItemView::NoEditTriggers);
     }
 
     void weitereBeispiele() {
@@ -395,7 +388,7 @@ private slots:
         QVERIFY(p.titelReihe().contains(QStringLiteral("1000 von")));
         QVERIFY(zeilen(p.seriell())[0].text.contains(QStringLiteral(u"R1+")));
         // five tab stops for the six columns
-        QCOMPARE(p.seriell()->document()->defaultTextOption().tabs().size(), 5);
+        QCOMPARE(p.seriell()->textOption().tabs().size(), 5);
         // the kind changes the letters of the formula and the pictures
         p.auswahl()->knopf(2)->click();
         QVERIFY(p.w<Schaltbild>("I_Toleranz_par3_C")->isVisible());
@@ -405,7 +398,7 @@ private slots:
         QVERIFY(p.gespeichert().contains("Bauteile=1"));
         p.auswahl()->knopf(0)->click();
         p.anzahl()->knopf(0)->click();
-        QCOMPARE(p.seriell()->document()->defaultTextOption().tabs().size(), 3);
+        QCOMPARE(p.seriell()->textOption().tabs().size(), 3);
         const auto zwei = Toleranz_Berechnung(QStringLiteral("3,37k"), reihe(EReihe::E96), 1, artR, u',');
         QCOMPARE(zeilen(p.seriell()).size(), zwei->seriell.size());
         QCOMPARE(zeilen(p.seriell())[0].text, zwei->seriell[0].text);
@@ -418,30 +411,81 @@ private slots:
         Seite p;
         test::MeldungsRecorder& rec = p.rec;
         test::tippeUndEnter(p.feld(), QStringLiteral("1k"));
-        // Ctrl+C takes the lines the selection touches, with the header, the columns without padding
-        QTextCursor c(p.seriell()->document());
-        c.setPosition(3);
-        c.setPosition(p.seriell()->document()->findBlockByNumber(1).position() + 2, QTextCursor::KeepAnchor);
-        p.seriell()->setTextCursor(c);
-        p.seriell()->setFocus();
-        QApplication::clipboard()->clear();
-        QTest::keyClick(p.seriell(), Qt::Key_C, Qt::ControlModifier);
-        const auto ser = zeilen(p.seriell());
+        // the keyboard reaches the lists with Tab, one after the other
+        p.nurBestand()->setFocus();
+        QTest::keyClick(p.nurBestand(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), p.parallel());
+        QTest::keyClick(p.parallel(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), p.seriell());
+        // arrows move the line, Shift takes the lines between; Ctrl+C copies the chosen lines with the
+        // header, the columns without padding
         auto ohneRand = [](QString z) {
             QStringList f = z.split(u'\t');
             for (auto& x : f) x = x.trimmed();
             return f.join(u'\t');
         };
-        QCOMPARE(QApplication::clipboard()->text(),
-                 QStringLiteral("R1\tR2\tRges\tF\n") + ohneRand(ser[0].text) + u'\n' + ohneRand(ser[1].text) + u'\n');
+        const auto ser = zeilen(p.seriell());
+        const QString kopf = QStringLiteral("R1\tR2\tRges\tF\n");
+        auto kopiert = [&](std::initializer_list<int> nummern) {
+            QString t = kopf;
+            for (int n : nummern) t += ohneRand(ser[size_t(n)].text) + u'\n';
+            return t;
+        };
+        QTest::keyClick(p.seriell(), Qt::Key_Home);
+        QTest::keyClick(p.seriell(), Qt::Key_Down, Qt::ShiftModifier);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(p.seriell(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), kopiert({0, 1}));
         QCOMPARE(ohneRand(ser[0].text), QStringLiteral(u"180,00\u2126\t820,00\u2126\t1,00k\t0,00%"));
+        QTest::keyClick(p.seriell(), Qt::Key_Down);  // one line again, the next
+        QTest::keyClick(p.seriell(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), kopiert({2}));
+        QTest::keyClick(p.seriell(), Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(p.seriell(), Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(p.seriell(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), kopiert({0, 1, 2}));
+        // with the mouse: a click and a Shift click take the lines between, in the order of the list
+        auto mitte = [&](int zeile) { return p.seriell()->visualRect(p.seriell()->model()->index(zeile, 0)).center(); };
+        QTest::mouseClick(p.seriell()->viewport(), Qt::LeftButton, {}, mitte(5));
+        QTest::mouseClick(p.seriell()->viewport(), Qt::LeftButton, Qt::ShiftModifier, mitte(3));
+        QCOMPARE(p.s.kopieren(p.seriell(), false), kopiert({3, 4, 5}));
+        // the lines are drawn one below the other, from the top of the list
+        QCOMPARE(mitte(1).y() - mitte(0).y(), p.seriell()->visualRect(p.seriell()->model()->index(0, 0)).height());
+        QVERIFY(mitte(0).y() < mitte(0).x());
+        // a new calculation brings new lines, shown from the first with nothing chosen
+        p.seriell()->scrollToBottom();
+        test::tippeUndEnter(p.feld(), QStringLiteral("1k"));
+        QVERIFY(p.s.kopieren(p.seriell(), false).isEmpty());
+        QCOMPARE(p.seriell()->indexAt(QPoint(5, 5)).row(), 0);
         // every line
         const QString alle = p.s.kopieren(p.parallel(), true);
         QCOMPARE(alle.count(u'\n'), int(zeilen(p.parallel()).size()) + 1);
         QVERIFY(alle.startsWith(QStringLiteral("R1\tR2\tRges\tF\n")));
         // nothing selected: nothing to copy
-        p.parallel()->setTextCursor(QTextCursor(p.parallel()->document()));
+        p.parallel()->clearSelection();
         QVERIFY(p.s.kopieren(p.parallel(), false).isEmpty());
+        // the context menu: "Kopieren" only with chosen lines, "Alle kopieren" takes every line
+        auto menue = [&](Zeilenliste* liste, const QString& punkt) {
+            QStringList an;
+            QTimer::singleShot(0, [&] {
+                auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (!m) return;
+                for (QAction* a : m->actions())
+                    if (a->isEnabled()) an << a->text();
+                for (QAction* a : m->actions())
+                    if (a->text() == punkt && a->isEnabled()) m->setActiveAction(a);
+                QTest::keyClick(m, Qt::Key_Return);
+            });
+            QApplication::clipboard()->clear();
+            emit liste->customContextMenuRequested(QPoint(5, 5));
+            return an;
+        };
+        QCOMPARE(menue(p.parallel(), QStringLiteral("Alle kopieren")), QStringList{QStringLiteral("Alle kopieren")});
+        QCOMPARE(QApplication::clipboard()->text(), alle);
+        p.parallel()->selectionModel()->select(p.parallel()->model()->index(3, 0), QItemSelectionModel::Select);
+        QCOMPARE(menue(p.parallel(), QStringLiteral("Kopieren")),
+                 (QStringList{QStringLiteral("Kopieren"), QStringLiteral("Alle kopieren")}));
+        QCOMPARE(QApplication::clipboard()->text(), kopf + ohneRand(zeilen(p.parallel())[3].text) + u'\n');
         // the point as separator on such a system
         Seite q(u'.');
         test::tippeUndEnter(q.feld(), QStringLiteral("1k"));
@@ -592,7 +636,7 @@ private slots:
         f.umgebung().anToleranzUebergeben(0.0);
         QCOMPARE(f.pageControl1()->currentIndex(), 6);
         f.pageControl1()->setCurrentIndex(1);
-        auto* par = f.findChild<QPlainTextEdit*>(QStringLiteral("RE_Toleranz_parallel"));
+        auto* par = f.findChild<Zeilenliste*>(QStringLiteral("RE_Toleranz_parallel"));
         QVERIFY(par);
         QVERIFY(zeilen(par)[0].text.contains(ohm));
         QCOMPARE(f.findChild<QLabel*>(QStringLiteral("Tol_unten"))->text(), QStringLiteral(u"120,00 \u2126").replace(u',', f.umgebung().dezimal));

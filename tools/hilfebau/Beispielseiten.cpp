@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -22,6 +21,7 @@
 #include "fields/Eingabefeld.h"
 #include "fields/Meldungen.h"
 #include "fields/Radiogruppe.h"
+#include "fields/Zeilenliste.h"
 
 namespace zelmo::hilfebau {
 
@@ -118,7 +118,7 @@ QString schritteAusfuehren(Beispielseite& b, const QJsonObject& beispiel) {
         } else if (s.contains(QStringLiteral("kopieren"))) {
             const QString name = s.value(QStringLiteral("kopieren")).toString();
             auto* t = qobject_cast<ToleranzSeite*>(b.seite.get());
-            auto* liste = b.seite->findChild<QPlainTextEdit*>(name);
+            auto* liste = b.seite->findChild<Zeilenliste*>(name);
             if (!t || !liste) return QStringLiteral("keine Liste %1 zum Kopieren").arg(name);
             b.zwischenablage = t->kopieren(liste, true);
         } else if (s.contains(QStringLiteral("liste"))) {
@@ -161,6 +161,8 @@ QString gezeigt(const Beispielseite& b, const QString& schluessel) {
         const Palette& pal = name.startsWith(QStringLiteral("RG_L_")) ? drosselPalette() : standardPalette();
         return QString::fromUtf16(pal[size_t(g->itemIndex())].name);
     }
+    if (auto* z = qobject_cast<Zeilenliste*>(o))  // a list of result lines
+        return zeile > 0 ? z->zeile(zeile - 1) : z->alleZeilen().join(u'\n');
     QString text;
     if (auto* e = qobject_cast<QLineEdit*>(o))
         text = e->text();
@@ -168,8 +170,6 @@ QString gezeigt(const Beispielseite& b, const QString& schluessel) {
         text = l->text();
     else if (auto* t = qobject_cast<QTextEdit*>(o))
         text = t->toPlainText();
-    else if (auto* p = qobject_cast<QPlainTextEdit*>(o))
-        text = p->toPlainText();
     else if (auto* g = qobject_cast<QGroupBox*>(o))
         text = g->title();
     else if (auto* r = qobject_cast<Radiogruppe*>(o))
