@@ -11,9 +11,12 @@
 
 namespace zelmo {
 
-Seitenplatz::Seitenplatz(QWidget* huelle, QChar dezimal, Pruefung pruefung, std::function<Rechnerseite*()> bauen)
-    : QObject(huelle), m_huelle(huelle), m_dezimal(dezimal), m_pruefung(pruefung), m_bauen(std::move(bauen)) {
+Seitenplatz::Seitenplatz(QWidget* huelle, QChar dezimal, Ablagequelle ablage, std::function<Rechnerseite*()> bauen)
+    : QObject(huelle), m_huelle(huelle), m_dezimal(dezimal), m_ablage(ablage), m_bauen(std::move(bauen)) {
     huelle->installEventFilter(this);
+    // a window closed before start-up had read anything writes a first start's values
+    m_werte = m_ablage().erstwerte(dezimal);
+    m_zahlen = m_ablage().datenAnfang();
 }
 
 bool Seitenplatz::eventFilter(QObject* o, QEvent* e) {
@@ -37,6 +40,8 @@ Rechnerseite* Seitenplatz::gebaut() {
         m_daten.reset();
         m_seite->starten(m_einstellungen);
     }
+    m_werte.clear();
+    m_zahlen.clear();
     if (nachDemBau) nachDemBau(*m_seite);
     return m_seite;
 }
@@ -46,7 +51,14 @@ void Seitenplatz::starten(IniLeser* einstellungen) {
         m_seite->starten(einstellungen);
         return;
     }
-    if (einstellungen) m_pruefung.einstellungen(*einstellungen);
+    const Ablage& a = m_ablage();
+    if (einstellungen) {
+        m_werte = a.lesen(*einstellungen, m_zahlen);
+    } else {
+        // without a settings file a page starts from a first start's values, its numbers too
+        m_werte = a.erstwerte(m_dezimal);
+        m_zahlen = a.datenErst();
+    }
     m_einstellungen = einstellungen;
     m_gestartet = true;
 }
@@ -62,18 +74,23 @@ void Seitenplatz::datenLaden(DatenLeser& l) {
         return;
     }
     m_daten = l;
-    m_pruefung.daten(l, m_dezimal);
+    m_zahlen = m_ablage().datenAnfang();
+    m_ablage().datenLesen(l, m_zahlen);
 }
 
-// the window builds every place before it saves; a place left empty would shift the data file
+// a page never built writes what was read for it, so that closing builds none
 void Seitenplatz::speichern(IniSchreiber& s) const {
-    Q_ASSERT(m_seite);
-    if (m_seite) m_seite->speichern(s);
+    if (m_seite)
+        m_seite->speichern(s);
+    else
+        m_ablage().schreiben(s, m_werte);
 }
 
 void Seitenplatz::datenSpeichern(DatenSchreiber& s) const {
-    Q_ASSERT(m_seite);
-    if (m_seite) m_seite->datenSpeichern(s);
+    if (m_seite)
+        m_seite->datenSpeichern(s);
+    else
+        Ablage::datenSchreiben(s, m_zahlen);
 }
 
 }  // namespace zelmo
