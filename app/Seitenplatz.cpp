@@ -14,9 +14,6 @@ namespace zelmo {
 Seitenplatz::Seitenplatz(QWidget* huelle, QChar dezimal, Ablagequelle ablage, std::function<Rechnerseite*()> bauen)
     : QObject(huelle), m_huelle(huelle), m_dezimal(dezimal), m_ablage(ablage), m_bauen(std::move(bauen)) {
     huelle->installEventFilter(this);
-    // a window closed before start-up had read anything writes a first start's values
-    m_werte = m_ablage().erstwerte(dezimal);
-    m_zahlen = m_ablage().datenAnfang();
 }
 
 bool Seitenplatz::eventFilter(QObject* o, QEvent* e) {
@@ -52,6 +49,7 @@ void Seitenplatz::starten(IniLeser* einstellungen) {
         return;
     }
     const Ablage& a = m_ablage();
+    if (!m_daten) m_zahlen = a.datenAnfang();  // no data file was read
     if (einstellungen) {
         m_werte = a.lesen(*einstellungen, m_zahlen);
     } else {
@@ -83,14 +81,14 @@ void Seitenplatz::speichern(IniSchreiber& s) const {
     if (m_seite)
         m_seite->speichern(s);
     else
-        m_ablage().schreiben(s, m_werte);
+        m_ablage().schreiben(s, m_gestartet ? m_werte : m_ablage().erstwerte(m_dezimal));
 }
 
 void Seitenplatz::datenSpeichern(DatenSchreiber& s) const {
     if (m_seite)
         m_seite->datenSpeichern(s);
     else
-        Ablage::datenSchreiben(s, m_zahlen);
+        Ablage::datenSchreiben(s, m_gestartet ? m_zahlen : m_ablage().datenAnfang());
 }
 
 }  // namespace zelmo

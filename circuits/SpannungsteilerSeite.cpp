@@ -351,7 +351,7 @@ const Seitenablage<SpannungsteilerSeite>& SpannungsteilerSeite::ablage() {
         {text("Spannungsteiler", "Eingabe_U", "12,00", u"12,00 V"), feld(&S::m_U)},
         {text("Spannungsteiler", "Eingabe_U2", "5,00", u"5,00 V"), feld(&S::m_U2)},
         {text("Spannungsteiler", "Eingabe_IR1", "15,00", u"12,00 mA"), feld(&S::m_IR1)},
-        {text("Spannungsteiler", "Eingabe_QF", "5,00", u"12"), feld(&S::m_QF)},  // as the calculation shows it
+        {text("Spannungsteiler", "Eingabe_QF", "5,00", u"12 "), feld(&S::m_QF)},  // as the field is built
         {text("Spannungsteiler", "Eingabe_IL", "5,00", u"1,00 mA"), feld(&S::m_IL)},
         {text("Spannungsteiler", "Eingabe_RL", "10000,00", u"5,00 k\u2126"), feld(&S::m_RL)},
         {text("Stromteiler", "Eingabe_I", "12,00", u"3,00 mA"), feld(&S::m_stromI)},

@@ -6,10 +6,11 @@
 // belongs to. From the one declaration a built page writes its keys and numbers, applies what was
 // read, and takes the values of a first start; a page not built yet is served by the Ablage alone.
 //
-//     static const Seitenablage<LedSeite> a{{
-//         {ablage::text("LED-Vorwiderstand", "Eingabe_U", "12,00", u"5,00 V"_s), feld(&LedSeite::m_u)},
-//         {ablage::index(...).danach(1), gruppe(&LedSeite::m_anzahl)},
-//         ...}, {...the numbers of the data file...}};
+//     static const Seitenablage<LedSeite> a{
+//         {{ablage::text("LED-Vorwiderstand", "Eingabe_U", "12,00", u"5,00 V"), feld(&LedSeite::m_u)},
+//          {ablage::index("LED-Vorwiderstand", "LED-Anzahl", 0, 0, 7, 0).danach(1), gruppe(&LedSeite::m_anzahl)},
+//          ...},
+//         {...the numbers of the data file, each with the member it lives in...}};
 
 #include <QCheckBox>
 #include <QComboBox>
