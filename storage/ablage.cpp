@@ -122,8 +122,8 @@ void Ablage::schreiben(IniSchreiber& s, const Ablagewerte& werte) const {
     using Art = Ablageschluessel::Art;
     for (size_t i = 0; i < m_schluessel.size(); ++i) {
         const Ablageschluessel& k = m_schluessel[i];
-        if (k.gelesenNurHier) continue;
         const Ablagewert& w = werte.at(i);
+        if (k.gelesenNurHier || (k.geschriebenWenn && !k.geschriebenWenn(w))) continue;
         switch (k.art) {
         case Art::Text:
         case Art::Rohtext:

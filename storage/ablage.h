@@ -55,6 +55,8 @@ struct Ablageschluessel {
     // built writes follows from its other values.
     std::function<Ablagewert(const Ablagewerte&, QChar dezimal)> nurGeschrieben;
     bool gelesenNurHier = false;  // read by the page, written by another (the window's options)
+    // Written only when its value says so (a window's place, kept only once it was placed).
+    bool (*geschriebenWenn)(const Ablagewert&) = nullptr;
 
     Ablageschluessel danach(int s) const {
         Ablageschluessel k = *this;
@@ -69,6 +71,11 @@ struct Ablageschluessel {
     Ablageschluessel fuerAlteLeser(std::function<Ablagewert(const Ablagewerte&, QChar)> f) const {
         Ablageschluessel k = *this;
         k.nurGeschrieben = std::move(f);
+        return k;
+    }
+    Ablageschluessel nurWenn(bool (*f)(const Ablagewert&)) const {
+        Ablageschluessel k = *this;
+        k.geschriebenWenn = f;
         return k;
     }
     Ablageschluessel nurGelesen() const {
