@@ -372,12 +372,7 @@ int Hauptfenster::gebauteSeiten() const {
 }
 
 void Hauptfenster::FormClose() {
-    // every page writes what it holds: one never shown is built now, hidden, from what start-up read;
-    // what its calculation would say about a stored value is said when the user looks at the page
-    {
-        const Meldungen::Stille still;
-        alleSeitenBauen();
-    }
+    // every page writes what it holds; one never shown writes what start-up read for it, unbuilt
     // settings first, then the data file; both are written even when one fails, and the window closes
     std::vector<Speicherbar*> seiten(m_seiten.begin(), m_seiten.end());
     QStringList fehler;

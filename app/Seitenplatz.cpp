@@ -11,8 +11,8 @@
 
 namespace zelmo {
 
-Seitenplatz::Seitenplatz(QWidget* huelle, QChar dezimal, Pruefung pruefung, std::function<Rechnerseite*()> bauen)
-    : QObject(huelle), m_huelle(huelle), m_dezimal(dezimal), m_pruefung(pruefung), m_bauen(std::move(bauen)) {
+Seitenplatz::Seitenplatz(QWidget* huelle, QChar dezimal, Ablagequelle ablage, std::function<Rechnerseite*()> bauen)
+    : QObject(huelle), m_huelle(huelle), m_dezimal(dezimal), m_ablage(ablage), m_bauen(std::move(bauen)) {
     huelle->installEventFilter(this);
 }
 
@@ -37,6 +37,8 @@ Rechnerseite* Seitenplatz::gebaut() {
         m_daten.reset();
         m_seite->starten(m_einstellungen);
     }
+    m_werte.clear();
+    m_zahlen.clear();
     if (nachDemBau) nachDemBau(*m_seite);
     return m_seite;
 }
@@ -46,7 +48,15 @@ void Seitenplatz::starten(IniLeser* einstellungen) {
         m_seite->starten(einstellungen);
         return;
     }
-    if (einstellungen) m_pruefung.einstellungen(*einstellungen);
+    const Ablage& a = m_ablage();
+    if (!m_daten) m_zahlen = a.datenAnfang();  // no data file was read
+    if (einstellungen) {
+        m_werte = a.lesen(*einstellungen, m_zahlen);
+    } else {
+        // without a settings file a page starts from a first start's values, its numbers too
+        m_werte = a.erstwerte(m_dezimal);
+        m_zahlen = a.datenErst();
+    }
     m_einstellungen = einstellungen;
     m_gestartet = true;
 }
@@ -62,18 +72,23 @@ void Seitenplatz::datenLaden(DatenLeser& l) {
         return;
     }
     m_daten = l;
-    m_pruefung.daten(l, m_dezimal);
+    m_zahlen = m_ablage().datenAnfang();
+    m_ablage().datenLesen(l, m_zahlen);
 }
 
-// the window builds every place before it saves; a place left empty would shift the data file
+// a page never built writes what was read for it, so that closing builds none
 void Seitenplatz::speichern(IniSchreiber& s) const {
-    Q_ASSERT(m_seite);
-    if (m_seite) m_seite->speichern(s);
+    if (m_seite)
+        m_seite->speichern(s);
+    else
+        m_ablage().schreiben(s, m_gestartet ? m_werte : m_ablage().erstwerte(m_dezimal));
 }
 
 void Seitenplatz::datenSpeichern(DatenSchreiber& s) const {
-    Q_ASSERT(m_seite);
-    if (m_seite) m_seite->datenSpeichern(s);
+    if (m_seite)
+        m_seite->datenSpeichern(s);
+    else
+        Ablage::datenSchreiben(s, m_gestartet ? m_zahlen : m_ablage().datenAnfang());
 }
 
 }  // namespace zelmo

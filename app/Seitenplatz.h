@@ -5,16 +5,18 @@
 // A page of the window that is built the first time it is shown, not at start-up.
 //
 // Until it is built, the place answers for its page to the settings and data files: at start-up it
-// reads the page's keys and numbers without widgets (so that the one message of the start-up names
-// every unreadable value, as if the page were there) and keeps where they are; when the page is
-// built it starts from them exactly as it would have at start-up. The window builds every place that
-// is still empty before it saves, so what a page writes never depends on whether it was looked at.
+// reads the page's keys and numbers without widgets through the page's declaration of its stored values
+// (so that the one message of the start-up names every unreadable value, as if the page were there) and
+// keeps what it read; when the page is built it starts from the files exactly as it would have at
+// start-up. A page never built writes back what was read for it (the values of a first start when there
+// was no settings file), so closing builds no page.
 
 #include <QChar>
 #include <QObject>
 #include <functional>
 #include <optional>
 
+#include "storage/ablage.h"
 #include "storage/einstellungen.h"
 #include "storage/speicherbar.h"
 
@@ -26,20 +28,16 @@ class Rechnerseite;
 
 class Seitenplatz : public QObject, public Speicherbar {
 public:
-    // What a page type brings along: its widget-free reading of its settings keys and of its numbers
-    // of the data file (both only check what they read; the page reads again when it is built).
-    struct Pruefung {
-        void (*einstellungen)(IniLeser&);
-        void (*daten)(DatenLeser&, QChar dezimal);
-    };
+    // What a page type brings along: the declaration of its stored values (fields/Seitenablage.h).
+    using Ablagequelle = const Ablage& (*)();
     template <class S>
-    static Pruefung fuer() {
-        return {[](IniLeser& l) { (void)S::lesen(l); }, &S::datenPruefen};
+    static Ablagequelle fuer() {
+        return []() -> const Ablage& { return S::ablage(); };
     }
 
     // huelle: the page of the page control the page lies on; bauen: builds its frame and content
     // there (not started yet).
-    Seitenplatz(QWidget* huelle, QChar dezimal, Pruefung pruefung, std::function<Rechnerseite*()> bauen);
+    Seitenplatz(QWidget* huelle, QChar dezimal, Ablagequelle ablage, std::function<Rechnerseite*()> bauen);
 
     // The page, or nullptr while it is not built.
     Rechnerseite* seite() const { return m_seite; }
@@ -58,7 +56,7 @@ public:
     void freigeben();
 
     // Speicherbar: a built page answers itself. Before it is built, its numbers of the data file are
-    // checked and kept; its keys come through starten(). Saving needs the page built.
+    // read, checked and kept; its keys come through starten(); saving writes what was read.
     void speichern(IniSchreiber& s) const override;
     void datenSpeichern(DatenSchreiber& s) const override;
     void datenLaden(DatenLeser& l) override;
@@ -69,13 +67,16 @@ protected:
 private:
     QWidget* m_huelle;
     QChar m_dezimal;
-    Pruefung m_pruefung;
+    Ablagequelle m_ablage;
     std::function<Rechnerseite*()> m_bauen;
     Rechnerseite* m_seite = nullptr;
     bool m_gestartet = false;
     bool m_freigegeben = false;
     IniLeser* m_einstellungen = nullptr;
     std::optional<DatenLeser> m_daten;  // the data file's reader where this page's numbers begin
+    // what a page not built holds: its keys and its numbers as read (or those of a first start)
+    Ablagewerte m_werte;
+    std::vector<double> m_zahlen;
 };
 
 }  // namespace zelmo

@@ -143,13 +143,47 @@ void KonstantstromSeite::laufzeitEinstellungen() {
     m_npnpnp->setzeKnopf(1, 170, 120);
 }
 
+const Seitenablage<KonstantstromSeite>& KonstantstromSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = KonstantstromSeite;
+    // the reference voltages: within the limits of the reference field, or the first start's value
+    // (two of which lie above what the field takes)
+    const KStrom erst;
+    const auto referenz = [](double wert, double& (*glied)(S&)) {
+        const Zulaessig feld = zwischen(grenzen::kStrom_E_Uf.min, grenzen::kStrom_E_Uf.max);
+        return Seitenablage<S>::Zahl{{wert, wert, wert, [feld, wert](double v) { return v == wert || feld(v); }}, glied};
+    };
+    // the polarity before the circuit; the circuit of a first start is set without its handler (see
+    // ersterStart)
+    static const Seitenablage<S> a{
+        {
+            {text("kStrom", "Eingabe_U", "12,00", u"12,00 V"), feld(&S::m_u)},
+            {text("kStrom", "Eingabe_I", "0,01", u"10,00 mA"), feld(&S::m_i)},
+            {text("kStrom", "Eingabe_Iq", "0,01", u"1,00 mA"), feld(&S::m_iq)},
+            {text("kStrom", "Eingabe_Uf", "2,50", u""), feld(&S::m_uf)},  // shown from the circuit (below)
+            {index("kStrom", "Schaltung", 0, 0, int(kstrom::schaltungsNamen().size()), 0).danach(1),
+             gruppe(&S::m_schaltung)},
+            {index("kStrom", "npn_pnp", 0, 0, int(kstrom::polaritaetsNamen().size()), 0), gruppe(&S::m_npnpnp)},
+        },
+        {
+            referenz(erst.Trans, [](S& s) -> double& { return s.m_daten.Trans; }),
+            referenz(erst.Dioden, [](S& s) -> double& { return s.m_daten.Dioden; }),
+            referenz(erst.JFET, [](S& s) -> double& { return s.m_daten.JFET; }),
+            referenz(erst.ZDiode, [](S& s) -> double& { return s.m_daten.ZDiode; }),
+        },
+        // the reference field shows the stored voltage of the circuit selected
+        [](Ablagewerte& w, const std::vector<double>& z, QChar dezimal) {
+            const KStrom k{z.at(0), z.at(1), z.at(2), z.at(3)};
+            if (const auto u = kstrom::referenz(k, std::get<int>(ablage().wert(w, "Schaltung"))))
+                ablage().wert(w, "Eingabe_Uf") = kstrom::referenzAnzeige(*u, dezimal);
+        }};
+    return a;
+}
+
 void KonstantstromSeite::ersterStart() {
-    m_daten = KStrom{1.2, 1.4, 3.2, 2.5};
-    m_u->setzeText(mitTrenner(u"12,00 V"));
-    m_i->setzeText(mitTrenner(u"10,00 mA"));
-    m_iq->setzeText(mitTrenner(u"1,00 mA"));
     // circuit item 0 without its handler: the state of a fresh start (code 0, design captions, the cross
-    // current shown) until a circuit is picked
+    // current shown) until a circuit is picked; the polarity's handler then shows picture, reference
+    // field and calculation
     m_kStrom1 = 0;
     const QStringList design = kstrom::polaritaetsNamen();
     for (int i = 0; i < 2; ++i) m_npnpnp->knopf(i)->setText(design[i]);
@@ -157,64 +191,20 @@ void KonstantstromSeite::ersterStart() {
                        static_cast<QWidget*>(m_iq)})
         w->setVisible(true);
     m_schaltung->setItemIndex(0, false);
-    // polarity item 0 with its handler: picture, reference field, calculation
     m_npnpnp->setItemIndex(-1, false);
-    m_npnpnp->setItemIndex(0);
+    ablage().ersterStart(*this, dezimal(), {"Schaltung"});
 }
 
-void KonstantstromSeite::speichern(IniSchreiber& s) const {
-    s.text("kStrom", "Eingabe_U", m_u->text());
-    s.text("kStrom", "Eingabe_I", m_i->text());
-    s.text("kStrom", "Eingabe_Iq", m_iq->text());
-    s.text("kStrom", "Eingabe_Uf", m_uf->text());
-    s.ganz("kStrom", "Schaltung", m_schaltung->itemIndex());
-    s.ganz("kStrom", "npn_pnp", m_npnpnp->itemIndex());
-}
-
-KonstantstromSeite::Gespeichert KonstantstromSeite::lesen(IniLeser& l) {
-    Gespeichert g;
-    g.u = l.text("kStrom", "Eingabe_U", l.mitTrenner("12,00"));
-    g.i = l.text("kStrom", "Eingabe_I", l.mitTrenner("0,01"));
-    g.iq = l.text("kStrom", "Eingabe_Iq", l.mitTrenner("0,01"));
-    g.uf = l.text("kStrom", "Eingabe_Uf", l.mitTrenner("2,50"));
-    g.polaritaet = l.index("kStrom", "npn_pnp", 0, 0, int(kstrom::polaritaetsNamen().size()));
-    g.schaltung = l.index("kStrom", "Schaltung", 0, 0, int(kstrom::schaltungsNamen().size()));
-    return g;
-}
+void KonstantstromSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
 
 void KonstantstromSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_u->setzeText(g.u);
-    m_i->setzeText(g.i);
-    m_iq->setzeText(g.iq);
-    m_uf->setzeText(g.uf);
-    m_npnpnp->waehle(g.polaritaet);
-    m_schaltung->waehle(g.schaltung);
+    ablage().laden(*this, l);
     kStrom_Berechnung();
 }
 
-void KonstantstromSeite::datenSpeichern(DatenSchreiber& s) const {
-    for (double v : {m_daten.Trans, m_daten.Dioden, m_daten.JFET, m_daten.ZDiode}) s.zahl(v);
-}
+void KonstantstromSeite::datenSpeichern(DatenSchreiber& s) const { ablage().datenSpeichern(*this, s); }
 
-void KonstantstromSeite::datenLaden(DatenLeser& l) { datenLesen(l, m_daten); }
-
-void KonstantstromSeite::datenLesen(DatenLeser& l, KStrom& d) {
-    // within the limits of the reference field, or the first start's value (two of which lie above
-    // what the field takes)
-    const KStrom vorgabe;
-    const Zulaessig feld = zwischen(grenzen::kStrom_E_Uf.min, grenzen::kStrom_E_Uf.max);
-    const auto zulaessig = [&feld](double erst) { return [&feld, erst](double v) { return v == erst || feld(v); }; };
-    l.zahl(d.Trans, vorgabe.Trans, zulaessig(vorgabe.Trans));
-    l.zahl(d.Dioden, vorgabe.Dioden, zulaessig(vorgabe.Dioden));
-    l.zahl(d.JFET, vorgabe.JFET, zulaessig(vorgabe.JFET));
-    l.zahl(d.ZDiode, vorgabe.ZDiode, zulaessig(vorgabe.ZDiode));
-}
-
-void KonstantstromSeite::datenPruefen(DatenLeser& l, QChar) {
-    KStrom d;
-    datenLesen(l, d);
-}
+void KonstantstromSeite::datenLaden(DatenLeser& l) { ablage().datenLaden(*this, l); }
 
 void KonstantstromSeite::RG_kStrom_SchaltungClick() {
     if (const kstrom::Schaltungsdaten* s = kstrom::schaltung(m_schaltung->itemIndex())) {

@@ -12,6 +12,7 @@
 #include "circuits/konstantstrom.h"
 #include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QLabel;
 class QLineEdit;
@@ -35,18 +36,10 @@ public:
     // [kStrom]: the fields, the circuit and the polarity.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        QString u, i, iq, uf;
-        int polaritaet = 0, schaltung = 0;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<KonstantstromSeite>& ablage();
     // Data file: the reference voltage of each circuit.
     void datenSpeichern(DatenSchreiber& s) const override;
     void datenLaden(DatenLeser& l) override;
-    // The reference voltages of the data file into d, each checked against the reference field.
-    static void datenLesen(DatenLeser& l, KStrom& d);
-    static void datenPruefen(DatenLeser& l, QChar);
     void laufzeitEinstellungen() override;
 
     // The reference voltage of every circuit; settings and data file read and restore it.

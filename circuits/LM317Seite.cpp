@@ -193,86 +193,69 @@ void LM317Seite::laufzeitEinstellungen() {
     m_reglerart->setzeKnopf(1, 160, 65);
 }
 
-void LM317Seite::speichern(IniSchreiber& s) const {
-    s.text("LM317-Berechnung", "Eingabe_U1", m_u1->text());
-    s.text("LM317-Berechnung", "Eingabe_U2", m_u2->text());
-    s.text("LM317-Berechnung", "Eingabe_I", m_i->text());
-    s.text("LM317-Berechnung", "Eingabe_R1", m_r1->text());
-    s.text("LM317-Berechnung", "Eingabe_Tu", m_tu->text());
-    s.ganz("LM317-Berechnung", "Isoliersch", m_iso->currentIndex());
-    s.text("LM317-Berechnung", "Eingabe_Rthjc", m_rthjcFeld->text());
-    s.text("LM317-Berechnung", "Eingabe_Rthja", m_rthjaFeld->text());
-    s.ganz("LM317-Berechnung", "Reglerart", m_reglerart->itemIndex());
-    s.ganz("LM317-Berechnung", "Gehaeuse", m_gehaeuse->currentIndex());
+const Seitenablage<LM317Seite>& LM317Seite::ablage() {
+    using namespace zelmo::ablage;
+    using S = LM317Seite;
+    const auto text = [](const char* name, const char* vorgabe, QStringView erst) {
+        return ablage::text("LM317-Berechnung", name, vorgabe, erst);
+    };
+    // the thermal resistances: each within the limits of its entry field; a first start's value else
+    std::vector<Seitenablage<S>::Zahl> zahlen;
+    LM317_Gehaeusewerte jcErst, jaErst;
+    lm317::ersterStartWerte(jcErst, jaErst);
+    for (const bool jc : {true, false}) {
+        const Grenze& g = jc ? grenzen::LM317ner_E_Rthjc : grenzen::LM317ner_E_Rthja;
+        for (int i = 0; i < lm317::anzahlGehaeuse; ++i) {
+            const double erst = *lm317::gehaeuseWert(jc ? jcErst : jaErst, i);
+            zahlen.push_back({{erst, erst, erst, zwischen(g.min, g.max)},
+                              [jc, i](S& s) -> double& { return *lm317::gehaeuseWert(jc ? s.m_rthjc : s.m_rthja, i); }});
+        }
+    }
+    static const Seitenablage<S> a{
+        {
+            {text("Eingabe_U1", "12,00", u"12,00 V"), feld(&S::m_u1)},
+            {text("Eingabe_U2", "5,00", u"5,00 V"), feld(&S::m_u2)},
+            {text("Eingabe_I", "150,00", u"150,00 mA"), feld(&S::m_i)},
+            {text("Eingabe_R1", "240,00", u"240,00 \u2126"), feld(&S::m_r1)},
+            {text("Eingabe_Tu", "50,00", u"5,00 °C"), feld(&S::m_tu)},
+            // applied as stored: the list has no rule for a negative index
+            {index("LM317-Berechnung", "Isoliersch", 0, std::nullopt, int(lm317::isoNamen().size()), 0), liste(&S::m_iso)},
+            // shown from the housing's numbers (see below)
+            {text("Eingabe_Rthjc", "3,00", u""), feld(&S::m_rthjcFeld)},
+            {text("Eingabe_Rthja", "50,00", u""), feld(&S::m_rthjaFeld)},
+            {index("LM317-Berechnung", "Reglerart", 0, 0, int(lm317::reglerartNamen().size()), 0), gruppe(&S::m_reglerart)},
+            {index("LM317-Berechnung", "Gehaeuse", 0, 0, int(lm317::gehaeuseNamen().size()), 0), liste(&S::m_gehaeuse)},
+            // the page's copy of the option; the options dialog reads and writes its own text of it
+            {zahl("Optionen", "LM317Berechnung_Tjmax", "125", 125,
+                  zwischen(Rechengrenzen120::Tjmax_min, Rechengrenzen120::Tjmax_max))
+                 .nurGelesen(),
+             glied<S>([](auto& s) -> auto& { return s.m_berechnungen.Tjmax; })},
+        },
+        std::move(zahlen),
+        // the thermal fields show the stored values of the housing selected
+        [](Ablagewerte& w, const std::vector<double>& z, QChar dezimal) {
+            const int g = std::get<int>(ablage().wert(w, "Gehaeuse"));
+            if (g < 0 || g >= lm317::anzahlGehaeuse) return;
+            ablage().wert(w, "Eingabe_Rthjc") = Zahlenausgabe(z.at(size_t(g)), dezimal) + QStringLiteral(" K/W");
+            ablage().wert(w, "Eingabe_Rthja") =
+                Zahlenausgabe(z.at(size_t(lm317::anzahlGehaeuse + g)), dezimal) + QStringLiteral(" K/W");
+        }};
+    return a;
 }
 
-LM317Seite::Gespeichert LM317Seite::lesen(IniLeser& l) {
-    const auto text = [&](const char* schluessel, const char* vorgabe) {
-        return l.text("LM317-Berechnung", schluessel, l.mitTrenner(vorgabe));
-    };
-    Gespeichert g;
-    g.u1 = text("Eingabe_U1", "12,00");
-    g.u2 = text("Eingabe_U2", "5,00");
-    g.i = text("Eingabe_I", "150,00");
-    g.r1 = text("Eingabe_R1", "240,00");
-    g.tu = text("Eingabe_Tu", "50,00");
-    g.iso = l.index("LM317-Berechnung", "Isoliersch", 0, std::nullopt, int(lm317::isoNamen().size()));
-    g.rthjc = text("Eingabe_Rthjc", "3,00");
-    g.rthja = text("Eingabe_Rthja", "50,00");
-    g.reglerart = l.index("LM317-Berechnung", "Reglerart", 0, 0, int(lm317::reglerartNamen().size()));
-    g.gehaeuse = l.index("LM317-Berechnung", "Gehaeuse", 0, 0, int(lm317::gehaeuseNamen().size()));
-    // the page's copy of the option; the options dialog reads its own text of it
-    g.tjmax =
-        l.zahl("Optionen", "LM317Berechnung_Tjmax", "125", zwischen(Rechengrenzen120::Tjmax_min, Rechengrenzen120::Tjmax_max));
-    return g;
-}
+void LM317Seite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
 
 void LM317Seite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_u1->setzeText(g.u1);
-    m_u2->setzeText(g.u2);
-    m_i->setzeText(g.i);
-    m_r1->setzeText(g.r1);
-    m_tu->setzeText(g.tu);
-    m_iso->setCurrentIndex(g.iso);
-    m_rthjcFeld->setzeText(g.rthjc);
-    m_rthjaFeld->setzeText(g.rthja);
-    m_reglerart->waehle(g.reglerart);
-    m_gehaeuse->setCurrentIndex(g.gehaeuse);
-    m_berechnungen.Tjmax = g.tjmax;
+    ablage().laden(*this, l);
     LM317_CB_GehaeuseChange();
 }
 
-void LM317Seite::datenSpeichern(DatenSchreiber& s) const {
-    for (const LM317_Gehaeusewerte* w : {&m_rthjc, &m_rthja})
-        for (int i = 0; i < lm317::anzahlGehaeuse; ++i) s.zahl(*lm317::gehaeuseWert(*w, i));
-}
+void LM317Seite::datenSpeichern(DatenSchreiber& s) const { ablage().datenSpeichern(*this, s); }
 
-void LM317Seite::datenLaden(DatenLeser& l) { datenLesen(l, m_rthjc, m_rthja); }
-
-void LM317Seite::datenLesen(DatenLeser& l, LM317_Gehaeusewerte& jc, LM317_Gehaeusewerte& ja) {
-    // each within the limits of its entry field; a first start's value else
-    LM317_Gehaeusewerte jcErst, jaErst;
-    lm317::ersterStartWerte(jcErst, jaErst);
-    const Zulaessig jcZulaessig = zwischen(grenzen::LM317ner_E_Rthjc.min, grenzen::LM317ner_E_Rthjc.max);
-    const Zulaessig jaZulaessig = zwischen(grenzen::LM317ner_E_Rthja.min, grenzen::LM317ner_E_Rthja.max);
-    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
-        l.zahl(*lm317::gehaeuseWert(jc, i), *lm317::gehaeuseWert(jcErst, i), jcZulaessig);
-    for (int i = 0; i < lm317::anzahlGehaeuse; ++i)
-        l.zahl(*lm317::gehaeuseWert(ja, i), *lm317::gehaeuseWert(jaErst, i), jaZulaessig);
-}
-
-void LM317Seite::datenPruefen(DatenLeser& l, QChar) {
-    LM317_Gehaeusewerte jc, ja;
-    datenLesen(l, jc, ja);
-}
+void LM317Seite::datenLaden(DatenLeser& l) { ablage().datenLaden(*this, l); }
 
 void LM317Seite::ersterStart() {
-    lm317::ersterStartWerte(m_rthjc, m_rthja);
-    m_berechnungen.Tjmax = 125;
-    startTexte();
-    m_reglerart->setItemIndex(0);
-    m_gehaeuse->setCurrentIndex(0);
+    ablage().ersterStart(*this, dezimal());
     m_gehaeuse->setAccessibleName(QStringLiteral(u"Gehäuse"));  // its items say "Gehäuse …"; no label
     LM317_CB_GehaeuseChange();
 }

@@ -12,6 +12,7 @@
 #include "circuits/lm317.h"
 #include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QComboBox;
 class QLabel;
@@ -36,19 +37,10 @@ public:
     // [LM317-Berechnung]: the fields, insulation, regulator kind, housing; the options' Tjmax.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        QString u1, u2, i, r1, tu, rthjc, rthja;
-        int iso = 0, reglerart = 0, gehaeuse = 0;
-        double tjmax = 125;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<LM317Seite>& ablage();
     // Data file: Rthjc, then Rthja of every housing.
     void datenSpeichern(DatenSchreiber& s) const override;
     void datenLaden(DatenLeser& l) override;
-    // The thermal resistances of the data file into jc and ja, each within its entry field's limits.
-    static void datenLesen(DatenLeser& l, LM317_Gehaeusewerte& jc, LM317_Gehaeusewerte& ja);
-    static void datenPruefen(DatenLeser& l, QChar);
     void laufzeitEinstellungen() override;
 
     // The page's records; the settings and data file read and restore them.

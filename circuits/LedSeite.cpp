@@ -163,77 +163,61 @@ void LedSeite::laufzeitEinstellungen() {
     for (int i = 0; i < 6; ++i) m_farbe->setzeKnopf(i, links[i], i >= 4 ? 60 : -1);
 }
 
+const Seitenablage<LedSeite>& LedSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = LedSeite;
+    using Zahl = Seitenablage<S>::Zahl;
+    // each forward voltage within what its colour admits; a first start's value else
+    const LED_Vorwiderstand erst;
+    const auto uf = [](int farbe, double wert, double& (*glied)(S&)) {
+        return Zahl{{wert, wert, wert, [farbe](double v) { return !led::pruefeUf(farbe, v, {}, u','); }}, glied};
+    };
+    static const Seitenablage<S> a{
+        {
+            {text("LED-Vorwiderstand", "Eingabe_U", "12,00", u"5,00 V"), feld(&S::m_u)},
+            {text("LED-Vorwiderstand", "Eingabe_I", "10,00", u"10,00 mA"), feld(&S::m_i)},
+            {text("LED-Vorwiderstand", "Eingabe_Uf", "2,00", u""), feld(&S::m_uf)},  // shown from the colour (below)
+            // the colour first: its check may change the count, which is then set as stored
+            {index("LED-Vorwiderstand", "LED-Anzahl", 0, 0, int(led::anzahlNamen().size()), 0).danach(1),
+             gruppe(&S::m_anzahl)},
+            // a whole number: no separator in it to replace
+            {rohtext("LED-Vorwiderstand", "User", "6", u"40"),
+             {[](const S& s) -> Ablagewert { return s.m_userLeds->text(); },
+              [](S& s, const Ablagewert& w) { s.setzeUserText(std::get<QString>(w)); }}},
+            {index("LED-Vorwiderstand", "LED-Farbe", 0, 0, int(led::farbNamen().size()), 0), gruppe(&S::m_farbe)},
+        },
+        {
+            uf(led::Rot, erst.LED_Rot, [](S& s) -> double& { return s.m_daten.LED_Rot; }),
+            uf(led::Gruen, erst.LED_Gruen, [](S& s) -> double& { return s.m_daten.LED_Gruen; }),
+            uf(led::Gelb, erst.LED_Gelb, [](S& s) -> double& { return s.m_daten.LED_Gelb; }),
+            uf(led::Weiss, erst.LED_Weiss, [](S& s) -> double& { return s.m_daten.LED_Weiss; }),
+            uf(led::Blau, erst.LED_Blau, [](S& s) -> double& { return s.m_daten.LED_Blau; }),
+            uf(led::User, erst.LED_User, [](S& s) -> double& { return s.m_daten.LED_User; }),
+        },
+        // the forward voltage field shows the stored voltage of the colour selected
+        [](Ablagewerte& w, const std::vector<double>& z, QChar dezimal) {
+            const LED_Vorwiderstand d{z.at(0), z.at(1), z.at(2), z.at(3), z.at(4), z.at(5)};
+            if (const auto uf = led::flussspannung(d, std::get<int>(ablage().wert(w, "LED-Farbe"))))
+                ablage().wert(w, "Eingabe_Uf") = Zahlenausgabe(*uf, dezimal) + QStringLiteral("V");
+        }};
+    return a;
+}
+
 void LedSeite::ersterStart() {
-    m_daten.LED_Rot = 1.6;
-    m_daten.LED_Gruen = 2.2;
-    m_daten.LED_Gelb = 2.4;
-    m_daten.LED_Weiss = 3.8;
-    m_daten.LED_Blau = 4.0;
-    m_daten.LED_User = 4.2;
-    m_u->setzeText(mitTrenner(u"5,00 V"));
-    m_i->setzeText(mitTrenner(u"10,00 mA"));
-    m_uf->setzeText(mitTrenner(u"1,60 V"));
-    m_anzahl->setItemIndex(0);
-    m_farbe->setItemIndex(0);
+    ablage().ersterStart(*this, dezimal());
     LED_Vorwiderstand_berechnen();
 }
 
-void LedSeite::speichern(IniSchreiber& s) const {
-    s.text("LED-Vorwiderstand", "Eingabe_U", m_u->text());
-    s.text("LED-Vorwiderstand", "Eingabe_I", m_i->text());
-    s.text("LED-Vorwiderstand", "Eingabe_Uf", m_uf->text());
-    s.ganz("LED-Vorwiderstand", "LED-Anzahl", m_anzahl->itemIndex());
-    s.text("LED-Vorwiderstand", "User", m_userLeds->text());
-    s.ganz("LED-Vorwiderstand", "LED-Farbe", m_farbe->itemIndex());
-}
-
-LedSeite::Gespeichert LedSeite::lesen(IniLeser& l) {
-    Gespeichert g;
-    g.u = l.text("LED-Vorwiderstand", "Eingabe_U", l.mitTrenner("12,00"));
-    g.i = l.text("LED-Vorwiderstand", "Eingabe_I", l.mitTrenner("10,00"));
-    g.uf = l.text("LED-Vorwiderstand", "Eingabe_Uf", l.mitTrenner("2,00"));
-    // a whole number: no separator in it to replace
-    g.user = l.rohtext("LED-Vorwiderstand", "User", QStringLiteral("6"));
-    g.farbe = l.index("LED-Vorwiderstand", "LED-Farbe", 0, 0, int(led::farbNamen().size()));
-    g.anzahl = l.index("LED-Vorwiderstand", "LED-Anzahl", 0, 0, int(led::anzahlNamen().size()));
-    return g;
-}
+void LedSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
 
 void LedSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_u->setzeText(g.u);
-    m_i->setzeText(g.i);
-    m_uf->setzeText(g.uf);
-    setzeUserText(g.user);
-    // the colour first: its check may change the count, which is then set as stored
-    m_farbe->waehle(g.farbe);
-    m_anzahl->waehle(g.anzahl);
+    ablage().laden(*this, l);
     LED_Vorwiderstand_berechnen();
 }
 
-void LedSeite::datenSpeichern(DatenSchreiber& s) const {
-    const LED_Vorwiderstand& d = m_daten;
-    for (double v : {d.LED_Rot, d.LED_Gruen, d.LED_Gelb, d.LED_Weiss, d.LED_Blau, d.LED_User}) s.zahl(v);
-}
+void LedSeite::datenSpeichern(DatenSchreiber& s) const { ablage().datenSpeichern(*this, s); }
 
-void LedSeite::datenLaden(DatenLeser& l) { datenLesen(l, m_daten, dezimal()); }
-
-void LedSeite::datenLesen(DatenLeser& l, LED_Vorwiderstand& d, QChar dezimal) {
-    // in the file's order, each within the forward voltages its colour admits; a first start's value else
-    const LED_Vorwiderstand vorgabe;
-    const auto farbe = [dezimal](int f) { return [dezimal, f](double uf) { return !led::pruefeUf(f, uf, {}, dezimal); }; };
-    l.zahl(d.LED_Rot, vorgabe.LED_Rot, farbe(led::Rot));
-    l.zahl(d.LED_Gruen, vorgabe.LED_Gruen, farbe(led::Gruen));
-    l.zahl(d.LED_Gelb, vorgabe.LED_Gelb, farbe(led::Gelb));
-    l.zahl(d.LED_Weiss, vorgabe.LED_Weiss, farbe(led::Weiss));
-    l.zahl(d.LED_Blau, vorgabe.LED_Blau, farbe(led::Blau));
-    l.zahl(d.LED_User, vorgabe.LED_User, farbe(led::User));
-}
-
-void LedSeite::datenPruefen(DatenLeser& l, QChar dezimal) {
-    LED_Vorwiderstand d;
-    datenLesen(l, d, dezimal);
-}
+void LedSeite::datenLaden(DatenLeser& l) { ablage().datenLaden(*this, l); }
 
 std::optional<double> LedSeite::lies(const QLineEdit* feld) const {
     const auto w = Zahleneingabe(feld->text(), dezimal());

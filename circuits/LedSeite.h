@@ -11,6 +11,7 @@
 #include "circuits/ledvorwiderstand.h"
 #include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QLabel;
 class QLineEdit;
@@ -35,18 +36,10 @@ public:
     // [LED-Vorwiderstand]: the fields, the user count, colour and count.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        QString u, i, uf, user;
-        int farbe = 0, anzahl = 0;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<LedSeite>& ablage();
     // Data file: the forward voltage of each colour.
     void datenSpeichern(DatenSchreiber& s) const override;
     void datenLaden(DatenLeser& l) override;
-    // The forward voltages of the data file into d, each checked against its colour.
-    static void datenLesen(DatenLeser& l, LED_Vorwiderstand& d, QChar dezimal);
-    static void datenPruefen(DatenLeser& l, QChar dezimal);
 
     // The page's record (forward voltages per colour, the count in effect); settings and data file
     // read and restore it.

@@ -131,59 +131,50 @@ void NE555Seite::laufzeitEinstellungen() {
     m_tast->setzeKnopf(1, 170, breite(m_tast->knopf(1), 80));
 }
 
-void NE555Seite::ersterStart() {
-    m_daten = NE555{120000, 10000, 1.5e-8, 8.2e-9};
-    m_R2->setzeText(mitTrenner(u"47,00 ") + OhmZeichen);
-    // both groups start from no selection, so that both handlers run and the page is calculated
-    m_multiart->setItemIndex(-1, false);
-    m_tast->setItemIndex(-1, false);
-    m_multiart->setItemIndex(ne555::Astabil);
-    m_tast->setItemIndex(ne555::Beliebig);
-}
-
-void NE555Seite::speichern(IniSchreiber& s) const {
-    s.zahl("NE555", "astabil_R1", m_daten.asta_R1);
-    s.zahl("NE555", "monostabil_R1", m_daten.mono_R1);
-    s.zahl("NE555", "astabil_C", m_daten.asta_C);
-    s.zahl("NE555", "monostabil_C", m_daten.mono_C);
-    // R1 and C as they stand: written for the first program's readers, never read back (the record
-    // above holds them for both kinds)
-    s.text("NE555", "Eingabe_R1", m_R1->text());
-    s.text("NE555", "Eingabe_R2", m_R2->text());
-    s.text("NE555", "Eingabe_C", m_C->text());
-    s.text("NE555", "Tast", m_tast->knopf(0)->text());
-    s.ganz("NE555", "asta_mono", m_multiart->itemIndex());
-    s.ganz("NE555", "Tastverh", m_tast->itemIndex());
-}
-
-NE555Seite::Gespeichert NE555Seite::lesen(IniLeser& l) {
+const Seitenablage<NE555Seite>& NE555Seite::ablage() {
+    using namespace zelmo::ablage;
+    using S = NE555Seite;
     // what the entry fields take
     const auto r = zwischen(grenzen::NE555_E_R1.min, grenzen::NE555_E_R1.max);
     const auto c = zwischen(grenzen::NE555_E_C.min, grenzen::NE555_E_C.max);
-    Gespeichert g;
-    g.astaR1 = l.zahl("NE555", "astabil_R1", "120000", r);
-    g.monoR1 = l.zahl("NE555", "monostabil_R1", "10000", r);
-    g.astaC = l.zahl("NE555", "astabil_C", "82e-10", c);
-    g.monoC = l.zahl("NE555", "monostabil_C", "15e-9", c);
-    g.r2 = l.text("NE555", "Eingabe_R2", l.mitTrenner("47000,00"));
-    // a negative duty-cycle index gives item 0, though a missing one gives item 1
-    g.tastverh = l.index("NE555", "Tastverh", 1, 0, int(ne555::tastNamen().size()));
-    g.art = l.index("NE555", "asta_mono", 1, 1, int(ne555::artNamen().size()));
-    g.tast = l.text("NE555", "Tast", l.mitTrenner("30,00"));
-    return g;
+    // R1 and C as the kind shows them: written for the first program's readers, never read back (the
+    // record holds them for both kinds)
+    const auto nachArt = [](const char* asta, const char* mono, const QString& einheit) {
+        return [=](const Ablagewerte& w, QChar dezimal) -> Ablagewert {
+            const bool monostabil = std::get<int>(ablage().wert(w, "asta_mono")) == ne555::Monostabil;
+            return Zahlenausgabe(std::get<double>(ablage().wert(w, monostabil ? mono : asta)), dezimal) + einheit;
+        };
+    };
+    // the duty-cycle group before the kind, the caption of its first button last (the handlers
+    // calculate and would replace it)
+    static const Seitenablage<S> a{{
+        {zahl("NE555", "astabil_R1", "120000", 120000, r), glied<S>([](auto& s) -> auto& { return s.m_daten.asta_R1; })},
+        {zahl("NE555", "monostabil_R1", "10000", 10000, r), glied<S>([](auto& s) -> auto& { return s.m_daten.mono_R1; })},
+        {zahl("NE555", "astabil_C", "82e-10", 1.5e-8, c), glied<S>([](auto& s) -> auto& { return s.m_daten.asta_C; })},
+        {zahl("NE555", "monostabil_C", "15e-9", 8.2e-9, c), glied<S>([](auto& s) -> auto& { return s.m_daten.mono_C; })},
+        {text("NE555", "Eingabe_R1", "", u"").fuerAlteLeser(nachArt("astabil_R1", "monostabil_R1", OhmZeichen)),
+         nurHolen<S>([](const S& s) { return s.m_R1->text(); })},
+        {text("NE555", "Eingabe_R2", "47000,00", QStringLiteral(u"47,00 ") + OhmZeichen), feld(&S::m_R2)},
+        {text("NE555", "Eingabe_C", "", u"").fuerAlteLeser(nachArt("astabil_C", "monostabil_C", QStringLiteral("F"))),
+         nurHolen<S>([](const S& s) { return s.m_C->text(); })},
+        // as the calculation of a first start shows it
+        {text("NE555", "Tast", "30,00", u"99,96 : 0,04%").danach(3),
+         {[](const S& s) -> Ablagewert { return s.m_tast->knopf(0)->text(); },
+          [](S& s, const Ablagewert& w) { s.m_tast->knopf(0)->setText(std::get<QString>(w)); }}},
+        {index("NE555", "asta_mono", 1, 1, int(ne555::artNamen().size()), ne555::Astabil).danach(2),
+         gruppe(&S::m_multiart)},
+        // a negative duty-cycle index gives item 0, though a missing one gives item 1
+        {index("NE555", "Tastverh", 1, 0, int(ne555::tastNamen().size()), ne555::Beliebig).danach(1),
+         gruppe(&S::m_tast)},
+    }};
+    return a;
 }
 
-void NE555Seite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_daten.asta_R1 = g.astaR1;
-    m_daten.mono_R1 = g.monoR1;
-    m_daten.asta_C = g.astaC;
-    m_daten.mono_C = g.monoC;
-    m_R2->setzeText(g.r2);
-    m_tast->waehle(g.tastverh);
-    m_multiart->waehle(g.art);
-    m_tast->knopf(0)->setText(g.tast);
-}
+void NE555Seite::ersterStart() { ablage().ersterStart(*this, dezimal()); }
+
+void NE555Seite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
+
+void NE555Seite::laden(IniLeser& l) { ablage().laden(*this, l); }
 
 double& NE555Seite::r1() {
     return m_multiart->itemIndex() == ne555::Astabil ? m_daten.asta_R1 : m_daten.mono_R1;

@@ -11,6 +11,7 @@
 
 #include "circuits/normwerte.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QLabel;
 class QLineEdit;
@@ -33,13 +34,7 @@ public:
     // [NE555]: the record, the fields, the caption of the duty-cycle item, both groups.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        double astaR1 = 0, monoR1 = 0, astaC = 0, monoC = 0;
-        QString r2, tast;
-        int tastverh = 1, art = 1;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<NE555Seite>& ablage();
     void laufzeitEinstellungen() override;
 
     // The page's record; the settings file reads and restores it.

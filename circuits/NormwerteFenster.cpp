@@ -144,7 +144,7 @@ NormwerteFenster::NormwerteFenster(QChar dezimal, QWidget* parent)
     m_hinweise->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hinweise->setWordWrap(true);
 
-    anwenden(Gespeichert{normwerte::ersteReihe(), 5, 10, 50, false, std::nullopt});
+    ersterStart();
     folge(QString(), false, std::nullopt);
 }
 
@@ -246,57 +246,63 @@ QStringList NormwerteFenster::zeilen() const {
     return z;
 }
 
-void NormwerteFenster::anwenden(const Gespeichert& g) {
+namespace {
+constexpr double keinOrt = -100000;  // the place of a window never placed
+}  // namespace
+
+const Seitenablage<NormwerteFenster>& NormwerteFenster::ablage() {
+    using namespace zelmo::ablage;
+    using S = NormwerteFenster;
+    // a place far off any screen is corrected when the window is shown; a window never placed keeps
+    // none (it first opens beside the main window)
+    const auto platziert = [](const Ablagewert& w) { return std::get<double>(w) > keinOrt; };
+    // the window takes its values together (anwenden)
+    static const Seitenablage<S> a{{
+        {index("Normwerte", "Reihe", normwerte::ersteReihe(), std::nullopt, int(normwerte::normreihen().size()),
+               normwerte::ersteReihe()),
+         nurHolen<S>([](const S& s) { return s.m_reihe->currentIndex(); })},
+        {zahl("Normwerte", "Toleranz", "5", 5, zwischen(grenzen::Norm_E_Toleranz.min, grenzen::Norm_E_Toleranz.max)),
+         nurHolen<S>([](const S& s) { return s.wahl().toleranz; })},
+        {zahl("Normwerte", "C_Toleranz", "10", 10,
+              zwischen(grenzen::Norm_E_C_Toleranz.min, grenzen::Norm_E_C_Toleranz.max)),
+         nurHolen<S>([](const S& s) { return s.wahl().cToleranz; })},
+        {zahl("Normwerte", "Last", "50", 50, zwischen(grenzen::Norm_E_Last.min, grenzen::Norm_E_Last.max)),
+         nurHolen<S>([](const S& s) { return s.wahl().last; })},
+        {schalter("Normwerte", "Offen", false), nurHolen<S>([](const S& s) { return s.isVisible(); })},
+        {zahl("Normwerte", "Links", "-100000", keinOrt, zwischen(keinOrt, -keinOrt)).nurWenn(platziert),
+         nurHolen<S>([](const S& s) { return s.m_ortGesetzt ? double(s.pos().x()) : keinOrt; })},
+        {zahl("Normwerte", "Oben", "-100000", keinOrt, zwischen(keinOrt, -keinOrt)).nurWenn(platziert),
+         nurHolen<S>([](const S& s) { return s.m_ortGesetzt ? double(s.pos().y()) : keinOrt; })},
+    }};
+    return a;
+}
+
+void NormwerteFenster::anwenden(const Ablagewerte& w) {
+    const Ablage& a = ablage();
+    const auto zahl = [&](const char* name) { return std::get<double>(a.wert(w, name)); };
     m_reihe->blockSignals(true);
-    m_reihe->setCurrentIndex(g.reihe);
+    m_reihe->setCurrentIndex(std::get<int>(a.wert(w, "Reihe")));
     m_reihe->blockSignals(false);
-    m_tol = g.toleranz;
-    m_cTol = g.cToleranz;
-    m_lastWert = g.last;
-    m_toleranz->setzeText(m_toleranz->anzeigeText(g.toleranz));
-    m_cToleranz->setzeText(m_cToleranz->anzeigeText(g.cToleranz));
-    m_last->setzeText(m_last->anzeigeText(g.last));
-    m_warOffen = g.offen;
-    if (g.ort) {
-        move(*g.ort);
+    m_tol = zahl("Toleranz");
+    m_cTol = zahl("C_Toleranz");
+    m_lastWert = zahl("Last");
+    m_toleranz->setzeText(m_toleranz->anzeigeText(m_tol));
+    m_cToleranz->setzeText(m_cToleranz->anzeigeText(m_cTol));
+    m_last->setzeText(m_last->anzeigeText(m_lastWert));
+    m_warOffen = std::get<bool>(a.wert(w, "Offen"));
+    const double x = zahl("Links"), y = zahl("Oben");
+    if (x > keinOrt && y > keinOrt) {
+        move(int(x), int(y));
         m_ortGesetzt = true;
     }
     rechnen();
 }
 
-void NormwerteFenster::ersterStart() { anwenden(Gespeichert{normwerte::ersteReihe(), 5, 10, 50, false, std::nullopt}); }
+void NormwerteFenster::ersterStart() { anwenden(ablage().erstwerte(m_dezimal)); }
 
-void NormwerteFenster::speichern(IniSchreiber& s) const {
-    const normwerte::Wahl w = wahl();
-    s.ganz("Normwerte", "Reihe", m_reihe->currentIndex());
-    s.zahl("Normwerte", "Toleranz", w.toleranz);
-    s.zahl("Normwerte", "C_Toleranz", w.cToleranz);
-    s.zahl("Normwerte", "Last", w.last);
-    s.schalter("Normwerte", "Offen", isVisible());
-    // a window never placed keeps no place: it first opens beside the main window
-    if (m_ortGesetzt) {
-        s.ganz("Normwerte", "Links", pos().x());
-        s.ganz("Normwerte", "Oben", pos().y());
-    }
-}
+void NormwerteFenster::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
 
-NormwerteFenster::Gespeichert NormwerteFenster::lesen(IniLeser& l) {
-    Gespeichert g;
-    g.reihe = l.index("Normwerte", "Reihe", normwerte::ersteReihe(), std::nullopt, int(normwerte::normreihen().size()));
-    g.toleranz = l.zahl("Normwerte", "Toleranz", "5",
-                        zwischen(grenzen::Norm_E_Toleranz.min, grenzen::Norm_E_Toleranz.max));
-    g.cToleranz = l.zahl("Normwerte", "C_Toleranz", "10",
-                         zwischen(grenzen::Norm_E_C_Toleranz.min, grenzen::Norm_E_C_Toleranz.max));
-    g.last = l.zahl("Normwerte", "Last", "50", zwischen(grenzen::Norm_E_Last.min, grenzen::Norm_E_Last.max));
-    g.offen = l.schalter("Normwerte", "Offen");
-    // a place far off any screen is corrected when the window is shown
-    const double x = l.zahl("Normwerte", "Links", "-100000", zwischen(-100000, 100000));
-    const double y = l.zahl("Normwerte", "Oben", "-100000", zwischen(-100000, 100000));
-    if (x > -100000 && y > -100000) g.ort = QPoint(int(x), int(y));
-    return g;
-}
-
-void NormwerteFenster::laden(IniLeser& l) { anwenden(lesen(l)); }
+void NormwerteFenster::laden(IniLeser& l) { anwenden(ablage().lesen(l, {})); }
 
 void NormwerteFenster::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "circuits/normwerte.h"
+#include "fields/Seitenablage.h"
 #include "storage/speicherbar.h"
 
 class QComboBox;
@@ -43,13 +44,7 @@ public:
     // [Normwerte]: series, tolerances, load, open state and place.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    struct Gespeichert {
-        int reihe = 0;
-        double toleranz = 5, cToleranz = 10, last = 50;
-        bool offen = false;
-        std::optional<QPoint> ort;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<NormwerteFenster>& ablage();
     // First start: E 24, 5 %, 10 %, 50 %, closed, beside the main window.
     void ersterStart();
     // Was open when the program last closed.
@@ -66,7 +61,8 @@ protected:
 
 private:
     void rechnen();
-    void anwenden(const Gespeichert& g);
+    // Sets the window up from its declared values.
+    void anwenden(const Ablagewerte& w);
     void reiheGewaehlt(int index);
 
     QChar m_dezimal;

@@ -341,81 +341,48 @@ void SpannungsteilerSeite::laufzeitEinstellungen() {
     m_rgSpannungStrom->setzeKnopf(1, 150, 70);
 }
 
+const Seitenablage<SpannungsteilerSeite>& SpannungsteilerSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = SpannungsteilerSeite;
+    // the ratios feed no field: any finite number
+    const auto endlich = [](double r) { return std::isfinite(r); };
+    // the texts and ratios first, then the groups, whose handlers calculate
+    static const Seitenablage<S> a{{
+        {text("Spannungsteiler", "Eingabe_U", "12,00", u"12,00 V"), feld(&S::m_U)},
+        {text("Spannungsteiler", "Eingabe_U2", "5,00", u"5,00 V"), feld(&S::m_U2)},
+        {text("Spannungsteiler", "Eingabe_IR1", "15,00", u"12,00 mA"), feld(&S::m_IR1)},
+        {text("Spannungsteiler", "Eingabe_QF", "5,00", u"12 "), feld(&S::m_QF)},  // as the field is built
+        {text("Spannungsteiler", "Eingabe_IL", "5,00", u"1,00 mA"), feld(&S::m_IL)},
+        {text("Spannungsteiler", "Eingabe_RL", "10000,00", u"5,00 k\u2126"), feld(&S::m_RL)},
+        {text("Stromteiler", "Eingabe_I", "12,00", u"3,00 mA"), feld(&S::m_stromI)},
+        {text("Stromteiler", "Eingabe_I2", "15,00", u"1,00 mA"), feld(&S::m_stromI2)},
+        {text("Stromteiler", "Eingabe_U", "5,00", u"12,00 V"), feld(&S::m_stromU)},
+        {text("Stromteiler", "Eingabe_UL", "1,00", u"10,00 mV"), feld(&S::m_stromUL)},
+        {text("Stromteiler", "Eingabe_RL", "5,00", u"10,00 \u2126"), feld(&S::m_stromRL)},
+        // written for the first program's readers, never read back: SpannungStrom holds the same
+        {index("Stromteiler", "Last", 0, 0, int(spannungStromNamen().size()), 0)
+             .fuerAlteLeser([](const Ablagewerte& w, QChar) { return ablage().wert(w, "SpannungStrom"); }),
+         nurHolen<S>([](const S& s) { return s.m_rgSpannungStrom->itemIndex(); })},
+        {index("Spannungsteiler", "SpannungStrom", 0, 0, int(spannungStromNamen().size()), 0).danach(1),
+         gruppe(&S::m_rgSpannungStrom)},
+        {index("Spannungsteiler", "unbelbel", 0, 0, int(lastNamen().size()), 0).danach(1), gruppe(&S::m_rgLast)},
+        {zahl("Stromteiler", "Ratio1", "1", 1.5, endlich),
+         glied<S>([](auto& s) -> auto& { return s.m_spannungsteiler.Ratio1; })},
+        {zahl("Stromteiler", "Ratio2", "1", 3, endlich),
+         glied<S>([](auto& s) -> auto& { return s.m_spannungsteiler.Ratio2; })},
+    }};
+    return a;
+}
+
 void SpannungsteilerSeite::ersterStart() {
-    m_rgSpannungStrom->setItemIndex(0, false);
-    m_rgLast->setItemIndex(0);
-    zustandZeigen();
-    const auto start = [this](Eingabefeld* f, const char16_t* text) { f->setzeText(mitTrenner(text)); };
-    start(m_U, u"12,00 V");
-    start(m_U2, u"5,00 V");
-    start(m_IR1, u"12,00 mA");
-    start(m_IL, u"1,00 mA");
-    start(m_RL, u"5,00 k\u2126");
-    start(m_stromI, u"3,00 mA");
-    start(m_stromI2, u"1,00 mA");
-    start(m_stromU, u"12,00 V");
-    start(m_stromUL, u"10,00 mV");
-    start(m_stromRL, u"10,00 \u2126");
-    m_spannungsteiler.Ratio1 = 1.5;
-    m_spannungsteiler.Ratio2 = 3;
+    ablage().ersterStart(*this, dezimal());
     Spannungsteiler_Berechnung();
 }
 
-void SpannungsteilerSeite::speichern(IniSchreiber& s) const {
-    s.text("Spannungsteiler", "Eingabe_U", m_U->text());
-    s.text("Spannungsteiler", "Eingabe_U2", m_U2->text());
-    s.text("Spannungsteiler", "Eingabe_IR1", m_IR1->text());
-    s.text("Spannungsteiler", "Eingabe_QF", m_QF->text());
-    s.text("Spannungsteiler", "Eingabe_IL", m_IL->text());
-    s.text("Spannungsteiler", "Eingabe_RL", m_RL->text());
-    s.text("Stromteiler", "Eingabe_I", m_stromI->text());
-    s.text("Stromteiler", "Eingabe_I2", m_stromI2->text());
-    s.text("Stromteiler", "Eingabe_U", m_stromU->text());
-    s.text("Stromteiler", "Eingabe_UL", m_stromUL->text());
-    s.text("Stromteiler", "Eingabe_RL", m_stromRL->text());
-    // written for the first program's readers, never read back: SpannungStrom holds the same
-    s.ganz("Stromteiler", "Last", m_rgSpannungStrom->itemIndex());
-    s.ganz("Spannungsteiler", "SpannungStrom", m_rgSpannungStrom->itemIndex());
-    s.ganz("Spannungsteiler", "unbelbel", m_rgLast->itemIndex());
-    s.zahl("Stromteiler", "Ratio1", m_spannungsteiler.Ratio1);
-    s.zahl("Stromteiler", "Ratio2", m_spannungsteiler.Ratio2);
-}
-
-SpannungsteilerSeite::Gespeichert SpannungsteilerSeite::lesen(IniLeser& l) {
-    struct Schluessel {
-        const char* abschnitt;
-        const char* name;
-        const char* vorgabe;
-    };
-    static constexpr Schluessel schluessel[] = {
-        {"Spannungsteiler", "Eingabe_U", "12,00"},  {"Spannungsteiler", "Eingabe_U2", "5,00"},
-        {"Spannungsteiler", "Eingabe_IR1", "15,00"}, {"Spannungsteiler", "Eingabe_QF", "5,00"},
-        {"Spannungsteiler", "Eingabe_IL", "5,00"},  {"Spannungsteiler", "Eingabe_RL", "10000,00"},
-        {"Stromteiler", "Eingabe_I", "12,00"},      {"Stromteiler", "Eingabe_I2", "15,00"},
-        {"Stromteiler", "Eingabe_U", "5,00"},       {"Stromteiler", "Eingabe_UL", "1,00"},
-        {"Stromteiler", "Eingabe_RL", "5,00"}};
-    static_assert(std::size(schluessel) == std::tuple_size_v<decltype(Gespeichert::texte)>);
-    Gespeichert g;
-    for (size_t i = 0; i < g.texte.size(); ++i)
-        g.texte[i] = l.text(schluessel[i].abschnitt, schluessel[i].name, l.mitTrenner(schluessel[i].vorgabe));
-    // the ratios feed no field: any finite number
-    const auto endlich = [](double r) { return std::isfinite(r); };
-    g.ratio1 = l.zahl("Stromteiler", "Ratio1", "1", endlich);
-    g.ratio2 = l.zahl("Stromteiler", "Ratio2", "1", endlich);
-    g.spannungStrom = l.index("Spannungsteiler", "SpannungStrom", 0, 0, int(spannungStromNamen().size()));
-    g.last = l.index("Spannungsteiler", "unbelbel", 0, 0, int(lastNamen().size()));
-    return g;
-}
+void SpannungsteilerSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
 
 void SpannungsteilerSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    const std::array<Eingabefeld*, 11> felder = {m_U,      m_U2,      m_IR1,     m_QF,      m_IL,     m_RL,
-                                                 m_stromI, m_stromI2, m_stromU, m_stromUL, m_stromRL};
-    for (size_t i = 0; i < felder.size(); ++i) felder[i]->setzeText(g.texte[i]);
-    m_spannungsteiler.Ratio1 = g.ratio1;
-    m_spannungsteiler.Ratio2 = g.ratio2;
-    m_rgSpannungStrom->waehle(g.spannungStrom);
-    m_rgLast->waehle(g.last);
+    ablage().laden(*this, l);
     if (strom())
         Stromteiler_Berechnung();
     else

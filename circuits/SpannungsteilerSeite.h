@@ -14,6 +14,7 @@
 #include "circuits/normwerte.h"
 #include "circuits/spannungsteiler.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QFrame;
 class QGroupBox;
@@ -40,12 +41,7 @@ public:
     void laden(IniLeser& l) override;
     // What laden() shows, read without widgets: the fields' texts in the order of felder(), the
     // ratios, the two selections.
-    struct Gespeichert {
-        std::array<QString, 11> texte;
-        double ratio1 = 1, ratio2 = 1;
-        int spannungStrom = 0, last = 0;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<SpannungsteilerSeite>& ablage();
     void laufzeitEinstellungen() override;
 
     // The page's record, kept with the settings.

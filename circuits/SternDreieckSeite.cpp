@@ -110,41 +110,37 @@ SternDreieckSeite::SternDreieckSeite(const Umgebung& umgebung, QWidget* parent) 
     seite(false, "GroupBox3", " Dreickschaltung ", "Eingaben zur Dreieckschaltung", {320, 304, 295, 146});
 }
 
+const Seitenablage<SternDreieckSeite>& SternDreieckSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = SternDreieckSeite;
+    // the fields show their values with one blank in front (the file holds them trimmed) and the
+    // resistance unit as the Greek omega, also where an older file stored the ohm sign
+    const auto geladen = [](const QString& t) { return u' ' + sterndreieck::geladenerText(t); };
+    const auto wert = [&](const char* name, const char* vorgabe, const QString& erst, bool stern, size_t i) {
+        return Seitenablage<S>::Wert{
+            text("Stern-Dreieck", name, vorgabe, erst).geformtDurch(geladen),
+            {[=](const S& s) -> Ablagewert { return (stern ? s.m_stern : s.m_dreieck)[i]->text(); },
+             [=](S& s, const Ablagewert& w) { (stern ? s.m_stern : s.m_dreieck)[i]->setzeText(std::get<QString>(w)); }}};
+    };
+    // a first start gives the star 5 kΩ each; the delta as calculated from it
+    const QString stern = QStringLiteral(u"5,00 k") + sterndreieck::FeldEinheit;
+    const QString dreieck = QStringLiteral(u"15,00 k") + sterndreieck::FeldEinheit;
+    static const Seitenablage<S> a{{
+        wert("Eingabe_Rs1", "6,80", stern, true, 0),     wert("Eingabe_Rs2", "9,10", stern, true, 1),
+        wert("Eingabe_Rs3", "4,70", stern, true, 2),     wert("Eingabe_Rd1", "20,09", dreieck, false, 0),
+        wert("Eingabe_Rd2", "15,01", dreieck, false, 1), wert("Eingabe_Rd3", "29,07", dreieck, false, 2),
+    }};
+    return a;
+}
+
 void SternDreieckSeite::ersterStart() {
-    const QString text = mitTrenner(u"5,00 k") + sterndreieck::FeldEinheit;
-    for (Eingabefeld* f : m_stern) f->setzeText(text);
+    ablage().ersterStart(*this, dezimal());
     Dreieck_Berechnung();
 }
 
-namespace {
-const char* const schluessel[2][3] = {{"Eingabe_Rs1", "Eingabe_Rs2", "Eingabe_Rs3"},
-                                      {"Eingabe_Rd1", "Eingabe_Rd2", "Eingabe_Rd3"}};
-}  // namespace
+void SternDreieckSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
 
-void SternDreieckSeite::speichern(IniSchreiber& s) const {
-    for (int i = 0; i < 3; ++i) s.text("Stern-Dreieck", schluessel[0][i], m_stern[size_t(i)]->text());
-    for (int i = 0; i < 3; ++i) s.text("Stern-Dreieck", schluessel[1][i], m_dreieck[size_t(i)]->text());
-}
-
-SternDreieckSeite::Gespeichert SternDreieckSeite::lesen(IniLeser& l) {
-    const char* const vorgaben[2][3] = {{"6,80", "9,10", "4,70"}, {"20,09", "15,01", "29,07"}};
-    // the fields show their values with one blank in front (the file holds them trimmed) and the
-    // resistance unit as the Greek omega, also where an older file stored the ohm sign
-    const auto gelesen = [&](int seite, int i) {
-        return u' ' + sterndreieck::geladenerText(
-                          l.text("Stern-Dreieck", schluessel[seite][i], l.mitTrenner(vorgaben[seite][i])));
-    };
-    Gespeichert g;
-    for (int i = 0; i < 3; ++i) g.stern[size_t(i)] = gelesen(0, i);
-    for (int i = 0; i < 3; ++i) g.dreieck[size_t(i)] = gelesen(1, i);
-    return g;
-}
-
-void SternDreieckSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    for (size_t i = 0; i < 3; ++i) m_stern[i]->setzeText(g.stern[i]);
-    for (size_t i = 0; i < 3; ++i) m_dreieck[i]->setzeText(g.dreieck[i]);
-}
+void SternDreieckSeite::laden(IniLeser& l) { ablage().laden(*this, l); }
 
 void SternDreieckSeite::Dreieck_Berechnung() { umrechnen(true); }
 

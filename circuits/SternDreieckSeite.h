@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QLabel;
 
@@ -27,10 +28,7 @@ public:
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
     // What laden() shows, read without widgets: the star's three fields, then the delta's.
-    struct Gespeichert {
-        std::array<QString, 3> stern, dreieck;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<SternDreieckSeite>& ablage();
 
     // Star to delta and delta to star, from the texts of the fields of one side.
     void Dreieck_Berechnung();

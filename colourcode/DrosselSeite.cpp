@@ -228,45 +228,36 @@ System DrosselSeite::system() const {
     return i == 1 ? System::JahreDezi : i == 2 ? System::JahreMulti : System::IEC;
 }
 
-void DrosselSeite::ersterStart() {
-    m_drossel = Drossel{1e-5, 1e-5, 1e-5, 10, 10, 10};
-    m_eWert->setzeText(mitTrenner(u"50,00 \u00B5H"));
-    m_eT->setzeText(mitTrenner(u"10,00 %"));
-    m_rgDrossel->waehle(0);
-}
-
-void DrosselSeite::speichern(IniSchreiber& s) const {
-    const Drossel& d = m_drossel;
-    s.zahl("Drossel", "IEC", d.Wert_IEC);
-    s.zahl("Drossel", "J-Dezi", d.Wert_Dezi);
-    s.zahl("Drossel", "J-Multi", d.Wert_Multi);
-    s.zahl("Drossel", "Tol-IEC", d.Toleranz_IEC);
-    s.zahl("Drossel", "Tol-Dezi", d.Toleranz_Dezi);
-    s.zahl("Drossel", "Tol-Multi", d.Toleranz_Multi);
-    s.ganz("Drossel", "Typ", m_rgDrossel->itemIndex());
-}
-
-DrosselSeite::Gespeichert DrosselSeite::lesen(IniLeser& l) {
+const Seitenablage<DrosselSeite>& DrosselSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = DrosselSeite;
     const auto wert = zwischen(grenzen::L_E_Wert.min, grenzen::L_E_Wert.max);
     // each coding has its own tolerance rings
     const auto tol = [](System s) { return [s](double t) { return toleranzZeile(s, t).has_value(); }; };
-    Gespeichert g;
-    Drossel& d = g.drossel;
-    d.Wert_IEC = l.zahl("Drossel", "IEC", "1e-5", wert);
-    d.Wert_Dezi = l.zahl("Drossel", "J-Dezi", "1e-5", wert);
-    d.Wert_Multi = l.zahl("Drossel", "J-Multi", "1e-5", wert);
-    d.Toleranz_IEC = l.zahl("Drossel", "Tol-IEC", "10", tol(System::IEC));
-    d.Toleranz_Dezi = l.zahl("Drossel", "Tol-Dezi", "10", tol(System::JahreDezi));
-    d.Toleranz_Multi = l.zahl("Drossel", "Tol-Multi", "10", tol(System::JahreMulti));
-    g.kennzeichnung = l.index("Drossel", "Typ", 0, 0, int(kennzeichnungsNamen().size()));
-    return g;
+    static const Seitenablage<S> a{{
+        {zahl("Drossel", "IEC", "1e-5", 1e-5, wert), glied<S>([](auto& s) -> auto& { return s.m_drossel.Wert_IEC; })},
+        {zahl("Drossel", "J-Dezi", "1e-5", 1e-5, wert), glied<S>([](auto& s) -> auto& { return s.m_drossel.Wert_Dezi; })},
+        {zahl("Drossel", "J-Multi", "1e-5", 1e-5, wert), glied<S>([](auto& s) -> auto& { return s.m_drossel.Wert_Multi; })},
+        {zahl("Drossel", "Tol-IEC", "10", 10, tol(System::IEC)),
+         glied<S>([](auto& s) -> auto& { return s.m_drossel.Toleranz_IEC; })},
+        {zahl("Drossel", "Tol-Dezi", "10", 10, tol(System::JahreDezi)),
+         glied<S>([](auto& s) -> auto& { return s.m_drossel.Toleranz_Dezi; })},
+        {zahl("Drossel", "Tol-Multi", "10", 10, tol(System::JahreMulti)),
+         glied<S>([](auto& s) -> auto& { return s.m_drossel.Toleranz_Multi; })},
+        {index("Drossel", "Typ", 0, 0, int(kennzeichnungsNamen().size()), 0), gruppe(&S::m_rgDrossel)},
+    }};
+    return a;
 }
 
-void DrosselSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_drossel = g.drossel;
-    m_rgDrossel->waehle(g.kennzeichnung);
+void DrosselSeite::ersterStart() {
+    m_eWert->setzeText(mitTrenner(u"50,00 \u00B5H"));
+    m_eT->setzeText(mitTrenner(u"10,00 %"));
+    ablage().ersterStart(*this, dezimal());
 }
+
+void DrosselSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
+
+void DrosselSeite::laden(IniLeser& l) { ablage().laden(*this, l); }
 
 const Farbring& DrosselSeite::multiplikatorRing() const {
     return system() == System::IEC ? m_ringMIec : m_ringMJahre;

@@ -9,6 +9,7 @@
 #include "colourcode/Farbring.h"
 #include "colourcode/drossel.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QGroupBox;
 class QLabel;
@@ -28,12 +29,7 @@ public:
     // [Drossel]: the record and the coding.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        Drossel drossel;
-        int kennzeichnung = 0;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<DrosselSeite>& ablage();
 
     // The page's record; whoever changes it from outside runs RG_DrosselClick afterwards.
     Drossel& drossel() { return m_drossel; }

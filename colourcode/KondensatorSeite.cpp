@@ -198,49 +198,41 @@ void KondensatorSeite::aufbauen() {
 
 Art KondensatorSeite::art() const { return m_rgKondensatore->itemIndex() == 1 ? Art::Tantal : Art::Kerko; }
 
-void KondensatorSeite::ersterStart() {
-    m_kondensator = Kondensator{1e-8, 1e-5, 1, 10, 100, 100, 16};
-    m_eWert->setzeText(mitTrenner(u"1,00 nF"));
-    m_eT->setzeText(mitTrenner(u"10,00 %"));
-    m_eU->setzeText(mitTrenner(u"100,00 V"));
-    m_rgKondensatore->waehle(0);
-}
-
-void KondensatorSeite::speichern(IniSchreiber& s) const {
-    const Kondensator& k = m_kondensator;
-    s.zahl("Kondensator", "Ker", k.Wert_Ker);
-    s.zahl("Kondensator", "Tan", k.Wert_Tan);
-    s.zahl("Kondensator", "Tol-U10", k.Toleranz_U10);
-    s.zahl("Kondensator", "Tol-O10", k.Toleranz_O10);
-    s.zahl("Kondensator", "U-U10", k.Spannung_U10);
-    s.zahl("Kondensator", "U-O10", k.Spannung_O10);
-    s.zahl("Kondensator", "U-Tan", k.Spannung_Tan);
-    s.ganz("Kondensator", "Typ", m_rgKondensatore->itemIndex());
-}
-
-KondensatorSeite::Gespeichert KondensatorSeite::lesen(IniLeser& l) {
+const Seitenablage<KondensatorSeite>& KondensatorSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = KondensatorSeite;
     const auto wert = zwischen(grenzen::C_E_Wert.min, grenzen::C_E_Wert.max);
     // the tolerance rings of the two ceramic classes and the voltage rings of each kind
     const auto tol = [](bool klein) { return [klein](double t) { return toleranzZeile(klein, t).has_value(); }; };
     const auto spannung = [](Art a) { return [a](double u) { return !spannungPruefung(a, u, {}); }; };
-    Gespeichert g;
-    Kondensator& k = g.kondensator;
-    k.Wert_Ker = l.zahl("Kondensator", "Ker", "1e-8", wert);
-    k.Wert_Tan = l.zahl("Kondensator", "Tan", "1e-5", wert);
-    k.Toleranz_U10 = l.zahl("Kondensator", "Tol-U10", "10", tol(true));
-    k.Toleranz_O10 = l.zahl("Kondensator", "Tol-O10", "10", tol(false));
-    k.Spannung_U10 = l.zahl("Kondensator", "U-U10", "10", spannung(Art::Kerko));
-    k.Spannung_O10 = l.zahl("Kondensator", "U-O10", "10", spannung(Art::Kerko));
-    k.Spannung_Tan = l.zahl("Kondensator", "U-Tan", "10", spannung(Art::Tantal));
-    g.art = l.index("Kondensator", "Typ", 0, 0, int(artNamen().size()));
-    return g;
+    static const Seitenablage<S> a{{
+        {zahl("Kondensator", "Ker", "1e-8", 1e-8, wert), glied<S>([](auto& s) -> auto& { return s.m_kondensator.Wert_Ker; })},
+        {zahl("Kondensator", "Tan", "1e-5", 1e-5, wert), glied<S>([](auto& s) -> auto& { return s.m_kondensator.Wert_Tan; })},
+        {zahl("Kondensator", "Tol-U10", "10", 1, tol(true)),
+         glied<S>([](auto& s) -> auto& { return s.m_kondensator.Toleranz_U10; })},
+        {zahl("Kondensator", "Tol-O10", "10", 10, tol(false)),
+         glied<S>([](auto& s) -> auto& { return s.m_kondensator.Toleranz_O10; })},
+        {zahl("Kondensator", "U-U10", "10", 100, spannung(Art::Kerko)),
+         glied<S>([](auto& s) -> auto& { return s.m_kondensator.Spannung_U10; })},
+        {zahl("Kondensator", "U-O10", "10", 100, spannung(Art::Kerko)),
+         glied<S>([](auto& s) -> auto& { return s.m_kondensator.Spannung_O10; })},
+        {zahl("Kondensator", "U-Tan", "10", 16, spannung(Art::Tantal)),
+         glied<S>([](auto& s) -> auto& { return s.m_kondensator.Spannung_Tan; })},
+        {index("Kondensator", "Typ", 0, 0, int(artNamen().size()), 0), gruppe(&S::m_rgKondensatore)},
+    }};
+    return a;
 }
 
-void KondensatorSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_kondensator = g.kondensator;
-    m_rgKondensatore->waehle(g.art);
+void KondensatorSeite::ersterStart() {
+    m_eWert->setzeText(mitTrenner(u"1,00 nF"));
+    m_eT->setzeText(mitTrenner(u"10,00 %"));
+    m_eU->setzeText(mitTrenner(u"100,00 V"));
+    ablage().ersterStart(*this, dezimal());
 }
+
+void KondensatorSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
+
+void KondensatorSeite::laden(IniLeser& l) { ablage().laden(*this, l); }
 
 bool KondensatorSeite::angezeigtHoechstens10p() const {
     // the value as the program last showed it (a typed but unconfirmed text does not count)

@@ -9,6 +9,7 @@
 #include "colourcode/Farbring.h"
 #include "colourcode/kondensator.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QLabel;
 
@@ -26,12 +27,7 @@ public:
     // [Kondensator]: the record and the kind.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        Kondensator kondensator;
-        int art = 0;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<KondensatorSeite>& ablage();
 
     // The page's record; whoever changes it from outside runs RG_KondensatoreClick afterwards.
     Kondensator& kondensator() { return m_kondensator; }

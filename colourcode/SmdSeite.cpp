@@ -41,8 +41,8 @@ constexpr double StartR = 4700;
 constexpr double StartC = 1e-7;
 constexpr const char* StartRText = "4700";
 constexpr const char* StartCText = "1e-7";
-constexpr char16_t StartToleranz = u'K';
-constexpr const char16_t* StartSpannung = u"1H";
+constexpr const char* StartToleranz = "K";
+constexpr const char* StartSpannung = "1H";
 
 // The page's section of the settings file.
 constexpr const char* Abschnitt = "SMD-Code";
@@ -241,13 +241,7 @@ bool SmdSeite::kondensator() const { return !istWiderstand(system()); }
 
 double SmdSeite::wert() const { return kondensator() ? m_wertC : m_wertR; }
 
-void SmdSeite::ersterStart() {
-    m_wertR = StartR;
-    m_wertC = StartC;
-    m_toleranz = toleranzBuchstabe(StartToleranz);
-    m_spannung = spannungsCode(QString::fromUtf16(StartSpannung));
-    m_rgSmd->waehle(0);
-}
+void SmdSeite::ersterStart() { setzeZustand(zustandAus(ablage().erstwerte(dezimal()))); }
 
 void SmdSeite::RG_SMDClick() {
     const bool kond = kondensator();
@@ -344,28 +338,58 @@ void SmdSeite::uebergeben() {
     if (umgebung().anToleranzUebergeben) umgebung().anToleranzUebergeben(m_wertR);
 }
 
-void SmdSeite::speichern(IniSchreiber& s) const {
-    const SmdZustand z = zustand();
-    s.ganz(Abschnitt, "Auswahl", z.system);
-    s.zahl(Abschnitt, "Widerstand", z.wertR);
-    s.zahl(Abschnitt, "Kondensator", z.wertC);
-    s.text(Abschnitt, "Toleranz", z.toleranz);
-    s.text(Abschnitt, "Spannung", z.spannung);
-    s.text(Abschnitt, "Code", z.code);
+const Seitenablage<SmdSeite>& SmdSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = SmdSeite;
+    const auto aus = [](auto feld) { return nurHolen<S>([feld](const S& s) -> Ablagewert { return s.zustand().*feld; }); };
+    // the page takes its values together (setzeZustand); the code as a first start shows it follows
+    // from the value (below)
+    static const Seitenablage<S> a{
+        {
+            {index(Abschnitt, "Auswahl", 0, 0, int(alleSysteme.size()), 0), aus(&SmdZustand::system)},
+            {zahl(Abschnitt, "Widerstand", StartRText, StartR, zwischen(grenzeR.min, grenzeR.max)), aus(&SmdZustand::wertR)},
+            {zahl(Abschnitt, "Kondensator", StartCText, StartC, zwischen(grenzeC.min, grenzeC.max)), aus(&SmdZustand::wertC)},
+            {rohtext(Abschnitt, "Toleranz", StartToleranz, QString::fromLatin1(StartToleranz)), aus(&SmdZustand::toleranz)},
+            {rohtext(Abschnitt, "Spannung", StartSpannung, QString::fromLatin1(StartSpannung)), aus(&SmdZustand::spannung)},
+            {rohtext(Abschnitt, "Code", "", u""), aus(&SmdZustand::code)},
+        },
+        {},
+        // what setzeZustand makes of them: a letter or voltage code that does not fit is dropped, a code
+        // that reads as the value stays in its form, else the page shows the value's code
+        [](Ablagewerte& w, const std::vector<double>&, QChar) {
+            SmdZustand z = zustandAus(w);
+            const System sys = alleSysteme[size_t(z.system)];
+            const bool kond = !istWiderstand(sys);
+            const Toleranzbuchstabe* t = z.toleranz.size() == 1 ? toleranzBuchstabe(z.toleranz[0]) : nullptr;
+            if (t && !passtZumWert(*t, z.wertC)) t = nullptr;
+            const Spannungscode* u = spannungsCode(z.spannung);
+            const double wert = kond ? z.wertC : z.wertR;
+            const Leseergebnis e = smdcode::lesen(sys, z.code);
+            if (e.lesung && e.lesung->wert == wert && e.lesung->toleranz == (kond ? t : nullptr) &&
+                e.lesung->spannung == (kond ? u : nullptr)) {
+                z.code = e.lesung->code;
+            } else {
+                const auto c = codeFuer(sys, wert);
+                z.code = !c ? QString() : kond ? kondensatorCode(*c, t, u) : *c;
+            }
+            const Ablage& a = ablage();
+            a.wert(w, "Toleranz") = t ? QString(QChar(t->buchstabe)) : QString();
+            a.wert(w, "Spannung") = u ? QString::fromUtf16(u->code) : QString();
+            a.wert(w, "Code") = z.code;
+        }};
+    return a;
 }
 
-SmdZustand SmdSeite::lesen(IniLeser& l) {
-    SmdZustand z;
-    z.system = l.index(Abschnitt, "Auswahl", 0, 0, int(alleSysteme.size()));
-    z.wertR = l.zahl(Abschnitt, "Widerstand", StartRText, zwischen(grenzeR.min, grenzeR.max));
-    z.wertC = l.zahl(Abschnitt, "Kondensator", StartCText, zwischen(grenzeC.min, grenzeC.max));
-    z.toleranz = l.rohtext(Abschnitt, "Toleranz", QString(QChar(StartToleranz)));
-    z.spannung = l.rohtext(Abschnitt, "Spannung", QString::fromUtf16(StartSpannung));
-    z.code = l.rohtext(Abschnitt, "Code", QString());
-    return z;
+SmdZustand SmdSeite::zustandAus(const Ablagewerte& w) {
+    const Ablage& a = ablage();
+    return {std::get<int>(a.wert(w, "Auswahl")),        std::get<double>(a.wert(w, "Widerstand")),
+            std::get<double>(a.wert(w, "Kondensator")), std::get<QString>(a.wert(w, "Toleranz")),
+            std::get<QString>(a.wert(w, "Spannung")),   std::get<QString>(a.wert(w, "Code"))};
 }
 
-void SmdSeite::laden(IniLeser& l) { setzeZustand(lesen(l)); }
+void SmdSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
+
+void SmdSeite::laden(IniLeser& l) { setzeZustand(zustandAus(ablage().lesen(l, {}))); }
 
 SmdZustand SmdSeite::zustand() const {
     SmdZustand z;

@@ -9,6 +9,7 @@
 
 #include "colourcode/smdcode.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QLabel;
 class QLineEdit;
@@ -41,8 +42,7 @@ public:
     // Its own section [SMD-Code] of the settings file.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    static SmdZustand lesen(IniLeser& l);
+    static const Seitenablage<SmdSeite>& ablage();
 
     smdcode::System system() const;
     Radiogruppe* auswahl() const { return m_rgSmd; }
@@ -50,6 +50,8 @@ public:
     // Takes a stored state (values out of range or unknown letters fall back to the first-start ones)
     // and sets the page up for it.
     void setzeZustand(const SmdZustand& z);
+    // The state of the declared values.
+    static SmdZustand zustandAus(const Ablagewerte& w);
 
     // Sets the sub-page up for the selected system from the stored values.
     void RG_SMDClick();

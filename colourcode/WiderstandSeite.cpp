@@ -194,49 +194,39 @@ void WiderstandSeite::aufbauen() {
 
 bool WiderstandSeite::fuenfRinge() const { return m_rgWiderstand->itemIndex() == 1; }
 
-void WiderstandSeite::ersterStart() {
-    m_widerstand = Widerstand{39000, 47000, 5, 5, 100, 100};
-    m_eWert->setzeText(mitTrenner(u"39,00 k\u2126"));
-    m_eT->setzeText(mitTrenner(u"10 %"));
-    m_eU->setzeText(mitTrenner(u"100,00 V"));
-    m_rgWiderstand->waehle(0);
-}
-
-void WiderstandSeite::speichern(IniSchreiber& s) const {
-    const Widerstand& w = m_widerstand;
-    s.zahl("Widerstand", "4_Ringe", w.Wert_4R);
-    s.zahl("Widerstand", "5_Ringe", w.Wert_5R);
-    s.zahl("Widerstand", "4_Toleranz", w.Toleranz_4R);
-    s.zahl("Widerstand", "5_Toleranz", w.Toleranz_5R);
-    s.zahl("Widerstand", "4_Spannung", w.Spannung_4R);
-    s.zahl("Widerstand", "5_Spannung", w.Spannung_5R);
-    s.ganz("Widerstand", "Ringzahl", m_rgWiderstand->itemIndex());
-}
-
-WiderstandSeite::Gespeichert WiderstandSeite::lesen(IniLeser& l) {
+const Seitenablage<WiderstandSeite>& WiderstandSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = WiderstandSeite;
     // what the entry fields take
     const auto wert = zwischen(grenzen::R_E_Wert.min, grenzen::R_E_Wert.max);
     const auto tol = [](double t) { return !toleranzPruefung(t, {}); };
     const auto spannung = [](double u) { return !spannungPruefung(u, {}); };
-    Gespeichert g;
-    Widerstand& w = g.widerstand;
-    w.Wert_4R = l.zahl("Widerstand", "4_Ringe", "36500", wert);
-    w.Wert_5R = l.zahl("Widerstand", "5_Ringe", "36500", wert);
-    w.Toleranz_4R = l.zahl("Widerstand", "4_Toleranz", "10", tol);
-    w.Toleranz_5R = l.zahl("Widerstand", "5_Toleranz", "10", tol);
-    // the voltages are read as plain numbers in the system format, as the first program read them
-    // (they are whole volts, so the separator never matters); unreadable ones silently give 100
-    w.Spannung_4R = l.schlichteZahl("Widerstand", "4_Spannung", 100, spannung);
-    w.Spannung_5R = l.schlichteZahl("Widerstand", "5_Spannung", 100, spannung);
-    g.ringzahl = l.index("Widerstand", "Ringzahl", 0, 0, int(ringzahlNamen().size()));
-    return g;
+    static const Seitenablage<S> a{{
+        {zahl("Widerstand", "4_Ringe", "36500", 39000, wert), glied<S>([](auto& s) -> auto& { return s.m_widerstand.Wert_4R; })},
+        {zahl("Widerstand", "5_Ringe", "36500", 47000, wert), glied<S>([](auto& s) -> auto& { return s.m_widerstand.Wert_5R; })},
+        {zahl("Widerstand", "4_Toleranz", "10", 5, tol), glied<S>([](auto& s) -> auto& { return s.m_widerstand.Toleranz_4R; })},
+        {zahl("Widerstand", "5_Toleranz", "10", 5, tol), glied<S>([](auto& s) -> auto& { return s.m_widerstand.Toleranz_5R; })},
+        // the voltages are read as plain numbers in the system format, as the first program read them
+        // (they are whole volts, so the separator never matters); unreadable ones silently give 100
+        {schlichteZahl("Widerstand", "4_Spannung", 100, 100, spannung),
+         glied<S>([](auto& s) -> auto& { return s.m_widerstand.Spannung_4R; })},
+        {schlichteZahl("Widerstand", "5_Spannung", 100, 100, spannung),
+         glied<S>([](auto& s) -> auto& { return s.m_widerstand.Spannung_5R; })},
+        {index("Widerstand", "Ringzahl", 0, 0, int(ringzahlNamen().size()), 0), gruppe(&S::m_rgWiderstand)},
+    }};
+    return a;
 }
 
-void WiderstandSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_widerstand = g.widerstand;
-    m_rgWiderstand->waehle(g.ringzahl);
+void WiderstandSeite::ersterStart() {
+    m_eWert->setzeText(mitTrenner(u"39,00 k\u2126"));
+    m_eT->setzeText(mitTrenner(u"10 %"));
+    m_eU->setzeText(mitTrenner(u"100,00 V"));
+    ablage().ersterStart(*this, dezimal());
 }
+
+void WiderstandSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
+
+void WiderstandSeite::laden(IniLeser& l) { ablage().laden(*this, l); }
 
 void WiderstandSeite::RG_WiderstandClick() {
     const bool fuenf = fuenfRinge();

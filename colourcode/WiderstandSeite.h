@@ -8,6 +8,7 @@
 #include "colourcode/Farbring.h"
 #include "colourcode/widerstand.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QLabel;
 
@@ -25,12 +26,7 @@ public:
     // [Widerstand]: the record and the ring count.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        Widerstand widerstand;
-        int ringzahl = 0;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<WiderstandSeite>& ablage();
 
     // The page's record; whoever changes it from outside runs RG_WiderstandClick afterwards.
     Widerstand& widerstand() { return m_widerstand; }

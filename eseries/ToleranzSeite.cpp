@@ -463,16 +463,32 @@ void ToleranzSeite::bilderZeigen(int art) {
     m_kopfSer3->setVisible(drei && art >= 0 && art <= 2);
 }
 
+const Seitenablage<ToleranzSeite>& ToleranzSeite::ablage() {
+    using namespace zelmo::ablage;
+    using S = ToleranzSeite;
+    const auto wert = zwischen(grenzen::Toleranz_E_Wert.min, grenzen::Toleranz_E_Wert.max);
+    const Toleranz erst;  // 150 Ω, 75 nH, 30 pF
+    // the count and the stock switch are set before the kind and the series run their handlers
+    static const Seitenablage<S> a{{
+        {zahl("Toleranz", "Eingabe_R", "130", erst.Toleranz_R, wert),
+         glied<S>([](auto& s) -> auto& { return s.m_toleranz.Toleranz_R; })},
+        {zahl("Toleranz", "Eingabe_L", "8e-8", erst.Toleranz_L, wert),
+         glied<S>([](auto& s) -> auto& { return s.m_toleranz.Toleranz_L; })},
+        {zahl("Toleranz", "Eingabe_C", "3e-11", erst.Toleranz_C, wert),
+         glied<S>([](auto& s) -> auto& { return s.m_toleranz.Toleranz_C; })},
+        {index("Toleranz", "Auswahl", 0, 0, int(auswahlNamen().size()), artR).danach(1), gruppe(&S::m_auswahl)},
+        {index("Toleranz", "E-Reihe", 2, 2, int(reihenNamen().size()), 2).danach(1), gruppe(&S::m_reihen)},
+        {index("Toleranz", "Bauteile", 0, 0, int(anzahlNamen().size()), 0),
+         {[](const S& s) -> Ablagewert { return s.m_anzahl->itemIndex(); },
+          [](S& s, const Ablagewert& w) { s.m_anzahl->setItemIndex(std::get<int>(w), false); }}},
+        {schalter("Toleranz", "NurBestand", false), kasten(&S::m_nurBestand)},
+    }};
+    return a;
+}
+
 void ToleranzSeite::ersterStart() {
-    m_toleranz = Toleranz{};  // 150 Ω, 75 nH, 30 pF
     m_maxF = fensterProzent(EReihe::E12);
-    m_reihen->setItemIndex(2, false);
-    m_anzahl->setItemIndex(0, false);
-    m_nurBestand->setChecked(false);
-    if (m_auswahl->itemIndex() == artR)
-        RG_Toleranzen_AuswahlClick();  // already R: show the reset value all the same
-    else
-        m_auswahl->setItemIndex(artR);
+    ablage().ersterStart(*this, dezimal());
 }
 
 void ToleranzSeite::laufzeitEinstellungen() {
@@ -495,37 +511,9 @@ void ToleranzSeite::laufzeitEinstellungen() {
     }
 }
 
-void ToleranzSeite::speichern(IniSchreiber& s) const {
-    s.zahl("Toleranz", "Eingabe_R", m_toleranz.Toleranz_R);
-    s.zahl("Toleranz", "Eingabe_L", m_toleranz.Toleranz_L);
-    s.zahl("Toleranz", "Eingabe_C", m_toleranz.Toleranz_C);
-    s.ganz("Toleranz", "Auswahl", m_auswahl->itemIndex());
-    s.ganz("Toleranz", "E-Reihe", m_reihen->itemIndex());
-    s.ganz("Toleranz", "Bauteile", m_anzahl->itemIndex());
-    s.schalter("Toleranz", "NurBestand", m_nurBestand->isChecked());
-}
+void ToleranzSeite::speichern(IniSchreiber& s) const { ablage().speichern(*this, s); }
 
-ToleranzSeite::Gespeichert ToleranzSeite::lesen(IniLeser& l) {
-    const auto wert = zwischen(grenzen::Toleranz_E_Wert.min, grenzen::Toleranz_E_Wert.max);
-    Gespeichert g;
-    g.toleranz.Toleranz_R = l.zahl("Toleranz", "Eingabe_R", "130", wert);
-    g.toleranz.Toleranz_L = l.zahl("Toleranz", "Eingabe_L", "8e-8", wert);
-    g.toleranz.Toleranz_C = l.zahl("Toleranz", "Eingabe_C", "3e-11", wert);
-    g.auswahl = l.index("Toleranz", "Auswahl", 0, 0, int(auswahlNamen().size()));
-    g.reihe = l.index("Toleranz", "E-Reihe", 2, 2, int(reihenNamen().size()));
-    g.anzahl = l.index("Toleranz", "Bauteile", 0, 0, int(anzahlNamen().size()));
-    g.nurBestand = l.schalter("Toleranz", "NurBestand");
-    return g;
-}
-
-void ToleranzSeite::laden(IniLeser& l) {
-    const Gespeichert g = lesen(l);
-    m_toleranz = g.toleranz;
-    m_anzahl->setItemIndex(g.anzahl, false);
-    m_nurBestand->setChecked(g.nurBestand);
-    m_auswahl->waehle(g.auswahl);
-    m_reihen->waehle(g.reihe);
-}
+void ToleranzSeite::laden(IniLeser& l) { ablage().laden(*this, l); }
 
 void ToleranzSeite::RG_Toleranzen_AuswahlClick() {
     const int art = m_auswahl->itemIndex();

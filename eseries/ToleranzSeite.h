@@ -12,6 +12,7 @@
 #include "eseries/ereihen.h"
 #include "eseries/toleranz.h"
 #include "fields/Rechnerseite.h"
+#include "fields/Seitenablage.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -38,15 +39,7 @@ public:
     // [Toleranz]: the wanted value of each kind, the kind and the series.
     void speichern(IniSchreiber& s) const override;
     void laden(IniLeser& l) override;
-    // What laden() shows, read without widgets.
-    struct Gespeichert {
-        Toleranz toleranz;
-        int auswahl = 0;
-        int reihe = 2;
-        int anzahl = 0;  // 0: two parts, 1: three parts
-        bool nurBestand = false;
-    };
-    static Gespeichert lesen(IniLeser& l);
+    static const Seitenablage<ToleranzSeite>& ablage();
     void laufzeitEinstellungen() override;
 
     // The last accepted value per kind (read and written by the settings file).

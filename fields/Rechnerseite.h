@@ -56,10 +56,9 @@ public:
     // Hints and positions of single radio buttons that are set at start-up.
     virtual void laufzeitEinstellungen() {}
 
-    // Every page type also reads its keys without widgets: a static lesen(IniLeser&) returns what
-    // laden() shows, so that the window can check the values of a page it has not built yet. A page
-    // with numbers in the data file checks them the same way; this one has none.
-    static void datenPruefen(DatenLeser&, QChar) {}
+    // Every page type declares its stored values once, in a static ablage() (fields/Seitenablage.h):
+    // its speichern, laden, ersterStart and data-file functions follow from it, and the window reads,
+    // checks and writes back the values of a page it has not built without widgets.
 
 signals:
     // The page's calculation has run and shows new results (or none).

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <utility>
 
 #include "app/Hauptfenster.h"
 #include "app/Seitenregister.h"
@@ -119,6 +120,82 @@ private slots:
         }
         vergleiche(ini(), QStringLiteral("geaendert") + endung() + QStringLiteral(".ini"));
         vergleiche(dat(), QStringLiteral("geaendert") + endung() + QStringLiteral(".dat"));
+    }
+
+    // Closing builds no page: one never shown writes back what start-up read for it (its keys with
+    // their defaults, its numbers of the data file; a first start's values without a settings file),
+    // byte for byte what it writes when it was built. Each case runs twice from the same files: closed
+    // at once, and closed with every page built.
+    void ungebautWieGebaut_data() {
+        QTest::addColumn<QByteArray>("einstellungen");  // empty: no file
+        QTest::addColumn<QByteArray>("daten");
+        QTest::addColumn<int>("gezeigt");  // pages built at start-up (those in view)
+        QTest::newRow("früherer Lauf") << lies(quelle(QStringLiteral("eingabe.ini")))
+                                       << lies(quelle(QStringLiteral("eingabe.dat"))) << 1;
+        QTest::newRow("erster Start, Datenfile ohne Einstellungen")
+            << QByteArray() << lies(quelle(QStringLiteral("eingabe.dat"))) << 1;
+        QTest::newRow("Einstellungen ohne die Schlüssel der Seiten, kein Datenfile")
+            << QByteArray("[Register]\r\nKarte=6\r\n") << QByteArray() << 1;
+        QTest::newRow("Unterseite in Sicht") << QByteArray("[Register]\r\nKarte=0\r\n[Register2]\r\nKarte=3\r\n")
+                                            << QByteArray() << 1;
+        // values a page shows differently from how they were stored: the fields that show a stored
+        // number of the item selected, a tolerance letter that does not fit, a code in another form
+        // of its value, a code that does not belong to the value, lists beyond their end, the old ohm
+        // sign, written with the point; a data file with a broken line and a number outside
+        QTest::newRow("Werte, die die Seite anders zeigt")
+            << QByteArray("[LED-Vorwiderstand]\r\nEingabe_Uf=9.99 V\r\nLED-Farbe=3\r\nUser=07\r\n"
+                          "[LM317-Berechnung]\r\nEingabe_Rthjc=1 K/W\r\nEingabe_Rthja=abc\r\nGehaeuse=7\r\n"
+                          "Isoliersch=-1\r\n"
+                          "[kStrom]\r\nEingabe_Uf=7 V\r\nSchaltung=3\r\nnpn_pnp=-4\r\n"
+                          "[NE555]\r\nasta_mono=1\r\nmonostabil_R1=4.7E3\r\nEingabe_R1=x\r\nEingabe_C=y\r\n"
+                          "[Spannungsteiler]\r\nSpannungStrom=1\r\n[Stromteiler]\r\nLast=0\r\nRatio1=inf\r\n"
+                          "[Stern-Dreieck]\r\nEingabe_Rd2=2.20 k\xE2\x84\xA6\r\n"
+                          "[SMD-Code]\r\nAuswahl=3\r\nKondensator=4.7e-12\r\nToleranz=K\r\nSpannung=zz\r\nCode=472\r\n"
+                          "[Toleranz]\r\nAuswahl=-2\r\nE-Reihe=12\r\nBauteile=1\r\nNurBestand=1\r\n"
+                          "[Widerstand]\r\n4_Spannung=1,5\r\n5_Spannung=kaputt\r\n"
+                          "[Register]\r\nKarte=7\r\n[Dezimalseparator]\r\nDezimals=.\r\n")
+            << QByteArray(".\r\n1.7\r\nx\r\n2.3\r\n3.9\r\n99\r\n4.1\r\n5\r\n") << 1;
+        QTest::newRow("SMD-Code in anderer Form") << QByteArray("[SMD-Code]\r\nAuswahl=0\r\nWiderstand=4.7\r\nCode=4r7\r\n"
+                                                               "[Register]\r\nKarte=2\r\n[Dezimalseparator]\r\nDezimals=.\r\n")
+                                                   << QByteArray() << 1;
+    }
+    void ungebautWieGebaut() {
+        QFETCH(QByteArray, einstellungen);
+        QFETCH(QByteArray, daten);
+        QFETCH(int, gezeigt);
+        test::MeldungsRecorder rec;
+        int beimStart = 0, nachDemSchliessen = 0;
+        const auto lauf = [&](bool alleBauen) {
+            QTemporaryDir ordner;
+            plattform::setzeDatenOrdner(ordner.path());
+            const QString ini = ordner.filePath(QStringLiteral("ZelmosV121.ini"));
+            const QString dat = ordner.filePath(QStringLiteral("ZelmosV121.dat"));
+            for (const auto& [datei, inhalt] : {std::pair{ini, einstellungen}, std::pair{dat, daten}}) {
+                if (inhalt.isEmpty()) continue;
+                QFile f(datei);
+                if (f.open(QIODevice::WriteOnly)) f.write(inhalt);
+            }
+            {
+                Lauf a;
+                if (alleBauen) a.f.alleSeitenBauen();
+                beimStart = a.f.gebauteSeiten();
+                a.f.close();
+                nachDemSchliessen = a.f.gebauteSeiten();
+            }
+            return std::pair{lies(ini), lies(dat)};
+        };
+        const auto ungebaut = lauf(false);
+        QCOMPARE(beimStart, gezeigt);
+        QCOMPARE(nachDemSchliessen, gezeigt);  // closing built nothing
+        const auto gebaut = lauf(true);
+        if (ungebaut.first != gebaut.first) {
+            QFile aus(QDir::current().filePath(QStringLiteral("ungebaut.ini")));
+            if (aus.open(QIODevice::WriteOnly)) aus.write(ungebaut.first);
+            QFile aus2(QDir::current().filePath(QStringLiteral("gebaut.ini")));
+            if (aus2.open(QIODevice::WriteOnly)) aus2.write(gebaut.first);
+        }
+        QVERIFY2(ungebaut.first == gebaut.first, "settings file: see ungebaut.ini and gebaut.ini");
+        QCOMPARE(ungebaut.second, gebaut.second);
     }
 };
 
