@@ -36,7 +36,7 @@
 namespace zelmo {
 
 Seitenplatz* Hauptfenster::platz(QWidget* huelle, const seitentabelle::Seite& eintrag) {
-    auto* p = new Seitenplatz(huelle, m_umgebung.dezimal, eintrag.pruefung, [=, this, &eintrag]() -> Rechnerseite* {
+    auto* p = new Seitenplatz(huelle, m_umgebung.dezimal, eintrag.ablage, [=, this, &eintrag]() -> Rechnerseite* {
         QWidget* inhalt = rahmen(huelle, QString::fromLatin1(eintrag.hilfeLabel),
                                  QString::fromLatin1(eintrag.hilfeBild), eintrag.hilfekontext);
         Rechnerseite* s = eintrag.bauen(m_umgebung, inhalt);

@@ -3,14 +3,16 @@
 
 #pragma once
 // Every page of the window, described once: where its tab sits and what it is called, its help
-// context and topic, the objectNames of its help link, its picture for the README, how its stored
-// values are read without widgets, and how it is built. The window builds its page controls and pages
+// context and topic, the objectNames of its help link, its picture for the README, its stored values
+// (sections of the settings file and share of the data file, from the page's declaration), and how it
+// is built. The window builds its page controls and pages
 // from this table, F1 and the help links take the context from it, the help build tool writes the
 // help file's context table and runs the worked examples from it, the picture tool draws one picture
 // per entry, and the tests go through it. A new page is its own files, one entry here, and its help
 // topic (README, "Anatomy of a page").
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "app/Seitenplatz.h"
@@ -38,7 +40,9 @@ struct Seite {
     const char* hilfeLabel;  // objectNames of the help link and its picture in the page's frame
     const char* hilfeBild;
     const char* bild;      // the page's picture in the README: docs/bilder/<bild>.png
-    Seitenplatz::Pruefung pruefung;  // its stored values, read without widgets
+    // the declaration of its stored values: its keys and sections of the settings file and its share of
+    // the data file (read without widgets for a page not built yet, and written back unbuilt)
+    Seitenplatz::Ablagequelle ablage;
     Rechnerseite* (*bauen)(const Umgebung&, QWidget* eltern);
 };
 
@@ -58,6 +62,11 @@ inline constexpr Reiter farbcode{0, "TabSheet1", u"Farbcode", "farbcode.htm"};
 // The tabs a first start shows.
 inline constexpr int ersteKarte = 6;
 inline constexpr int ersteUnterkarte = 0;
+
+// The sections of the settings file a page's declaration writes (in the order of its keys, each once),
+// and its share of the data file (how many numbers).
+QStringList abschnitte(const Seite& s);
+int datenAnteil(const Seite& s);
 
 // How many tabs a page control has.
 int reiterAnzahl(Register r);

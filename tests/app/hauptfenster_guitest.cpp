@@ -1,19 +1,25 @@
 // SPDX-FileCopyrightText: 2026 QR2ZUX <autor@qr2zux.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <map>
 
 #include "app/Hauptfenster.h"
 #include "app/Seitenrahmen.h"
 #include "app/Seitenregister.h"
 #include "app/Seitentabelle.h"
+#include "circuits/NormwerteFenster.h"
+#include "storage/ablage.h"
 #include "platform/Hilfeanzeige.h"
 #include "fields/Ressourcen.h"
 #include "platform/Plattform.h"
+#include "platform/ordner.h"
 #include "support/GuiTestFixture.h"
 
 using namespace zelmo;
@@ -215,6 +221,43 @@ private slots:
             plattform::zeigeHilfe(link.at(0).at(0).toInt());
             QCOMPARE(geoeffnet, thema);
         }
+    }
+
+    // Each page keeps its values in sections of its own (looked up without regard to case, as the file
+    // is read), apart from the window's own and the window "Normwerte"'s, so that a page added to the
+    // table cannot overwrite another's keys; and every page that keeps numbers in the data file says
+    // how many.
+    void jedeSeiteHatEigeneAbschnitte() {
+        std::map<QString, QString> besitzer;
+        const auto nimm = [&](const QString& abschnitt, const QString& wer) {
+            const auto [it, neu] = besitzer.emplace(abschnitt.toLower(), wer);
+            QVERIFY2(neu, qPrintable(QStringLiteral("[%1]: %2 und %3").arg(abschnitt, it->second, wer)));
+        };
+        for (const char* fenster : {"Register", "Register2", "Optionen", "Dezimalseparator"})
+            nimm(QString::fromLatin1(fenster), QStringLiteral("Fenster"));
+        QStringList normwerte;
+        for (const Ablageschluessel& k : NormwerteFenster::ablage().schluessel())
+            if (!normwerte.contains(QString::fromLatin1(k.abschnitt))) normwerte << QString::fromLatin1(k.abschnitt);
+        for (const QString& a : normwerte) nimm(a, QStringLiteral("Normwerte"));
+        int zahlen = 0;
+        for (const seitentabelle::Seite& s : seitentabelle::seiten()) {
+            QVERIFY2(!seitentabelle::abschnitte(s).isEmpty(), s.name);
+            for (const QString& a : seitentabelle::abschnitte(s)) nimm(a, QString::fromLatin1(s.name));
+            zahlen += seitentabelle::datenAnteil(s);
+        }
+        // the data file the window writes holds the pages' shares, after its separator line
+        QTemporaryDir ordner;
+        const QString vorher = plattform::datenOrdner();
+        plattform::setzeDatenOrdner(ordner.path());
+        {
+            Fenster w;
+            w.f.close();
+        }
+        plattform::setzeDatenOrdner(vorher);
+        QFile dat(ordner.filePath(datDateiName));
+        QVERIFY(dat.open(QIODevice::ReadOnly));
+        const QList<QByteArray> zeilen = dat.readAll().split('\n');
+        QCOMPARE(zeilen.size() - (zeilen.back().trimmed().isEmpty() ? 1 : 0), 1 + zahlen);
     }
 
     void okSchliesstDasFenster() {
