@@ -8,6 +8,7 @@
 #include <queue>
 
 #include "eseries/toleranz.h"
+#include "values/prozessor.h"
 
 namespace zelmo {
 
@@ -196,6 +197,7 @@ DreierFund dreierSuchen(std::span<const double> werte, double Wert, double maxF,
         std::all_of(werte.begin(), werte.end(), [](double e) { return e > 0 && std::isfinite(e); }) &&
         std::adjacent_find(werte.begin(), werte.end(), [](double x, double y) { return !(x < y); }) == werte.end();
     if (!brauchbar) return fund;
+    avxOberhaelftenFrei();
     for (Dreierschaltung s : dreierschaltungen(parallel)) {
         if (s == Dreierschaltung::alleParallel || s == Dreierschaltung::alleInReihe)
             alleGleich(werte, s, art, f, fund, beste);

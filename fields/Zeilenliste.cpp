@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
 #endif
 
 namespace zelmo {
@@ -52,20 +51,6 @@ public:
 };
 
 namespace {
-
-#if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx"))) void avxOberhaelftenFrei() { _mm256_zeroupper(); }
-#endif
-
-// Drawing text from a kept layout leaves the upper halves of the processor's AVX registers in use;
-// until they are cleared, the plain SSE arithmetic that follows (the search of the next Enter) runs
-// at half speed (measured: the triples of E192 in 130 ms instead of 65 ms). Cleared after each paint.
-void nachDemMalen() {
-#if defined(__x86_64__) || defined(__i386__)
-    static const bool avx = __builtin_cpu_supports("avx");
-    if (avx) avxOberhaelftenFrei();
-#endif
-}
 
 // One line laid out as the list paints it: one text line in the list's font, tab stops and margin.
 struct Zeilensatz {
@@ -202,11 +187,6 @@ QModelIndex Zeilenliste::indexAt(const QPoint& p) const {
     if (y < 0 || p.x() < 0 || p.x() >= viewport()->width() || m_zeilenHoehe <= 0) return {};
     const int zeile = oben + y / m_zeilenHoehe;
     return zeile < anzahl() ? m_modell->index(zeile, 0) : QModelIndex();
-}
-
-void Zeilenliste::paintEvent(QPaintEvent* e) {
-    QListView::paintEvent(e);
-    nachDemMalen();
 }
 
 void Zeilenliste::changeEvent(QEvent* e) {

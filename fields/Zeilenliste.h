@@ -57,7 +57,6 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     void masseNeu();
