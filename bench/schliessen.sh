@@ -5,8 +5,8 @@
 # lets each settle, sends it SIGTERM (as a desktop session that ends does) and measures the time until
 # the process has ended; prints the medians and the program's ratio to the empty window. The program
 # starts from the settings and data files of tests/storage/dateien (eingabe.*), so that it reads values
-# for every page, shows one of them and writes both files when it closes; the empty window closes on
-# SIGTERM the same way (bench/start/leeresfenster.cpp).
+# for every page, shows one of them (the tolerance page) and writes both files when it closes; the
+# empty window closes on SIGTERM the same way (bench/start/leeresfenster.cpp).
 #
 #   bench/schliessen.sh [build folder]     (default: build; needs the targets zelmotron and
 #                                           leeres_fenster)
@@ -41,7 +41,10 @@ cp "$bau/ZelmosV121.chm" "$bau/bench/start/leeres_fenster" "$ordner/"
 messe() {
   local name=$1
   # the program keeps its files beside itself when it is not installed
-  cp "$quellen/tests/storage/dateien/eingabe.ini" "$ordner/ZelmosV121.ini"
+  # with the tolerance page in view: the LED page that eingabe.ini shows brings a box at start-up
+  # (its values need fewer LEDs), and a box open at SIGTERM would be measured instead of the closing
+  awk '{ l = $0; sub(/\r$/, "", l) } l ~ /^\[/ { s = l } s == "[Register]" && l ~ /^Karte=/ { print "Karte=1\r"; next } { print }' \
+    "$quellen/tests/storage/dateien/eingabe.ini" >"$ordner/ZelmosV121.ini"
   cp "$quellen/tests/storage/dateien/eingabe.dat" "$ordner/ZelmosV121.dat"
   (cd "$ordner" && exec "./$name" >/dev/null 2>&1) &
   local pid=$!
