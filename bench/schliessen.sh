@@ -56,16 +56,8 @@ messe() {
   awk -v b="$beginn" -v e="$ende" 'BEGIN { printf "%.3f\n", (e - b) * 1000 }'
 }
 
-median() { sort -g | awk '{ w[NR] = $1 } END { if (NR % 2) print w[(NR + 1) / 2]; else print (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
-
-messe zelmotron >/dev/null
-messe leeres_fenster >/dev/null
-: >"$ordner/programm.txt"
-: >"$ordner/leer.txt"
-for ((i = 0; i < runden; ++i)); do
-  messe zelmotron >>"$ordner/programm.txt"
-  messe leeres_fenster >>"$ordner/leer.txt"
-done
+source bench/messreihe.sh
+abwechselnd_messen
 
 p=$(median <"$ordner/programm.txt")
 l=$(median <"$ordner/leer.txt")

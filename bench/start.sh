@@ -47,17 +47,8 @@ messe() {
   cat "$ordner/messung"
 }
 
-median() { sort -g | awk '{ w[NR] = $1 } END { if (NR % 2) print w[(NR + 1) / 2]; else print (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
-
-# one start of each to warm the file cache, not counted
-messe zelmotron >/dev/null
-messe leeres_fenster >/dev/null
-: >"$ordner/programm.txt"
-: >"$ordner/leer.txt"
-for ((i = 0; i < runden; ++i)); do
-  messe zelmotron >>"$ordner/programm.txt"
-  messe leeres_fenster >>"$ordner/leer.txt"
-done
+source bench/messreihe.sh
+abwechselnd_messen
 
 p_zeit=$(cut -d' ' -f1 "$ordner/programm.txt" | median)
 l_zeit=$(cut -d' ' -f1 "$ordner/leer.txt" | median)
