@@ -55,10 +55,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     const QString trenner = QLocale::system().decimalPoint();
     m_umgebung.dezimal = trenner.isEmpty() ? QChar(u',') : trenner[0];
     m_umgebung.datenOrdner = [] { return plattform::datenOrdner(); };
-    m_umgebung.anToleranzUebergeben = [this](double ohm) {
-        if (m_toleranz && static_cast<ToleranzSeite*>(m_toleranz->gebaut())->Uebergabe(ohm))
-            m_pc1->setCurrentIndex(seitentabelle::namens(u"Toleranz")->platz);
-    };
+    m_umgebung.anToleranzUebergeben = [this](double ohm) { anToleranz(ohm); };
     m_umgebung.sternDreieckBilderZeigen = [this](bool stern) {
         if (SternDreieckDialog* d = m_sternDreieck()) d->zeige(stern);
     };
@@ -102,11 +99,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QWidget(parent) {
     // the window "Normwerte" follows the page in view
     m_normwerte = new NormwerteFenster(m_umgebung.dezimal, this);
     m_umgebung.normwerteZeigen = [this] { normwerteZeigen(); };
-    m_normwerte->weiterreichen = [this](double ohm, EReihe reihe) {
-        auto* t = static_cast<ToleranzSeite*>(m_toleranz->gebaut());
-        t->reihenGruppe()->setItemIndex(int(reihe));
-        if (t->Uebergabe(ohm)) m_pc1->setCurrentIndex(seitentabelle::namens(u"Toleranz")->platz);
-    };
+    m_normwerte->weiterreichen = [this](double ohm, EReihe reihe) { anToleranz(ohm, reihe); };
     m_normwerte->hilfe = [] { plattform::zeigeHilfe(normwerteHilfekontext); };
     connect(m_pc1, &Seitenregister::currentChanged, this, &Hauptfenster::normwerteFolgen);
     connect(m_pc2, &Seitenregister::currentChanged, this, &Hauptfenster::normwerteFolgen);
@@ -153,9 +146,24 @@ void Hauptfenster::setzeDialoge(OptionenDialog* optionen, Dialogquelle<InfoDialo
 }
 
 Seitenplatz* Hauptfenster::platzVon(QStringView name) const {
-    for (size_t i = 0; i < seitentabelle::seiten().size(); ++i)
-        if (name == QLatin1StringView(seitentabelle::seiten()[i].name)) return m_seiten[i];
-    return nullptr;
+    const seitentabelle::Seite* s = seitentabelle::namens(name);
+    return s ? m_seiten[size_t(s - seitentabelle::seiten().data())] : nullptr;
+}
+
+void Hauptfenster::seiteZeigen(const seitentabelle::Seite& s) {
+    if (s.reg == seitentabelle::Register::Farbcode) {
+        m_pc1->setCurrentIndex(seitentabelle::farbcode.platz);
+        m_pc2->setCurrentIndex(s.platz);
+    } else {
+        m_pc1->setCurrentIndex(s.platz);
+    }
+}
+
+void Hauptfenster::anToleranz(double ohm, std::optional<EReihe> reihe) {
+    if (!m_toleranz) return;
+    auto* t = static_cast<ToleranzSeite*>(m_toleranz->gebaut());
+    if (reihe) t->reihenGruppe()->setItemIndex(int(*reihe));
+    if (t->Uebergabe(ohm)) seiteZeigen(*seitentabelle::namens(u"Toleranz"));
 }
 
 int Hauptfenster::seiteInSichtIndex() const {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "eseries/ereihen.h"
 #include "fields/Rechnerseite.h"
 
 namespace zelmo {
@@ -63,6 +64,8 @@ public:
                       Dialogquelle<SternDreieckDialog> sternDreieck, Updatefenster* update);
 
     Seitenregister* pageControl1() const { return m_pc1; }
+    // Shows a page of the page table (a colour-code sub-page with the tab "Farbcode").
+    void seiteZeigen(const seitentabelle::Seite& s);
     Seitenregister* pageControl2() const { return m_pc2; }
     // Help context of the visible page (the page table's).
     int hilfeKontext() const;
@@ -105,6 +108,8 @@ private:
     Seitenplatz* platz(QWidget* huelle, const seitentabelle::Seite& eintrag);
     // The place of the page of that short name in the page table.
     Seitenplatz* platzVon(QStringView name) const;
+    // Hands a resistance to the tolerance page (built now if need be) and shows it when the page takes it.
+    void anToleranz(double ohm, std::optional<EReihe> reihe = std::nullopt);
     // The page in view: its index in the page table (-1 for none).
     int seiteInSichtIndex() const;
     void hilfeLink(int kontext);

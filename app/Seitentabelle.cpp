@@ -65,16 +65,6 @@ const std::vector<Seite>& seiten() {
     return t;
 }
 
-QStringList abschnitte(const Seite& s) {
-    QStringList a;
-    for (const Ablageschluessel& k : s.ablage().schluessel())
-        if (!k.gelesenNurHier && !a.contains(QString::fromLatin1(k.abschnitt)))
-            a << QString::fromLatin1(k.abschnitt);
-    return a;
-}
-
-int datenAnteil(const Seite& s) { return int(s.ablage().daten().size()); }
-
 int reiterAnzahl(Register r) {
     int n = r == Register::Seiten ? 1 : 0;  // the tab "Farbcode"
     for (const Seite& s : seiten()) n += s.reg == r;

@@ -40,8 +40,9 @@ struct Seite {
     const char* hilfeLabel;  // objectNames of the help link and its picture in the page's frame
     const char* hilfeBild;
     const char* bild;      // the page's picture in the README: docs/bilder/<bild>.png
-    // the declaration of its stored values: its keys and sections of the settings file and its share of
-    // the data file (read without widgets for a page not built yet, and written back unbuilt)
+    // the declaration of its stored values: its keys and sections of the settings file
+    // (ablage().abschnitte()) and its share of the data file (ablage().daten()); read without widgets
+    // for a page not built yet, and written back unbuilt
     Seitenplatz::Ablagequelle ablage;
     Rechnerseite* (*bauen)(const Umgebung&, QWidget* eltern);
 };
@@ -62,11 +63,6 @@ inline constexpr Reiter farbcode{0, "TabSheet1", u"Farbcode", "farbcode.htm"};
 // The tabs a first start shows.
 inline constexpr int ersteKarte = 6;
 inline constexpr int ersteUnterkarte = 0;
-
-// The sections of the settings file a page's declaration writes (in the order of its keys, each once),
-// and its share of the data file (how many numbers).
-QStringList abschnitte(const Seite& s);
-int datenAnteil(const Seite& s);
 
 // How many tabs a page control has.
 int reiterAnzahl(Register r);

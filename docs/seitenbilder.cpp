@@ -46,15 +46,9 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     // one picture per entry of the page table, named as the table says
-    using zelmo::seitentabelle::Register;
     int fehler = 0;
     for (const zelmo::seitentabelle::Seite& s : zelmo::seitentabelle::seiten()) {
-        if (s.reg == Register::Farbcode) {
-            fenster.pageControl1()->setCurrentIndex(zelmo::seitentabelle::farbcode.platz);
-            fenster.pageControl2()->setCurrentIndex(s.platz);
-        } else {
-            fenster.pageControl1()->setCurrentIndex(s.platz);
-        }
+        fenster.seiteZeigen(s);
         QApplication::processEvents();
         const QString datei = ziel.filePath(QString::fromLatin1(s.bild) + QStringLiteral(".png"));
         if (!fenster.grab().save(datei)) {

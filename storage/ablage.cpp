@@ -170,6 +170,13 @@ Ablagewert& Ablage::wert(Ablagewerte& werte, const char* name) const {
     return werte.at(0);
 }
 
+QStringList Ablage::abschnitte() const {
+    QStringList a;
+    for (const Ablageschluessel& k : m_schluessel)
+        if (!k.gelesenNurHier && !a.contains(QLatin1StringView(k.abschnitt))) a << QString::fromLatin1(k.abschnitt);
+    return a;
+}
+
 const Ablagewert& Ablage::wert(const Ablagewerte& werte, const char* name) const {
     return wert(const_cast<Ablagewerte&>(werte), name);
 }

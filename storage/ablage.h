@@ -11,6 +11,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <variant>
@@ -112,6 +113,9 @@ public:
 
     const std::vector<Ablageschluessel>& schluessel() const { return m_schluessel; }
     const std::vector<Datenzahl>& daten() const { return m_daten; }
+    // The sections of the settings file the page writes, each once, in the order of its keys (a key
+    // the page only reads, written by another, does not count).
+    QStringList abschnitte() const;
 
     // The declarations' places in the order of reading and applying (by stage, else as declared).
     std::vector<size_t> reihenfolge() const;

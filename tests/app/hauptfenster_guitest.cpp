@@ -200,12 +200,7 @@ private slots:
         using seitentabelle::Register;
         for (const seitentabelle::Seite& s : seitentabelle::seiten()) {
             const QString thema = QString::fromLatin1(s.thema);
-            if (s.reg == Register::Farbcode) {
-                w.f.pageControl1()->setCurrentIndex(seitentabelle::farbcode.platz);
-                w.f.pageControl2()->setCurrentIndex(s.platz);
-            } else {
-                w.f.pageControl1()->setCurrentIndex(s.platz);
-            }
+            w.f.seiteZeigen(s);
             QWidget* reiter = (s.reg == Register::Farbcode ? w.f.pageControl2() : w.f.pageControl1())->seite(s.platz);
             QCOMPARE(reiter->objectName(), QString::fromLatin1(s.reiter));
             geoeffnet.clear();
@@ -235,15 +230,12 @@ private slots:
         };
         for (const char* fenster : {"Register", "Register2", "Optionen", "Dezimalseparator"})
             nimm(QString::fromLatin1(fenster), QStringLiteral("Fenster"));
-        QStringList normwerte;
-        for (const Ablageschluessel& k : NormwerteFenster::ablage().schluessel())
-            if (!normwerte.contains(QString::fromLatin1(k.abschnitt))) normwerte << QString::fromLatin1(k.abschnitt);
-        for (const QString& a : normwerte) nimm(a, QStringLiteral("Normwerte"));
+        for (const QString& a : NormwerteFenster::ablage().abschnitte()) nimm(a, QStringLiteral("Normwerte"));
         int zahlen = 0;
         for (const seitentabelle::Seite& s : seitentabelle::seiten()) {
-            QVERIFY2(!seitentabelle::abschnitte(s).isEmpty(), s.name);
-            for (const QString& a : seitentabelle::abschnitte(s)) nimm(a, QString::fromLatin1(s.name));
-            zahlen += seitentabelle::datenAnteil(s);
+            QVERIFY2(!s.ablage().abschnitte().isEmpty(), s.name);
+            for (const QString& a : s.ablage().abschnitte()) nimm(a, QString::fromLatin1(s.name));
+            zahlen += int(s.ablage().daten().size());
         }
         // the data file the window writes holds the pages' shares, after its separator line
         QTemporaryDir ordner;
